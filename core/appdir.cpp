@@ -1,0 +1,42 @@
+#include "core/appdir.h"
+
+#include <QFileInfo>
+
+namespace {
+
+std::optional<QString>& appDirOverride() {
+    static std::optional<QString> dir;
+    return dir;
+}
+
+const QString kToken = QStringLiteral("$apppath$");
+
+} // namespace
+
+QString appDirFromExecutablePath(const QString& executablePath) {
+    const qsizetype slash = executablePath.lastIndexOf(u'/');
+    return slash < 0 ? QString() : executablePath.first(slash + 1);
+}
+
+QString GetAppDir() {
+    if (appDirOverride())
+        return *appDirOverride();
+    static const QString dir =
+        appDirFromExecutablePath(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget());
+    return dir;
+}
+
+QString ExpandAppPath(const QString& path) {
+    QString result = path;
+    return result.replace(kToken, GetAppDir(), Qt::CaseInsensitive);
+}
+
+QString CollapseAppPath(const QString& path) {
+    const QString dir = GetAppDir();
+    if (dir.isEmpty())
+        return path;
+    QString result = path;
+    return result.replace(dir, kToken + u'\\', Qt::CaseInsensitive);
+}
+
+void setAppDirForTesting(std::optional<QString> appDir) { appDirOverride() = std::move(appDir); }

@@ -1,0 +1,85 @@
+#include "core/menufile.h"
+
+#include "core/error.h"
+#include "core/inidocument.h"
+#include "core/safefile.h"
+#include "core/tools.h"
+
+#include <system_error>
+
+namespace {
+
+const QString kMenu = QStringLiteral("menu");
+const QString kItems = QStringLiteral("items");
+const QString kCaption = QStringLiteral("caption");
+const QString kExec = QStringLiteral("exec");
+
+QString itemSection(int n) { return QStringLiteral("item") + QString::number(n); }
+
+int itemCount(const ProfileSnapshot& menu) { return menu.ReadInteger(kMenu, kItems, 0); }
+
+} // namespace
+
+int ReadItemCount() { return MenuIni->ReadInteger(kMenu, kItems, 0); }
+
+void ReadMenuItem(int n) {
+    const ProfileSnapshot menu = MenuIni->Snapshot();
+    AppInfo.vCaption = menu.ReadString(itemSection(n), kCaption, QString());
+    AppInfo.vExePath = menu.ReadString(itemSection(n), kExec, QString());
+}
+
+bool IsSeparator(const QString& caption) { return caption == u"-"; }
+
+QStringList ReadMenuCaptions() {
+    const ProfileSnapshot menu = MenuIni->Snapshot();
+    const int count = itemCount(menu);
+    QStringList captions;
+    captions.reserve(qMax(count, 0));
+    for (int i = 1; i <= count; ++i)
+        captions.append(menu.ReadString(itemSection(i), kCaption, QString()));
+    return captions;
+}
+
+void AppendMenuFileItem() {
+    const int n = ReadItemCount() + 1;
+    MenuIni->WriteInteger(kMenu, kItems, n);
+    MenuIni->WriteString(itemSection(n), kCaption, AppInfo.vCaption);
+    MenuIni->WriteString(itemSection(n), kExec, AppInfo.vExePath);
+}
+
+void UpdateMenuFileItem(int n) {
+    const QString section = QStringLiteral("Item") + QString::number(n);
+    MenuIni->WriteString(section, kCaption, AppInfo.vCaption);
+    MenuIni->WriteString(section, kExec, AppInfo.vExePath);
+}
+
+QByteArray menuFileWithout(const IniDocument& document, int n) {
+    const ProfileSnapshot menu(document);
+    const int count = itemCount(menu);
+    const QString crlf = QStringLiteral("\r\n");
+    QString text = QStringLiteral("[menu]") + crlf + QStringLiteral("items=") + QString::number(count - 1) + crlf + crlf;
+    int k = 1;
+    for (int i = 1; i <= count; ++i) {
+        if (i == n)
+            continue;
+        text += QStringLiteral("[item") + QString::number(k) + u']' + crlf;
+        // Whole values, not the 2047 characters a read returns: a delete must not
+        // shorten the entries it keeps.
+        for (const auto& [key, value] : document.sectionEntries(itemSection(i)))
+            text += formatEntryLine(key, value) + crlf;
+        text += crlf;
+        ++k;
+    }
+    return *encodeText(text, TextEncoding::Utf8Bom);
+}
+
+void DeleteMenuFileItem(int n) {
+    try {
+        SafeFile::update(MenuIni->FileName(), [n](const std::optional<QByteArray>& old) {
+            return menuFileWithout(IniDocument::parse(old.value_or(QByteArray())), n);
+        });
+    } catch (const std::system_error& e) {
+        throw LarkspanError(QStringLiteral("Cannot create file \"%1\". %2")
+                                .arg(MenuIni->FileName(), QString::fromLocal8Bit(e.code().message())));
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The entries of the menu file of MenuIni: section "menu" key "items", sections "itemN".
+int ReadItemCount();
+void ReadMenuItem(int n);
+bool IsSeparator(const QString& caption);
+void AppendMenuFileItem();
+void UpdateMenuFileItem(int n);
+void DeleteMenuFileItem(int n);
+
+// The captions of entries 1..N from one read of the file.
+QStringList ReadMenuCaptions();
+
+// The bytes of a menu file holding `document`'s entries without entry n, renumbered.
+class IniDocument;
+QByteArray menuFileWithout(const IniDocument& document, int n);

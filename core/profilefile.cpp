@@ -1,0 +1,79 @@
+#include "core/profilefile.h"
+
+#include "core/error.h"
+#include "core/profileinteger.h"
+#include "core/safefile.h"
+
+#include <system_error>
+
+namespace {
+
+QString capped(QString text) {
+    if (text.size() > ProfileFile::kMaxValueLength) {
+        qsizetype length = ProfileFile::kMaxValueLength;
+        // Never cut a character in half.
+        if (text[length - 1].isHighSurrogate())
+            --length;
+        text.truncate(length);
+    }
+    return text;
+}
+
+} // namespace
+
+QString ProfileSnapshot::ReadString(const QString& section, const QString& key,
+                                    const QString& def) const {
+    return capped(m_document.value(section, key).value_or(def));
+}
+
+qint32 ProfileSnapshot::ReadInteger(const QString& section, const QString& key,
+                                    qint32 def) const {
+    return parseProfileInteger(ReadString(section, key, QString())).value_or(def);
+}
+
+QStringList ProfileSnapshot::ReadSectionValues(const QString& section) const {
+    QStringList lines;
+    for (const auto& [key, value] : m_document.sectionEntries(section))
+        lines.append(key + u'=' + capped(value));
+    return lines;
+}
+
+ProfileSnapshot ProfileFile::Snapshot() const {
+    return ProfileSnapshot(IniDocument::parse(SafeFile::read(m_fileName).value_or(QByteArray())));
+}
+
+QString ProfileFile::ReadString(const QString& section, const QString& key,
+                                const QString& def) const {
+    return Snapshot().ReadString(section, key, def);
+}
+
+qint32 ProfileFile::ReadInteger(const QString& section, const QString& key, qint32 def) const {
+    return Snapshot().ReadInteger(section, key, def);
+}
+
+void ProfileFile::ReadSectionValues(const QString& section, QStringList& lines) const {
+    lines = Snapshot().ReadSectionValues(section);
+}
+
+void ProfileFile::WriteString(const QString& section, const QString& key, const QString& value) {
+    const auto unwritable = [this] {
+        return LarkspanError(QStringLiteral("Unable to write to %1").arg(m_fileName));
+    };
+    // A line break would split the value into lines the file cannot hold.
+    if (value.contains(u'\n') || value.contains(u'\r') || section.contains(u']') ||
+        key.contains(u'='))
+        throw unwritable();
+    try {
+        SafeFile::update(m_fileName, [&](const std::optional<QByteArray>& old) {
+            IniDocument document = IniDocument::parse(old.value_or(QByteArray()));
+            document.setValue(section, key, value);
+            return document.serialize();
+        });
+    } catch (const std::system_error&) {
+        throw unwritable();
+    }
+}
+
+void ProfileFile::WriteInteger(const QString& section, const QString& key, qint32 value) {
+    WriteString(section, key, QString::number(value));
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/inidocument.h"
+
+#include <QString>
+#include <QStringList>
+
+// The file as it was when the snapshot was taken, with the same lookup rules as the
+// calls of ProfileFile.
+class ProfileSnapshot {
+public:
+    explicit ProfileSnapshot(IniDocument document) : m_document(std::move(document)) {}
+
+    QString ReadString(const QString& section, const QString& key, const QString& def) const;
+    qint32 ReadInteger(const QString& section, const QString& key, qint32 def) const;
+    QStringList ReadSectionValues(const QString& section) const;
+    const IniDocument& document() const { return m_document; }
+
+private:
+    IniDocument m_document;
+};
+
+// An INI-style file bound to a name. Every call reads or writes the file at that moment;
+// nothing is cached between calls.
+class ProfileFile {
+public:
+    static constexpr qsizetype kMaxValueLength = 2047;
+
+    explicit ProfileFile(QString fileName) : m_fileName(std::move(fileName)) {}
+
+    QString FileName() const { return m_fileName; }
+
+    QString ReadString(const QString& section, const QString& key, const QString& def) const;
+    qint32 ReadInteger(const QString& section, const QString& key, qint32 def) const;
+    void ReadSectionValues(const QString& section, QStringList& lines) const;
+
+    // Throw LarkspanError "Unable to write to <FileName>" when the file cannot be written.
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteInteger(const QString& section, const QString& key, qint32 value);
+
+    // One read of the whole file, for callers that look up many keys in one go.
+    ProfileSnapshot Snapshot() const;
+
+private:
+    QString m_fileName;
+};

@@ -1,0 +1,223 @@
+#include "core/safefile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace SafeFile {
+namespace {
+
+std::function<int()>& writeFault() {
+    static std::function<int()> fault;
+    return fault;
+}
+
+[[noreturn]] void fail(int error) { throw std::system_error(error, std::generic_category()); }
+
+class Fd {
+public:
+    explicit Fd(int fd = -1) : m_fd(fd) {}
+    ~Fd() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return m_fd; }
+    void reset(int fd) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+
+private:
+    int m_fd;
+};
+
+// Follows symbolic links so that a linked file keeps its link and the target is replaced.
+QString resolveLinks(const QString& path) {
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int depth = 0; depth < 40; ++depth) {
+        const QString target = QFileInfo(current).symLinkTarget();
+        if (target.isEmpty())
+            return current;
+        current = target;
+    }
+    fail(ELOOP);
+}
+
+bool writableByMode(const struct stat& st, const QByteArray& path) {
+    // The mode bits count even for root, so that a read-only file stays read-only.
+    return (st.st_mode & 0222) != 0 && ::access(path.constData(), W_OK) == 0;
+}
+
+void writeAll(int fd, const QByteArray& bytes) {
+    if (writeFault()) {
+        if (const int error = writeFault()())
+            fail(error);
+    }
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, size_t(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(errno);
+        }
+        data += n;
+        left -= n;
+    }
+}
+
+QString tempPrefix(const QString& baseName) { return u'.' + baseName + QStringLiteral(".tmp-"); }
+
+// A temporary left by a copy that was killed between naming and renaming it; only
+// called under the folder's lock, when no live writer can own one.
+void removeStaleTemporaries(int dirFd, const QString& baseName) {
+    const int dupFd = ::dup(dirFd);
+    if (dupFd < 0)
+        return;
+    DIR* dir = ::fdopendir(dupFd);
+    if (!dir) {
+        ::close(dupFd);
+        return;
+    }
+    const QByteArray prefix = QFile::encodeName(tempPrefix(baseName));
+    while (dirent* entry = ::readdir(dir)) {
+        if (QByteArrayView(entry->d_name).startsWith(prefix))
+            ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+void replaceLocked(int dirFd, const QString& dirPath, const QString& baseName,
+                   const QByteArray& bytes, const struct stat* old) {
+    const QByteArray dirName = QFile::encodeName(dirPath);
+    Fd tmp(::open(dirName.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    QByteArray tmpName = QFile::encodeName(tempPrefix(baseName)) + QByteArray::number(::getpid());
+    bool named = false;
+    if (tmp.get() < 0) {
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            fail(errno);
+        // No unnamed temporaries on this file system: name it from the start.
+        tmp.reset(::openat(dirFd, tmpName.constData(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+        if (tmp.get() < 0)
+            fail(errno);
+        named = true;
+    }
+    try {
+        writeAll(tmp.get(), bytes);
+        if (old && ::fchmod(tmp.get(), old->st_mode & 07777) != 0)
+            fail(errno);
+        if (::fsync(tmp.get()) != 0)
+            fail(errno);
+        if (!named) {
+            const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(tmp.get());
+            if (::linkat(AT_FDCWD, procPath.constData(), dirFd, tmpName.constData(),
+                         AT_SYMLINK_FOLLOW) != 0)
+                fail(errno);
+            named = true;
+        }
+        const QByteArray target = QFile::encodeName(baseName);
+        if (::renameat(dirFd, tmpName.constData(), dirFd, target.constData()) != 0)
+            fail(errno);
+    } catch (...) {
+        if (named)
+            ::unlinkat(dirFd, tmpName.constData(), 0);
+        throw;
+    }
+    ::fsync(dirFd);
+}
+
+} // namespace
+
+QString localPath(const QString& fileName) {
+    QString path = fileName;
+    path.replace(u'\\', u'/');
+    return path;
+}
+
+std::optional<QByteArray> read(const QString& fileName) {
+    const QByteArray path = QFile::encodeName(localPath(fileName));
+    if (path.isEmpty())
+        return std::nullopt;
+    // O_NONBLOCK so that a planted FIFO cannot hang the program.
+    Fd fd(::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat st;
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    QByteArray bytes;
+    bytes.reserve(qsizetype(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        bytes.append(buffer, n);
+    }
+    return bytes;
+}
+
+void update(const QString& fileName,
+            const std::function<QByteArray(const std::optional<QByteArray>&)>& change) {
+    if (fileName.isEmpty())
+        fail(ENOENT);
+    const QString target = resolveLinks(localPath(fileName));
+    const QFileInfo info(target);
+    const QString dirPath = info.absolutePath();
+    const QString baseName = info.fileName();
+    const QByteArray dirName = QFile::encodeName(dirPath);
+
+    Fd dirFd(::open(dirName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dirFd.get() < 0)
+        fail(errno);
+    struct stat dirStat;
+    if (::fstat(dirFd.get(), &dirStat) != 0)
+        fail(errno);
+    if (!writableByMode(dirStat, dirName))
+        fail(EACCES);
+    while (::flock(dirFd.get(), LOCK_EX) != 0) {
+        if (errno != EINTR)
+            fail(errno);
+    }
+    removeStaleTemporaries(dirFd.get(), baseName);
+
+    const QByteArray targetName = QFile::encodeName(target);
+    struct stat old;
+    const bool exists = ::lstat(targetName.constData(), &old) == 0;
+    if (exists) {
+        if (S_ISDIR(old.st_mode))
+            fail(EISDIR);
+        if (!S_ISREG(old.st_mode))
+            fail(EINVAL);
+        if (!writableByMode(old, targetName))
+            fail(EACCES);
+    } else if (errno != ENOENT) {
+        fail(errno);
+    }
+    std::optional<QByteArray> current;
+    if (exists) {
+        // An unreadable file must not be taken for a missing one and overwritten.
+        current = read(target);
+        if (!current)
+            fail(EACCES);
+    }
+    const QByteArray bytes = change(current);
+    replaceLocked(dirFd.get(), dirPath, baseName, bytes, exists ? &old : nullptr);
+}
+
+void setWriteFaultForTesting(std::function<int()> fault) { writeFault() = std::move(fault); }
+
+} // namespace SafeFile

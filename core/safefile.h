@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// File access that never leaves a torn file: every write goes to a temporary file in the
+// target's folder, reaches the disk and is renamed over the target, while an advisory lock
+// on the folder keeps other copies of the program from interleaving their updates.
+namespace SafeFile {
+
+// The path as Linux sees it: stored paths may use "\" as the separator.
+QString localPath(const QString& fileName);
+
+// The content of a regular file, or nothing when it is missing, unreadable or not a file.
+std::optional<QByteArray> read(const QString& fileName);
+
+// Reads the file (nothing when missing), asks `change` for the new content and replaces
+// the file with it, all under the folder's lock. Throws std::system_error on failure; the
+// file is then unchanged.
+void update(const QString& fileName,
+            const std::function<QByteArray(const std::optional<QByteArray>&)>& change);
+
+// Test seam: called before the data is written; a non-zero result fails the write with that
+// errno, as a full disk would (ENOSPC).
+void setWriteFaultForTesting(std::function<int()> fault);
+
+} // namespace SafeFile

@@ -1,0 +1,186 @@
+#include "core/appdir.h"
+#include "core/config.h"
+#include "core/error.h"
+#include "core/tools.h"
+#include "testfiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+namespace {
+
+class FakeBar : public BarPlacement {
+public:
+    int top() const override { return m_top; }
+    int left() const override { return m_left; }
+    int width() const override { return 406; }
+    void setTop(int top) override { m_top = top; }
+    void setLeft(int left) override { m_left = left; }
+    int primaryScreenWidth() const override { return m_screenWidth; }
+
+    int m_top = -999;
+    int m_left = -999;
+    int m_screenWidth = 1920;
+};
+
+} // namespace
+
+class TestConfig : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { setAppDirForTesting(std::nullopt); }
+
+    void appDirFromExecutable_data();
+    void appDirFromExecutable();
+    void expand_data();
+    void expand();
+    void collapse_data();
+    void collapse();
+    void firstRunWritesDefaults();
+    void emptyConfigIsLeftAlone();
+    void storedPositions_data();
+    void storedPositions();
+    void savedPositionReadsBack();
+    void unwritableFolder();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_appDir;
+};
+
+void TestConfig::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_appDir = m_dir->path() + u'/';
+    setAppDirForTesting(m_appDir);
+}
+
+void TestConfig::appDirFromExecutable_data() {
+    QTest::addColumn<QString>("exe");
+    QTest::addColumn<QString>("dir");
+    QTest::newRow("folder") << "/opt/larkspan/larkspan" << "/opt/larkspan/";
+    QTest::newRow("root") << "/larkspan" << "/";
+    QTest::newRow("no separator") << "larkspan" << "";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestConfig::appDirFromExecutable() {
+    QFETCH(QString, exe);
+    QFETCH(QString, dir);
+    QCOMPARE(appDirFromExecutablePath(exe), dir);
+}
+
+void TestConfig::expand_data() {
+    QTest::addColumn<QString>("appDir");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("expanded");
+    QTest::newRow("token") << "/opt/bar/" << "$apppath$\\menu.ini" << "/opt/bar/\\menu.ini";
+    QTest::newRow("upper case") << "/opt/bar/" << "$APPPATH$\\menu.ini" << "/opt/bar/\\menu.ini";
+    QTest::newRow("mixed case") << "/opt/bar/" << "$AppPath$\\menu.ini" << "/opt/bar/\\menu.ini";
+    QTest::newRow("twice") << "/a/" << "$apppath$x$apppath$" << "/a/x/a/";
+    QTest::newRow("no token") << "/a/" << "/home/me/menu.ini" << "/home/me/menu.ini";
+    QTest::newRow("empty") << "/a/" << "" << "";
+    QTest::newRow("replacement not searched again") << "/$apppath$/" << "$apppath$"
+                                                    << "/$apppath$/";
+    QTest::newRow("empty app folder removes the token") << "" << "$apppath$\\menu.ini"
+                                                        << "\\menu.ini";
+}
+
+void TestConfig::expand() {
+    QFETCH(QString, appDir);
+    QFETCH(QString, path);
+    QFETCH(QString, expanded);
+    setAppDirForTesting(appDir);
+    QCOMPARE(ExpandAppPath(path), expanded);
+    if (appDir.isEmpty())
+        QCOMPARE(CollapseAppPath(u"/srv/x.ini"_qs), u"/srv/x.ini"_qs);
+}
+
+void TestConfig::collapse_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("collapsed");
+    QTest::newRow("outside") << "/srv/menus/work.ini" << "/srv/menus/work.ini";
+    QTest::newRow("inside") << "/opt/Bar/menus/work.ini" << "$apppath$\\menus/work.ini";
+    QTest::newRow("case-blind") << "/OPT/BAR/work.ini" << "$apppath$\\work.ini";
+    QTest::newRow("folder itself") << "/opt/Bar/" << "$apppath$\\";
+}
+
+void TestConfig::collapse() {
+    QFETCH(QString, path);
+    QFETCH(QString, collapsed);
+    setAppDirForTesting(u"/opt/Bar/"_qs);
+    QCOMPARE(CollapseAppPath(path), collapsed);
+    QCOMPARE(ExpandAppPath(CollapseAppPath(path)).replace(u"/\\"_qs, u"/"_qs),
+             QString(path).replace(u"/OPT/BAR/"_qs, u"/opt/Bar/"_qs));
+}
+
+void TestConfig::firstRunWritesDefaults() {
+    FakeBar bar;
+    LoadConfig(bar);
+    QCOMPARE(ConfigIni->FileName(), m_appDir + u"config.ini"_qs);
+    QCOMPARE(readBytes(m_appDir + u"config.ini"_qs),
+             QByteArray("[menu]\r\nfile=$apppath$\\menu.ini\r\n"
+                        "[skin]\r\nfile=$apppath$\\skins\\default\\\r\n"));
+    QCOMPARE(bar.m_top, 1);
+    QCOMPARE(bar.m_left, 1920 - 407);
+}
+
+void TestConfig::emptyConfigIsLeftAlone() {
+    writeBytes(m_appDir + u"config.ini"_qs, QByteArray());
+    FakeBar bar;
+    bar.m_screenWidth = 1024;
+    LoadConfig(bar);
+    QCOMPARE(readBytes(m_appDir + u"config.ini"_qs), QByteArray());
+    QCOMPARE(bar.m_left, 1024 - 407);
+}
+
+void TestConfig::storedPositions_data() {
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("left");
+    QTest::newRow("stored") << QByteArray("Top=40\r\nLeft=300\r\n") << 40 << 300;
+    QTest::newRow("hex") << QByteArray("Top=$1F\r\n") << 31 << 1513;
+    QTest::newRow("letters") << QByteArray("Top=abc\r\nLeft=\r\n") << 1 << 1513;
+    QTest::newRow("negative kept") << QByteArray("Top=-20\r\nLeft=-5000\r\n") << -20 << -5000;
+}
+
+void TestConfig::storedPositions() {
+    QFETCH(QByteArray, lines);
+    QFETCH(int, top);
+    QFETCH(int, left);
+    writeBytes(m_appDir + u"config.ini"_qs, "[WindowPos]\r\n" + lines);
+    FakeBar bar;
+    LoadConfig(bar);
+    QCOMPARE(bar.m_top, top);
+    QCOMPARE(bar.m_left, left);
+}
+
+void TestConfig::savedPositionReadsBack() {
+    FakeBar bar;
+    LoadConfig(bar);
+    bar.m_top = -20;
+    bar.m_left = 77;
+    SaveWindowPos(bar);
+    FakeBar next;
+    LoadConfig(next);
+    QCOMPARE(next.m_top, -20);
+    QCOMPARE(next.m_left, 77);
+    QVERIFY(readBytes(m_appDir + u"config.ini"_qs).endsWith("[WindowPos]\r\nTop=-20\r\nLeft=77\r\n"));
+}
+
+void TestConfig::unwritableFolder() {
+    ::chmod(QFile::encodeName(m_dir->path()).constData(), 0555);
+    FakeBar bar;
+    try {
+        LoadConfig(bar);
+        QFAIL("no error");
+    } catch (const LarkspanError& e) {
+        QCOMPARE(e.message(), u"Unable to write to "_qs + m_appDir + u"config.ini"_qs);
+    }
+    QCOMPARE(bar.m_top, -999); // no position set after the failure
+    ::chmod(QFile::encodeName(m_dir->path()).constData(), 0755);
+}
+
+QTEST_APPLESS_MAIN(TestConfig)
+#include "tst_config.moc"

@@ -1,0 +1,200 @@
+#include "core/error.h"
+#include "core/menufile.h"
+#include "core/tools.h"
+#include "testfiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QByteArray kBom = "\xEF\xBB\xBF";
+const QByteArray kThree = "[menu]\r\nitems=3\r\n\r\n"
+                          "[item1]\r\ncaption=A\r\nexec=a.exe\r\n\r\n"
+                          "[item2]\r\ncaption=B\r\nexec=b.exe\r\n\r\n"
+                          "[item3]\r\ncaption=C\r\nexec=c.exe\r\nicon=c.png\r\n";
+} // namespace
+
+class TestMenuFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+
+    void separatorRule_data();
+    void separatorRule();
+    void missingFile();
+    void countWithoutSections();
+    void appendCreatesFile();
+    void appendOverStaleSection();
+    void updateKeepsHeader();
+    void captionsInOneRead();
+    void deleteRewrites_data();
+    void deleteRewrites();
+    void deleteKeepsLongValuesWhole();
+    void deleteReadOnlyFile();
+    void failedAppendLeavesCount();
+
+private:
+    QString menuPath() const { return m_dir->filePath(u"menu.ini"_qs); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestMenuFile::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    MenuIni = std::make_unique<ProfileFile>(menuPath());
+    AppInfo = {};
+}
+
+void TestMenuFile::separatorRule_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("separator");
+    QTest::newRow("hyphen") << "-" << true;
+    QTest::newRow("blank before") << " -" << false;
+    QTest::newRow("blank after") << "- " << false;
+    QTest::newRow("two") << "--" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("en dash") << u"–"_qs << false;
+}
+
+void TestMenuFile::separatorRule() {
+    QFETCH(QString, caption);
+    QFETCH(bool, separator);
+    QCOMPARE(IsSeparator(caption), separator);
+}
+
+void TestMenuFile::missingFile() {
+    QCOMPARE(ReadItemCount(), 0);
+    AppInfo = {u"x"_qs, u"y"_qs};
+    ReadMenuItem(1);
+    QCOMPARE(AppInfo.vCaption, QString());
+    QCOMPARE(AppInfo.vExePath, QString());
+    QVERIFY(ReadMenuCaptions().isEmpty());
+    QVERIFY(!QFile::exists(menuPath()));
+}
+
+void TestMenuFile::countWithoutSections() {
+    writeBytes(menuPath(), "[menu]\r\nitems=2\r\n[item1]\r\ncaption=One\r\nexec=1\r\n");
+    QCOMPARE(ReadItemCount(), 2);
+    ReadMenuItem(2);
+    QCOMPARE(AppInfo.vCaption, QString());
+    QCOMPARE(ReadMenuCaptions(), (QStringList{u"One"_qs, QString()}));
+    writeBytes(menuPath(), "[menu]\r\nitems=lots\r\n");
+    QCOMPARE(ReadItemCount(), 0);
+}
+
+void TestMenuFile::appendCreatesFile() {
+    AppInfo = {u" Editor "_qs, u"/usr/bin/editor"_qs};
+    AppendMenuFileItem();
+    QCOMPARE(readBytes(menuPath()),
+             QByteArray("[menu]\r\nitems=1\r\n[item1]\r\ncaption=\" Editor \"\r\n"
+                        "exec=/usr/bin/editor\r\n"));
+    AppInfo = {};
+    ReadMenuItem(1);
+    QCOMPARE(AppInfo.vCaption, u" Editor "_qs);
+    QCOMPARE(AppInfo.vExePath, u"/usr/bin/editor"_qs);
+}
+
+void TestMenuFile::appendOverStaleSection() {
+    writeBytes(menuPath(), "[menu]\r\nitems=1\r\n[item1]\r\ncaption=A\r\n"
+                           "[ITEM2]\r\ncaption=old\r\nicon=keep\r\n");
+    AppInfo = {u"B"_qs, u"b"_qs};
+    AppendMenuFileItem();
+    QCOMPARE(ReadItemCount(), 2);
+    QStringList lines;
+    MenuIni->ReadSectionValues(u"item2"_qs, lines);
+    QCOMPARE(lines, (QStringList{u"caption=B"_qs, u"icon=keep"_qs, u"exec=b"_qs}));
+}
+
+void TestMenuFile::updateKeepsHeader() {
+    writeBytes(menuPath(), kThree);
+    AppInfo = {u"-"_qs, u""_qs};
+    UpdateMenuFileItem(3);
+    const QByteArray after = readBytes(menuPath());
+    QVERIFY(after.contains("[item3]\r\ncaption=-\r\nexec=\r\nicon=c.png\r\n"));
+    QCOMPARE(after.count("item3"), 1);
+    QCOMPARE(ReadItemCount(), 3);
+    UpdateMenuFileItem(9); // no such section: made under "Item9"
+    QVERIFY(readBytes(menuPath()).endsWith("[Item9]\r\ncaption=-\r\nexec=\r\n"));
+}
+
+void TestMenuFile::captionsInOneRead() {
+    writeBytes(menuPath(), kThree);
+    QCOMPARE(ReadMenuCaptions(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+}
+
+void TestMenuFile::deleteRewrites_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("second of three")
+        << kThree << 2
+        << kBom + "[menu]\r\nitems=2\r\n\r\n[item1]\r\ncaption=A\r\nexec=a.exe\r\n\r\n"
+                  "[item2]\r\ncaption=C\r\nexec=c.exe\r\nicon=c.png\r\n\r\n";
+    QTest::newRow("only entry")
+        << QByteArray("[menu]\r\nitems=1\r\n[item1]\r\ncaption=A\r\n") << 1
+        << kBom + "[menu]\r\nitems=0\r\n\r\n";
+    QTest::newRow("comment, other section and case dropped")
+        << QByteArray("; my menu\r\n[MENU]\r\nItems=2\r\ncolumns=3\r\n[Other]\r\nx=1\r\n"
+                      "[ITEM1]\r\nCaption=A\r\n[item2]\r\ncaption=B\r\n[item3]\r\ncaption=Z\r\n")
+        << 1 << kBom + "[menu]\r\nitems=1\r\n\r\n[item1]\r\ncaption=B\r\n\r\n";
+    QTest::newRow("missing section gives an empty one")
+        << QByteArray("[menu]\r\nitems=3\r\n[item1]\r\ncaption=A\r\n[item3]\r\ncaption=C\r\n")
+        << 1 << kBom + "[menu]\r\nitems=2\r\n\r\n[item1]\r\n\r\n[item2]\r\ncaption=C\r\n\r\n";
+    QTest::newRow("UTF-16 and LF become UTF-8 with CR LF")
+        << QByteArray("\xFF\xFE[\0m\0e\0n\0u\0]\0\n\0i\0t\0e\0m\0s\0=\0\x31\0\n\0", 32) << 5
+        << kBom + "[menu]\r\nitems=0\r\n\r\n[item1]\r\n\r\n";
+    QTest::newRow("blanks and quotes survive")
+        << QByteArray("[menu]\r\nitems=2\r\n[item1]\r\ncaption=x\r\n"
+                      "[item2]\r\ncaption=\" y \"\r\nexec=\"\"q\"\"\r\n")
+        << 1 << kBom + "[menu]\r\nitems=1\r\n\r\n[item1]\r\ncaption=\" y \"\r\nexec=\"\"q\"\"\r\n\r\n";
+    QTest::newRow("non-ASCII in Windows-1252")
+        << QByteArray("[menu]\r\nitems=2\r\n[item1]\r\ncaption=x\r\n[item2]\r\ncaption=caf\xE9\r\n")
+        << 1 << kBom + "[menu]\r\nitems=1\r\n\r\n[item1]\r\ncaption=caf\xC3\xA9\r\n\r\n";
+}
+
+void TestMenuFile::deleteRewrites() {
+    QFETCH(QByteArray, before);
+    QFETCH(int, n);
+    QFETCH(QByteArray, after);
+    writeBytes(menuPath(), before);
+    DeleteMenuFileItem(n);
+    QCOMPARE(readBytes(menuPath()), after);
+}
+
+void TestMenuFile::deleteKeepsLongValuesWhole() {
+    const QString exec(5000, u'e');
+    AppInfo = {u"A"_qs, u"a"_qs};
+    AppendMenuFileItem();
+    AppInfo = {u"B"_qs, exec};
+    AppendMenuFileItem();
+    DeleteMenuFileItem(1);
+    QVERIFY(readBytes(menuPath()).contains("exec=" + exec.toLatin1() + "\r\n"));
+}
+
+void TestMenuFile::deleteReadOnlyFile() {
+    writeBytes(menuPath(), kThree);
+    QFile::setPermissions(menuPath(), QFile::ReadOwner);
+    try {
+        DeleteMenuFileItem(2);
+        QFAIL("no error");
+    } catch (const LarkspanError& e) {
+        QCOMPARE(e.message(),
+                 u"Cannot create file \""_qs + menuPath() + u"\". Permission denied"_qs);
+    }
+    QCOMPARE(readBytes(menuPath()), kThree);
+}
+
+void TestMenuFile::failedAppendLeavesCount() {
+    writeBytes(menuPath(), "[menu]\r\nitems=0\r\n");
+    try {
+        AppInfo = {u"two\nlines"_qs, u"x"_qs};
+        AppendMenuFileItem();
+        QFAIL("no error");
+    } catch (const LarkspanError& e) {
+        QCOMPARE(e.message(), u"Unable to write to "_qs + menuPath());
+    }
+    // The count stands without the entry's keys, as the writes happen one by one.
+    QCOMPARE(readBytes(menuPath()), QByteArray("[menu]\r\nitems=1\r\n"));
+}
+
+QTEST_APPLESS_MAIN(TestMenuFile)
+#include "tst_menufile.moc"

@@ -1,0 +1,149 @@
+#include "core/error.h"
+#include "core/inidocument.h"
+#include "core/profilefile.h"
+#include "core/safefile.h"
+#include "testfiles.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cerrno>
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+class TestSafeFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
+    void cleanup() { SafeFile::setWriteFaultForTesting({}); }
+
+    void permissionsKept();
+    void newFileFollowsUmask();
+    void symlinkStaysALink();
+    void fullDiskLeavesOldFile();
+    void noTemporaryLeftBehind();
+    void staleTemporaryIsCleared();
+    void killedWriterNeverTearsTheFile();
+    void twoProcessesLoseNoKey();
+
+private:
+    QString path(const QString& name = u"test.ini"_qs) const { return m_dir->filePath(name); }
+    QStringList folderEntries() const {
+        return QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestSafeFile::permissionsKept() {
+    writeBytes(path(), "[s]\r\nk=1\r\n");
+    ::chmod(QFile::encodeName(path()).constData(), 0640);
+    ProfileFile(path()).WriteString(u"s"_qs, u"k"_qs, u"2"_qs);
+    struct stat st;
+    QCOMPARE(::stat(QFile::encodeName(path()).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0640));
+}
+
+void TestSafeFile::newFileFollowsUmask() {
+    const mode_t old = ::umask(027);
+    ProfileFile(path()).WriteString(u"s"_qs, u"k"_qs, u"1"_qs);
+    ::umask(old);
+    struct stat st;
+    QCOMPARE(::stat(QFile::encodeName(path()).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0640));
+}
+
+void TestSafeFile::symlinkStaysALink() {
+    QDir(m_dir->path()).mkdir(u"real"_qs);
+    const QString target = m_dir->filePath(u"real/menu.ini"_qs);
+    writeBytes(target, "[menu]\r\nitems=0\r\n");
+    QVERIFY(QFile::link(target, path(u"menu.ini"_qs)));
+    ProfileFile(path(u"menu.ini"_qs)).WriteInteger(u"menu"_qs, u"items"_qs, 1);
+    QCOMPARE(QFileInfo(path(u"menu.ini"_qs)).symLinkTarget(), target);
+    QCOMPARE(readBytes(target), QByteArray("[menu]\r\nitems=1\r\n"));
+}
+
+void TestSafeFile::fullDiskLeavesOldFile() {
+    const QByteArray before = "[s]\r\nk=old\r\n";
+    writeBytes(path(), before);
+    SafeFile::setWriteFaultForTesting([] { return ENOSPC; });
+    QVERIFY_THROWS_EXCEPTION(LarkspanError,
+                             ProfileFile(path()).WriteString(u"s"_qs, u"k"_qs, u"new"_qs));
+    QCOMPARE(readBytes(path()), before);
+    QCOMPARE(folderEntries(), QStringList{u"test.ini"_qs});
+}
+
+void TestSafeFile::noTemporaryLeftBehind() {
+    ProfileFile file(path());
+    for (int i = 0; i < 20; ++i)
+        file.WriteInteger(u"s"_qs, u"k"_qs, i);
+    QCOMPARE(folderEntries(), QStringList{u"test.ini"_qs});
+}
+
+void TestSafeFile::staleTemporaryIsCleared() {
+    // What a copy killed between naming its temporary and renaming it leaves.
+    writeBytes(path(u".test.ini.tmp-99999"_qs), "half");
+    ProfileFile(path()).WriteInteger(u"s"_qs, u"k"_qs, 1);
+    QCOMPARE(folderEntries(), QStringList{u"test.ini"_qs});
+}
+
+void TestSafeFile::killedWriterNeverTearsTheFile() {
+    const int padding = 200000;
+    const QByteArray head = "[s]\r\npad=" + QByteArray(padding, 'x') + "\r\nn=";
+    // Either state the writer passes through: the old or the new counter, never a mix.
+    const auto whole = [&head](const QByteArray& bytes) {
+        if (!bytes.startsWith(head) || !bytes.endsWith("\r\n"))
+            return false;
+        bool ok = false;
+        bytes.mid(head.size(), bytes.size() - head.size() - 2).toInt(&ok);
+        return ok;
+    };
+    QRandomGenerator random(12345);
+    int kills = 0;
+    for (int round = 0; round < 200; ++round) {
+        QProcess writer;
+        writer.start(QStringLiteral(PROFILE_WRITER),
+                     {path(), u"counter"_qs, QString::number(padding)});
+        QVERIFY(writer.waitForStarted());
+        QTRY_VERIFY(ProfileFile(path()).ReadInteger(u"s"_qs, u"n"_qs, -1) >= 0);
+        for (int k = 0; k < 10; ++k) {
+            QTest::qWait(int(random.bounded(1, 15)));
+            if (k < 9) {
+                ::kill(pid_t(writer.processId()), SIGSTOP);
+                QVERIFY2(whole(readBytes(path())), "file torn while its writer runs");
+                ::kill(pid_t(writer.processId()), SIGCONT);
+            }
+        }
+        ::kill(pid_t(writer.processId()), SIGKILL);
+        writer.waitForFinished();
+        ++kills;
+        QVERIFY2(whole(readBytes(path())), "file torn by a kill");
+        // The next writer clears whatever the killed one left.
+        ProfileFile(path()).WriteInteger(u"s"_qs, u"n"_qs, 0);
+        QCOMPARE(folderEntries(), QStringList{u"test.ini"_qs});
+    }
+    QCOMPARE(kills, 200);
+}
+
+void TestSafeFile::twoProcessesLoseNoKey() {
+    QProcess a, b;
+    a.start(QStringLiteral(PROFILE_WRITER), {path(), u"keys"_qs, u"a"_qs});
+    b.start(QStringLiteral(PROFILE_WRITER), {path(), u"keys"_qs, u"b"_qs});
+    QVERIFY(a.waitForFinished(120000));
+    QVERIFY(b.waitForFinished(120000));
+    QCOMPARE(a.exitCode(), 0);
+    QCOMPARE(b.exitCode(), 0);
+    QStringList lines;
+    ProfileFile(path()).ReadSectionValues(u"shared"_qs, lines);
+    QCOMPARE(lines.size(), 1000);
+    const ProfileSnapshot snapshot = ProfileFile(path()).Snapshot();
+    for (int i = 0; i < 500; ++i) {
+        QCOMPARE(snapshot.ReadInteger(u"shared"_qs, u"a"_qs + QString::number(i), -1), i);
+        QCOMPARE(snapshot.ReadInteger(u"shared"_qs, u"b"_qs + QString::number(i), -1), i);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestSafeFile)
+#include "tst_safefile.moc"
