@@ -2,12 +2,12 @@
 
 #include "core/error.h"
 
-#include <QMessageBox>
+#include "platform/dialogs.h"
 
 void showErrorBox(const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Larkspan"), errorBoxText(message),
-                    QMessageBox::Ok);
-    box.exec();
+    Dialogs::show(QApplication::activeWindow(), {QMessageBox::Critical, QStringLiteral("Larkspan"),
+                                                  errorBoxText(message), QMessageBox::Ok,
+                                                  QMessageBox::Ok});
 }
 
 LarkspanApplication::LarkspanApplication(int& argc, char** argv) : QApplication(argc, argv) {

@@ -1,0 +1,62 @@
+#include "platform/dialogs.h"
+
+#include <QFileDialog>
+#include <QQueue>
+
+namespace Dialogs {
+namespace {
+
+struct TestState {
+    QQueue<QMessageBox::StandardButton> boxAnswers;
+    QQueue<QString> fileAnswers;
+    QList<Box> shown;
+};
+
+TestState& state() {
+    static TestState s;
+    return s;
+}
+
+} // namespace
+
+QMessageBox::StandardButton show(QWidget* parent, const Box& box) {
+    state().shown.append(box);
+    if (!state().boxAnswers.isEmpty())
+        return state().boxAnswers.dequeue();
+    QMessageBox dialog(box.icon, box.title, box.text, box.buttons, parent);
+    dialog.setDefaultButton(box.defaultButton);
+    return QMessageBox::StandardButton(dialog.exec());
+}
+
+QString openFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    if (!state().fileAnswers.isEmpty())
+        return state().fileAnswers.dequeue();
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                     const QString& defaultSuffix) {
+    if (!state().fileAnswers.isEmpty())
+        return state().fileAnswers.dequeue();
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    // The program itself refuses to overwrite, so the dialog does not ask.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString folderName(QWidget* parent, const QString& caption) {
+    if (!state().fileAnswers.isEmpty())
+        return state().fileAnswers.dequeue();
+    return QFileDialog::getExistingDirectory(parent, caption);
+}
+
+void answerNextBox(QMessageBox::StandardButton answer) { state().boxAnswers.enqueue(answer); }
+void answerNextFile(const QString& path) { state().fileAnswers.enqueue(path); }
+QList<Box> boxesShown() { return state().shown; }
+void resetForTesting() { state() = TestState(); }
+
+} // namespace Dialogs

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// Every modal box and file dialog of the program goes through here, so that a test can
+// give the next answer instead of a person. Without a prepared answer the real Qt
+// dialog is shown.
+namespace Dialogs {
+
+struct Box {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+QMessageBox::StandardButton show(QWidget* parent, const Box& box);
+
+// The chosen path, or the empty text when the user cancelled. Filters are Qt filters.
+QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
+QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                     const QString& defaultSuffix);
+QString folderName(QWidget* parent, const QString& caption);
+
+// Test side: answers are used in the order given; every box shown is recorded.
+void answerNextBox(QMessageBox::StandardButton answer);
+void answerNextFile(const QString& path);
+QList<Box> boxesShown();
+void resetForTesting();
+
+} // namespace Dialogs
