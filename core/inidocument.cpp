@@ -1,5 +1,7 @@
 #include "core/inidocument.h"
 
+#include <QSet>
+
 namespace {
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
@@ -19,8 +21,6 @@ QStringView unquote(QStringView v) {
     return v;
 }
 
-QString fold(const QString& s) { return s.toCaseFolded(); }
-
 } // namespace
 
 QString formatEntryLine(const QString& key, const QString& value) {
@@ -32,16 +32,36 @@ QString formatEntryLine(const QString& key, const QString& value) {
     return key + u'=' + value;
 }
 
+size_t IniDocument::FoldHash::operator()(QStringView s) const noexcept {
+    size_t h = 1469598103934665603ULL;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        char32_t c = s[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), s[++i].unicode());
+        h = (h ^ QChar::toCaseFolded(c)) * 1099511628211ULL;
+    }
+    return h;
+}
+
 IniDocument IniDocument::parse(const QByteArray& bytes) {
     IniDocument doc;
-    const DecodedText decoded = decodeText(bytes);
+    DecodedText decoded = decodeText(bytes);
+    doc.m_text = std::move(decoded.text);
     doc.m_encoding = decoded.encoding;
-    const QString& text = decoded.text;
+    doc.index();
+    return doc;
+}
 
-    doc.m_sections.append(Section{});
-    bool styleKnown = false;
-    qsizetype start = 0;
+void IniDocument::index() {
+    const QStringView text = m_text;
     const qsizetype n = text.size();
+    m_entries.clear();
+    m_sections.clear();
+    m_sectionIndex.clear();
+    m_lineEnd.clear();
+    Section* current = nullptr; // entries before the first header belong to no section
+    Section orphan;
+    qsizetype start = 0;
     while (start < n) {
         qsizetype end = start;
         while (end < n && text[end] != u'\r' && text[end] != u'\n')
@@ -50,130 +70,99 @@ IniDocument IniDocument::parse(const QByteArray& bytes) {
         if (end < n) {
             const bool crlf = text[end] == u'\r' && end + 1 < n && text[end + 1] == u'\n';
             next = end + (crlf ? 2 : 1);
-            if (!styleKnown) {
-                doc.m_lineEnd = crlf ? QStringLiteral("\r\n") : QString(text[end]);
-                styleKnown = true;
+            if (m_lineEnd.isEmpty())
+                m_lineEnd = crlf ? QStringLiteral("\r\n") : QString(text[end]);
+        }
+        const QStringView line = trimBlanks(text.sliced(start, end - start));
+        const qsizetype close = line.startsWith(u'[') ? line.indexOf(u']') : -1;
+        if (close > 0) {
+            m_sections.append(Section{m_entries.size(), 0, next});
+            current = &m_sections.back();
+            m_sectionIndex.try_emplace(trimBlanks(line.sliced(1, close - 1)),
+                                       m_sections.size() - 1);
+        } else if (!line.startsWith(u';')) {
+            const qsizetype eq = line.indexOf(u'=');
+            const QStringView key = eq < 0 ? QStringView() : trimBlanks(line.first(eq));
+            if (!key.isEmpty()) {
+                m_entries.append(
+                    Entry{key, unquote(trimBlanks(line.sliced(eq + 1))), start, end, next});
+                Section& owner = current ? *current : orphan;
+                if (owner.entryCount == 0)
+                    owner.firstEntry = m_entries.size() - 1;
+                ++owner.entryCount;
+                owner.insertAt = next;
             }
         }
-        doc.m_lines.append(Line{LineKind::Other, text.sliced(start, end - start), {}, {}});
-        doc.indexLine(doc.m_lines.size() - 1);
         start = next;
     }
-    doc.m_endsWithLineEnd = n == 0 || text.back() == u'\r' || text.back() == u'\n';
-    return doc;
+    if (m_lineEnd.isEmpty())
+        m_lineEnd = QStringLiteral("\r\n");
 }
 
-void IniDocument::indexLine(qsizetype lineIndex) {
-    Line& line = m_lines[lineIndex];
-    const QStringView t = trimBlanks(line.text);
-    if (t.startsWith(u'[')) {
-        const qsizetype close = t.indexOf(u']');
-        if (close > 0) {
-            line.kind = LineKind::Section;
-            const QString name = trimBlanks(t.sliced(1, close - 1)).toString();
-            m_sections.append(Section{lineIndex, lineIndex, {}});
-            const QString key = fold(name);
-            if (!m_sectionIndex.contains(key))
-                m_sectionIndex.insert(key, m_sections.size() - 1);
-            return;
-        }
+const IniDocument::Section* IniDocument::findSection(QStringView name) const {
+    const auto it = m_sectionIndex.find(name);
+    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
+}
+
+const IniDocument::Entry* IniDocument::findEntry(const Section& section, QStringView key) const {
+    for (qsizetype i = 0; i < section.entryCount; ++i) {
+        const Entry& entry = m_entries[section.firstEntry + i];
+        if (entry.key.compare(key, Qt::CaseInsensitive) == 0)
+            return &entry;
     }
-    if (t.startsWith(u';'))
-        return;
-    const qsizetype eq = t.indexOf(u'=');
-    if (eq < 0)
-        return;
-    const QString key = trimBlanks(t.first(eq)).toString();
-    if (key.isEmpty())
-        return;
-    line.kind = LineKind::Entry;
-    line.key = key;
-    line.value = unquote(trimBlanks(t.sliced(eq + 1))).toString();
-    Section& section = m_sections.back();
-    section.lastLine = lineIndex;
-    const QString folded = fold(key);
-    if (!section.keys.contains(folded))
-        section.keys.insert(folded, lineIndex);
+    return nullptr;
 }
 
-IniDocument::Section* IniDocument::findSection(const QString& name) {
-    const auto it = m_sectionIndex.constFind(fold(name));
-    return it == m_sectionIndex.cend() ? nullptr : &m_sections[it.value()];
-}
-
-const IniDocument::Section* IniDocument::findSection(const QString& name) const {
-    const auto it = m_sectionIndex.constFind(fold(name));
-    return it == m_sectionIndex.cend() ? nullptr : &m_sections[it.value()];
-}
-
-std::optional<QString> IniDocument::value(const QString& section, const QString& key) const {
+std::optional<QString> IniDocument::value(QStringView section, QStringView key) const {
     const Section* s = findSection(section);
-    if (!s)
+    const Entry* e = s ? findEntry(*s, key) : nullptr;
+    if (!e)
         return std::nullopt;
-    const auto it = s->keys.constFind(fold(key));
-    if (it == s->keys.cend())
-        return std::nullopt;
-    return m_lines[it.value()].value;
+    return e->value.toString();
 }
 
-QList<std::pair<QString, QString>> IniDocument::sectionEntries(const QString& section) const {
+QList<std::pair<QString, QString>> IniDocument::sectionEntries(QStringView section) const {
     QList<std::pair<QString, QString>> lines;
     const Section* s = findSection(section);
     if (!s)
         return lines;
-    for (qsizetype i = s->headerLine + 1; i <= s->lastLine; ++i) {
-        const Line& line = m_lines[i];
-        if (line.kind == LineKind::Entry && s->keys.value(fold(line.key)) == i)
-            lines.append({line.key, line.value});
+    QSet<QString> seen;
+    for (qsizetype i = 0; i < s->entryCount; ++i) {
+        const Entry& entry = m_entries[s->firstEntry + i];
+        if (s->entryCount > 1) {
+            const QString folded = entry.key.toString().toCaseFolded();
+            if (seen.contains(folded))
+                continue;
+            seen.insert(folded);
+        }
+        lines.append({entry.key.toString(), entry.value.toString()});
     }
     return lines;
 }
 
 void IniDocument::setValue(const QString& section, const QString& key, const QString& value) {
-    if (Section* s = findSection(section)) {
-        const auto it = s->keys.constFind(fold(key));
-        if (it != s->keys.cend()) {
-            Line& line = m_lines[it.value()];
-            line.text = formatEntryLine(line.key, value);
-            line.value = value;
-            return;
-        }
+    QString text = m_text;
+    const Section* s = findSection(section);
+    if (const Entry* e = s ? findEntry(*s, key) : nullptr) {
+        text.replace(e->lineStart, e->lineEnd - e->lineStart,
+                     formatEntryLine(e->key.toString(), value));
+    } else {
+        const qsizetype at = s ? s->insertAt : text.size();
+        QString added;
+        // A last line without a line break gets one before anything follows it.
+        if (at > 0 && text[at - 1] != u'\n' && text[at - 1] != u'\r')
+            added += m_lineEnd;
+        if (!s)
+            added += u'[' + section + u']' + m_lineEnd;
+        added += formatEntryLine(key, value) + m_lineEnd;
+        text.insert(at, added);
     }
-    // Adding lines: simplest done on the text, then indexed afresh.
-    QStringList texts;
-    texts.reserve(m_lines.size() + 2);
-    for (const Line& line : std::as_const(m_lines))
-        texts.append(line.text);
-    const QString entry = formatEntryLine(key, value);
-    if (const Section* s = findSection(section))
-        texts.insert(s->lastLine + 1, entry);
-    else
-        texts << u'[' + section + u']' << entry;
-
-    IniDocument rebuilt;
-    rebuilt.m_encoding = m_encoding;
-    rebuilt.m_lineEnd = m_lineEnd;
-    rebuilt.m_endsWithLineEnd = true;
-    rebuilt.m_sections.append(Section{});
-    for (QString& text : texts) {
-        rebuilt.m_lines.append(Line{LineKind::Other, std::move(text), {}, {}});
-        rebuilt.indexLine(rebuilt.m_lines.size() - 1);
-    }
-    *this = std::move(rebuilt);
+    m_text = std::move(text);
+    index();
 }
 
 QByteArray IniDocument::serialize() const {
-    QString text;
-    qsizetype size = 0;
-    for (const Line& line : m_lines)
-        size += line.text.size() + m_lineEnd.size();
-    text.reserve(size);
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        text += m_lines[i].text;
-        if (i + 1 < m_lines.size() || m_endsWithLineEnd)
-            text += m_lineEnd;
-    }
-    if (auto bytes = encodeText(text, m_encoding))
+    if (auto bytes = encodeText(m_text, m_encoding))
         return *bytes;
-    return text.toUtf8();
+    return m_text.toUtf8();
 }

@@ -2,11 +2,11 @@
 
 #include "core/textcodec.h"
 
-#include <QHash>
 #include <QList>
 #include <QString>
-#include <QStringList>
+#include <QStringView>
 #include <optional>
+#include <unordered_map>
 
 // One profile file parsed in memory, for a single call or a single batch of lookups.
 //
@@ -18,46 +18,54 @@
 //   kept as they stand when a single key is written.
 // - Section and key names match without regard to case. Of repeated sections or keys
 //   the first one is read and written; later repeats are kept but never seen.
-// - CR LF, LF and CR all end a line; a write keeps the style the file already has.
+// - CR LF, LF and CR all end a line; added lines take the style the file already has.
 class IniDocument {
 public:
     static IniDocument parse(const QByteArray& bytes);
 
-    std::optional<QString> value(const QString& section, const QString& key) const;
+    std::optional<QString> value(QStringView section, QStringView key) const;
     // Key and value of each key of the section, first occurrences in file order.
-    QList<std::pair<QString, QString>> sectionEntries(const QString& section) const;
+    QList<std::pair<QString, QString>> sectionEntries(QStringView section) const;
 
     // Sets the first matching key in place, or adds it after the section's last entry,
-    // or adds the section at the end of the file.
+    // or adds the section at the end of the file. Every other character stays.
     void setValue(const QString& section, const QString& key, const QString& value);
 
     // The whole file in its encoding; converted to UTF-8 when a character does not fit.
     QByteArray serialize() const;
 
 private:
-    enum class LineKind { Other, Section, Entry };
-    struct Line {
-        LineKind kind = LineKind::Other;
-        QString text;
-        QString key; // as spelt in the file, for entries
-        QString value;
+    struct Entry {
+        QStringView key;
+        QStringView value; // trimmed and unquoted
+        qsizetype lineStart;
+        qsizetype lineEnd; // before the line break
+        qsizetype nextLine;
     };
     struct Section {
-        qsizetype headerLine = -1; // -1 for the lines before the first section header
-        qsizetype lastLine = -1;   // last entry line, or the header
-        QHash<QString, qsizetype> keys; // case-folded key -> line index
+        qsizetype firstEntry = 0; // into m_entries
+        qsizetype entryCount = 0;
+        qsizetype insertAt = 0; // where a new key goes: after the last entry or the header
+    };
+    struct FoldHash {
+        size_t operator()(QStringView s) const noexcept;
+    };
+    struct FoldEqual {
+        bool operator()(QStringView a, QStringView b) const noexcept {
+            return a.compare(b, Qt::CaseInsensitive) == 0;
+        }
     };
 
-    void indexLine(qsizetype lineIndex);
-    Section* findSection(const QString& name);
-    const Section* findSection(const QString& name) const;
+    void index();
+    const Section* findSection(QStringView name) const;
+    const Entry* findEntry(const Section& section, QStringView key) const;
 
-    QList<Line> m_lines;
-    QList<Section> m_sections;
-    QHash<QString, qsizetype> m_sectionIndex; // case-folded name -> first section
+    QString m_text; // never changed after indexing: the views below point into it
     TextEncoding m_encoding = TextEncoding::Utf8;
-    QString m_lineEnd = QStringLiteral("\r\n");
-    bool m_endsWithLineEnd = true;
+    QString m_lineEnd;
+    QList<Entry> m_entries;
+    QList<Section> m_sections;
+    std::unordered_map<QStringView, qsizetype, FoldHash, FoldEqual> m_sectionIndex;
 };
 
 // The text of an entry line; a value that would not read back unchanged is quoted.

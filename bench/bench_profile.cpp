@@ -1,0 +1,83 @@
+// Costs of the profile-file calls on menu files of 10 to 10,000 entries.
+#include "core/menufile.h"
+#include "core/tools.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QTemporaryDir& folder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QByteArray menuText(int entries) {
+    QByteArray text = "[menu]\r\nitems=" + QByteArray::number(entries) + "\r\n\r\n";
+    for (int i = 1; i <= entries; ++i)
+        text += "[item" + QByteArray::number(i) + "]\r\ncaption=Program number " +
+                QByteArray::number(i) + "\r\nexec=/usr/bin/program-" + QByteArray::number(i) +
+                " --option\r\n\r\n";
+    return text;
+}
+
+QString menuFile(int entries) {
+    const QString path = folder().filePath(QStringLiteral("menu-%1.ini").arg(entries));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(menuText(entries));
+    return path;
+}
+
+void ReadString(benchmark::State& state) {
+    ProfileFile file(menuFile(int(state.range(0))));
+    const QString section = QStringLiteral("item%1").arg(state.range(0) / 2 + 1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(file.ReadString(section, QStringLiteral("caption"), QString()));
+}
+
+void WriteString(benchmark::State& state) {
+    ProfileFile file(menuFile(int(state.range(0))));
+    const QString section = QStringLiteral("item%1").arg(state.range(0) / 2 + 1);
+    int n = 0;
+    for (auto _ : state)
+        file.WriteString(section, QStringLiteral("caption"), QString::number(++n));
+}
+
+void ReadSectionValues(benchmark::State& state) {
+    ProfileFile file(menuFile(int(state.range(0))));
+    const QString section = QStringLiteral("item%1").arg(state.range(0) / 2 + 1);
+    QStringList lines;
+    for (auto _ : state) {
+        file.ReadSectionValues(section, lines);
+        benchmark::DoNotOptimize(lines);
+    }
+}
+
+void ReadAllCaptions(benchmark::State& state) {
+    MenuIni = std::make_unique<ProfileFile>(menuFile(int(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadMenuCaptions());
+}
+
+void DeleteEntry(benchmark::State& state) {
+    const QString path = menuFile(int(state.range(0)));
+    MenuIni = std::make_unique<ProfileFile>(path);
+    for (auto _ : state) {
+        state.PauseTiming();
+        menuFile(int(state.range(0)));
+        state.ResumeTiming();
+        DeleteMenuFileItem(1);
+    }
+}
+
+} // namespace
+
+BENCHMARK(ReadString)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(WriteString)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadSectionValues)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadAllCaptions)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DeleteEntry)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
