@@ -1,18 +1,20 @@
 #include "app/errorbox.h"
 
 #include "core/error.h"
-
 #include "platform/dialogs.h"
 
 void showErrorBox(const QString& message) {
-    Dialogs::show(QApplication::activeWindow(), {QMessageBox::Critical, QStringLiteral("Larkspan"),
-                                                  errorBoxText(message), QMessageBox::Ok,
-                                                  QMessageBox::Ok});
+    Dialogs::show(QApplication::activeWindow(),
+                  {QMessageBox::Critical, QStringLiteral("Larkspan"), errorBoxText(message),
+                   QMessageBox::Ok, QMessageBox::Ok});
 }
 
 LarkspanApplication::LarkspanApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Larkspan"));
     setApplicationDisplayName(QStringLiteral("Larkspan"));
+    // Only the bar's closing ends the program, not the last of its dialogs going away
+    // while the bar sits in the tray.
+    setQuitOnLastWindowClosed(false);
 }
 
 bool LarkspanApplication::notify(QObject* receiver, QEvent* event) {

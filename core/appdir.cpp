@@ -39,4 +39,6 @@ QString CollapseAppPath(const QString& path) {
     return result.replace(dir, kToken + u'\\', Qt::CaseInsensitive);
 }
 
-void setAppDirForTesting(std::optional<QString> appDir) { appDirOverride() = std::move(appDir); }
+void setAppDirForTesting(std::optional<QString> appDir) {
+    appDirOverride() = std::move(appDir);
+}

@@ -4,7 +4,9 @@
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 QStringView trimBlanks(QStringView s) {
     qsizetype b = 0, e = s.size();

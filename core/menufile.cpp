@@ -14,13 +14,19 @@ const QString kItems = QStringLiteral("items");
 const QString kCaption = QStringLiteral("caption");
 const QString kExec = QStringLiteral("exec");
 
-QString itemSection(int n) { return QStringLiteral("item") + QString::number(n); }
+QString itemSection(int n) {
+    return QStringLiteral("item") + QString::number(n);
+}
 
-int itemCount(const ProfileSnapshot& menu) { return menu.ReadInteger(kMenu, kItems, 0); }
+int itemCount(const ProfileSnapshot& menu) {
+    return menu.ReadInteger(kMenu, kItems, 0);
+}
 
 } // namespace
 
-int ReadItemCount() { return MenuIni->ReadInteger(kMenu, kItems, 0); }
+int ReadItemCount() {
+    return MenuIni->ReadInteger(kMenu, kItems, 0);
+}
 
 void ReadMenuItem(int n) {
     const ProfileSnapshot menu = MenuIni->Snapshot();
@@ -28,7 +34,9 @@ void ReadMenuItem(int n) {
     AppInfo.vExePath = menu.ReadString(itemSection(n), kExec, QString());
 }
 
-bool IsSeparator(const QString& caption) { return caption == u"-"; }
+bool IsSeparator(const QString& caption) {
+    return caption == u"-";
+}
 
 QStringList ReadMenuCaptions() {
     const ProfileSnapshot menu = MenuIni->Snapshot();
@@ -57,7 +65,8 @@ QByteArray menuFileWithout(const IniDocument& document, int n) {
     const ProfileSnapshot menu(document);
     const int count = itemCount(menu);
     const QString crlf = QStringLiteral("\r\n");
-    QString text = QStringLiteral("[menu]") + crlf + QStringLiteral("items=") + QString::number(count - 1) + crlf + crlf;
+    QString text = QStringLiteral("[menu]") + crlf + QStringLiteral("items=") +
+                   QString::number(count - 1) + crlf + crlf;
     int k = 1;
     for (int i = 1; i <= count; ++i) {
         if (i == n)
@@ -79,7 +88,8 @@ void DeleteMenuFileItem(int n) {
             return menuFileWithout(IniDocument::parse(old.value_or(QByteArray())), n);
         });
     } catch (const std::system_error& e) {
-        throw LarkspanError(QStringLiteral("Cannot create file \"%1\". %2")
-                                .arg(MenuIni->FileName(), QString::fromLocal8Bit(e.code().message())));
+        throw LarkspanError(
+            QStringLiteral("Cannot create file \"%1\". %2")
+                .arg(MenuIni->FileName(), QString::fromLocal8Bit(e.code().message())));
     }
 }

@@ -26,8 +26,7 @@ QString ProfileSnapshot::ReadString(const QString& section, const QString& key,
     return capped(m_document.value(section, key).value_or(def));
 }
 
-qint32 ProfileSnapshot::ReadInteger(const QString& section, const QString& key,
-                                    qint32 def) const {
+qint32 ProfileSnapshot::ReadInteger(const QString& section, const QString& key, qint32 def) const {
     return parseProfileInteger(ReadString(section, key, QString())).value_or(def);
 }
 

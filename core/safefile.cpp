@@ -18,7 +18,9 @@ std::function<int()>& writeFault() {
     return fault;
 }
 
-[[noreturn]] void fail(int error) { throw std::system_error(error, std::generic_category()); }
+[[noreturn]] void fail(int error) {
+    throw std::system_error(error, std::generic_category());
+}
 
 class Fd {
 public:
@@ -76,7 +78,9 @@ void writeAll(int fd, const QByteArray& bytes) {
     }
 }
 
-QString tempPrefix(const QString& baseName) { return u'.' + baseName + QStringLiteral(".tmp-"); }
+QString tempPrefix(const QString& baseName) {
+    return u'.' + baseName + QStringLiteral(".tmp-");
+}
 
 // A temporary left by a copy that was killed between naming and renaming it; only
 // called under the folder's lock, when no live writer can own one.
@@ -218,6 +222,8 @@ void update(const QString& fileName,
     replaceLocked(dirFd.get(), dirPath, baseName, bytes, exists ? &old : nullptr);
 }
 
-void setWriteFaultForTesting(std::function<int()> fault) { writeFault() = std::move(fault); }
+void setWriteFaultForTesting(std::function<int()> fault) {
+    writeFault() = std::move(fault);
+}
 
 } // namespace SafeFile

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QQueue>
+#include <optional>
 
 namespace Dialogs {
 namespace {
@@ -10,6 +11,7 @@ struct TestState {
     QQueue<QMessageBox::StandardButton> boxAnswers;
     QQueue<QString> fileAnswers;
     QList<Box> shown;
+    bool answerUnprepared = false;
 };
 
 TestState& state() {
@@ -23,21 +25,33 @@ QMessageBox::StandardButton show(QWidget* parent, const Box& box) {
     state().shown.append(box);
     if (!state().boxAnswers.isEmpty())
         return state().boxAnswers.dequeue();
+    if (state().answerUnprepared)
+        return box.defaultButton;
     QMessageBox dialog(box.icon, box.title, box.text, box.buttons, parent);
     dialog.setDefaultButton(box.defaultButton);
     return QMessageBox::StandardButton(dialog.exec());
 }
 
-QString openFileName(QWidget* parent, const QString& caption, const QString& filter) {
+namespace {
+std::optional<QString> preparedFile() {
     if (!state().fileAnswers.isEmpty())
         return state().fileAnswers.dequeue();
+    if (state().answerUnprepared)
+        return QString();
+    return std::nullopt;
+}
+} // namespace
+
+QString openFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    if (const auto prepared = preparedFile())
+        return *prepared;
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
 QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
                      const QString& defaultSuffix) {
-    if (!state().fileAnswers.isEmpty())
-        return state().fileAnswers.dequeue();
+    if (const auto prepared = preparedFile())
+        return *prepared;
     QFileDialog dialog(parent, caption, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
@@ -49,14 +63,26 @@ QString saveFileName(QWidget* parent, const QString& caption, const QString& fil
 }
 
 QString folderName(QWidget* parent, const QString& caption) {
-    if (!state().fileAnswers.isEmpty())
-        return state().fileAnswers.dequeue();
+    if (const auto prepared = preparedFile())
+        return *prepared;
     return QFileDialog::getExistingDirectory(parent, caption);
 }
 
-void answerNextBox(QMessageBox::StandardButton answer) { state().boxAnswers.enqueue(answer); }
-void answerNextFile(const QString& path) { state().fileAnswers.enqueue(path); }
-QList<Box> boxesShown() { return state().shown; }
-void resetForTesting() { state() = TestState(); }
+void answerNextBox(QMessageBox::StandardButton answer) {
+    state().boxAnswers.enqueue(answer);
+}
+void answerNextFile(const QString& path) {
+    state().fileAnswers.enqueue(path);
+}
+QList<Box> boxesShown() {
+    return state().shown;
+}
+void resetForTesting() {
+    state() = TestState();
+    state().answerUnprepared = true;
+}
+void showRealDialogs() {
+    state().answerUnprepared = false;
+}
 
 } // namespace Dialogs

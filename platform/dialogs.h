@@ -26,10 +26,14 @@ QString saveFileName(QWidget* parent, const QString& caption, const QString& fil
                      const QString& defaultSuffix);
 QString folderName(QWidget* parent, const QString& caption);
 
-// Test side: answers are used in the order given; every box shown is recorded.
+// Test side: answers are used in the order given; every box shown is recorded. Once a test
+// has called resetForTesting, a box without a prepared answer takes its default button and a
+// file dialog is cancelled, so that no test can hang on a box nobody answers; a test that
+// drives the real dialogs calls showRealDialogs.
 void answerNextBox(QMessageBox::StandardButton answer);
 void answerNextFile(const QString& path);
 QList<Box> boxesShown();
 void resetForTesting();
+void showRealDialogs();
 
 } // namespace Dialogs

@@ -59,10 +59,14 @@ void TestConfig::init() {
 void TestConfig::appDirFromExecutable_data() {
     QTest::addColumn<QString>("exe");
     QTest::addColumn<QString>("dir");
-    QTest::newRow("folder") << "/opt/larkspan/larkspan" << "/opt/larkspan/";
-    QTest::newRow("root") << "/larkspan" << "/";
-    QTest::newRow("no separator") << "larkspan" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("folder") << "/opt/larkspan/larkspan"
+                            << "/opt/larkspan/";
+    QTest::newRow("root") << "/larkspan"
+                          << "/";
+    QTest::newRow("no separator") << "larkspan"
+                                  << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestConfig::appDirFromExecutable() {
@@ -75,15 +79,29 @@ void TestConfig::expand_data() {
     QTest::addColumn<QString>("appDir");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expanded");
-    QTest::newRow("token") << "/opt/bar/" << "$apppath$\\menu.ini" << "/opt/bar/\\menu.ini";
-    QTest::newRow("upper case") << "/opt/bar/" << "$APPPATH$\\menu.ini" << "/opt/bar/\\menu.ini";
-    QTest::newRow("mixed case") << "/opt/bar/" << "$AppPath$\\menu.ini" << "/opt/bar/\\menu.ini";
-    QTest::newRow("twice") << "/a/" << "$apppath$x$apppath$" << "/a/x/a/";
-    QTest::newRow("no token") << "/a/" << "/home/me/menu.ini" << "/home/me/menu.ini";
-    QTest::newRow("empty") << "/a/" << "" << "";
-    QTest::newRow("replacement not searched again") << "/$apppath$/" << "$apppath$"
+    QTest::newRow("token") << "/opt/bar/"
+                           << "$apppath$\\menu.ini"
+                           << "/opt/bar/\\menu.ini";
+    QTest::newRow("upper case") << "/opt/bar/"
+                                << "$APPPATH$\\menu.ini"
+                                << "/opt/bar/\\menu.ini";
+    QTest::newRow("mixed case") << "/opt/bar/"
+                                << "$AppPath$\\menu.ini"
+                                << "/opt/bar/\\menu.ini";
+    QTest::newRow("twice") << "/a/"
+                           << "$apppath$x$apppath$"
+                           << "/a/x/a/";
+    QTest::newRow("no token") << "/a/"
+                              << "/home/me/menu.ini"
+                              << "/home/me/menu.ini";
+    QTest::newRow("empty") << "/a/"
+                           << ""
+                           << "";
+    QTest::newRow("replacement not searched again") << "/$apppath$/"
+                                                    << "$apppath$"
                                                     << "/$apppath$/";
-    QTest::newRow("empty app folder removes the token") << "" << "$apppath$\\menu.ini"
+    QTest::newRow("empty app folder removes the token") << ""
+                                                        << "$apppath$\\menu.ini"
                                                         << "\\menu.ini";
 }
 
@@ -100,10 +118,14 @@ void TestConfig::expand() {
 void TestConfig::collapse_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("collapsed");
-    QTest::newRow("outside") << "/srv/menus/work.ini" << "/srv/menus/work.ini";
-    QTest::newRow("inside") << "/opt/Bar/menus/work.ini" << "$apppath$\\menus/work.ini";
-    QTest::newRow("case-blind") << "/OPT/BAR/work.ini" << "$apppath$\\work.ini";
-    QTest::newRow("folder itself") << "/opt/Bar/" << "$apppath$\\";
+    QTest::newRow("outside") << "/srv/menus/work.ini"
+                             << "/srv/menus/work.ini";
+    QTest::newRow("inside") << "/opt/Bar/menus/work.ini"
+                            << "$apppath$\\menus/work.ini";
+    QTest::newRow("case-blind") << "/OPT/BAR/work.ini"
+                                << "$apppath$\\work.ini";
+    QTest::newRow("folder itself") << "/opt/Bar/"
+                                   << "$apppath$\\";
 }
 
 void TestConfig::collapse() {
@@ -166,7 +188,8 @@ void TestConfig::savedPositionReadsBack() {
     LoadConfig(next);
     QCOMPARE(next.m_top, -20);
     QCOMPARE(next.m_left, 77);
-    QVERIFY(readBytes(m_appDir + u"config.ini"_qs).endsWith("[WindowPos]\r\nTop=-20\r\nLeft=77\r\n"));
+    QVERIFY(
+        readBytes(m_appDir + u"config.ini"_qs).endsWith("[WindowPos]\r\nTop=-20\r\nLeft=77\r\n"));
 }
 
 void TestConfig::unwritableFolder() {

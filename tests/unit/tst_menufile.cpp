@@ -129,23 +129,23 @@ void TestMenuFile::deleteRewrites_data() {
         << kThree << 2
         << kBom + "[menu]\r\nitems=2\r\n\r\n[item1]\r\ncaption=A\r\nexec=a.exe\r\n\r\n"
                   "[item2]\r\ncaption=C\r\nexec=c.exe\r\nicon=c.png\r\n\r\n";
-    QTest::newRow("only entry")
-        << QByteArray("[menu]\r\nitems=1\r\n[item1]\r\ncaption=A\r\n") << 1
-        << kBom + "[menu]\r\nitems=0\r\n\r\n";
+    QTest::newRow("only entry") << QByteArray("[menu]\r\nitems=1\r\n[item1]\r\ncaption=A\r\n") << 1
+                                << kBom + "[menu]\r\nitems=0\r\n\r\n";
     QTest::newRow("comment, other section and case dropped")
         << QByteArray("; my menu\r\n[MENU]\r\nItems=2\r\ncolumns=3\r\n[Other]\r\nx=1\r\n"
                       "[ITEM1]\r\nCaption=A\r\n[item2]\r\ncaption=B\r\n[item3]\r\ncaption=Z\r\n")
         << 1 << kBom + "[menu]\r\nitems=1\r\n\r\n[item1]\r\ncaption=B\r\n\r\n";
     QTest::newRow("missing section gives an empty one")
-        << QByteArray("[menu]\r\nitems=3\r\n[item1]\r\ncaption=A\r\n[item3]\r\ncaption=C\r\n")
-        << 1 << kBom + "[menu]\r\nitems=2\r\n\r\n[item1]\r\n\r\n[item2]\r\ncaption=C\r\n\r\n";
+        << QByteArray("[menu]\r\nitems=3\r\n[item1]\r\ncaption=A\r\n[item3]\r\ncaption=C\r\n") << 1
+        << kBom + "[menu]\r\nitems=2\r\n\r\n[item1]\r\n\r\n[item2]\r\ncaption=C\r\n\r\n";
     QTest::newRow("UTF-16 and LF become UTF-8 with CR LF")
         << QByteArray("\xFF\xFE[\0m\0e\0n\0u\0]\0\n\0i\0t\0e\0m\0s\0=\0\x31\0\n\0", 32) << 5
         << kBom + "[menu]\r\nitems=0\r\n\r\n[item1]\r\n\r\n";
     QTest::newRow("blanks and quotes survive")
         << QByteArray("[menu]\r\nitems=2\r\n[item1]\r\ncaption=x\r\n"
                       "[item2]\r\ncaption=\" y \"\r\nexec=\"\"q\"\"\r\n")
-        << 1 << kBom + "[menu]\r\nitems=1\r\n\r\n[item1]\r\ncaption=\" y \"\r\nexec=\"\"q\"\"\r\n\r\n";
+        << 1
+        << kBom + "[menu]\r\nitems=1\r\n\r\n[item1]\r\ncaption=\" y \"\r\nexec=\"\"q\"\"\r\n\r\n";
     QTest::newRow("non-ASCII in Windows-1252")
         << QByteArray("[menu]\r\nitems=2\r\n[item1]\r\ncaption=x\r\n[item2]\r\ncaption=caf\xE9\r\n")
         << 1 << kBom + "[menu]\r\nitems=1\r\n\r\n[item1]\r\ncaption=caf\xC3\xA9\r\n\r\n";

@@ -45,41 +45,80 @@ void TestProfileFile::readString_data() {
     QTest::addColumn<QString>("expected");
 
     const QByteArray menu = "[menu]\r\nitems=3\r\n\r\n[Item3]\r\nCaption=Notepad\r\nexec=\r\n";
-    QTest::newRow("plain") << menu << "menu" << "items" << "3";
-    QTest::newRow("section case-blind") << menu << "item3" << "caption" << "Notepad";
-    QTest::newRow("key case-blind") << menu << "ITEM3" << "CAPTION" << "Notepad";
-    QTest::newRow("empty value is not the default") << menu << "item3" << "exec" << "";
-    QTest::newRow("missing key") << menu << "item3" << "icon" << "def";
-    QTest::newRow("missing section") << menu << "item4" << "caption" << "def";
-    QTest::newRow("blanks around key and value") << QByteArray("[s]\r\n  k  =  v w  \r\n")
-                                                 << "s" << "k" << "v w";
-    QTest::newRow("blanks around section") << QByteArray(" [ s ] \nk=v\n") << "s" << "k" << "v";
-    QTest::newRow("quoted value") << QByteArray("[s]\nk=\" x \"\n") << "s" << "k" << " x ";
-    QTest::newRow("one quote kept") << QByteArray("[s]\nk=\"x\n") << "s" << "k" << "\"x";
-    QTest::newRow("value holds =") << QByteArray("[s]\nk=a=b\n") << "s" << "k" << "a=b";
-    QTest::newRow("first of repeated keys") << QByteArray("[s]\nk=1\nK=2\n") << "s" << "k" << "1";
-    QTest::newRow("first of repeated sections")
-        << QByteArray("[s]\nk=1\n[S]\nk=2\nj=3\n") << "s" << "k" << "1";
-    QTest::newRow("repeated section not merged")
-        << QByteArray("[s]\nk=1\n[S]\nj=3\n") << "s" << "j" << "def";
-    QTest::newRow("comment line") << QByteArray("[s]\n;k=1\nk=2\n") << "s" << "k" << "2";
-    QTest::newRow("line without =") << QByteArray("[s]\nk\nk=2\n") << "s" << "k" << "2";
-    QTest::newRow("key before any section") << QByteArray("k=1\n[s]\n") << "s" << "k" << "def";
-    QTest::newRow("LF line ends") << QByteArray("[s]\nk=v\n") << "s" << "k" << "v";
-    QTest::newRow("CR line ends") << QByteArray("[s]\rk=v\r") << "s" << "k" << "v";
-    QTest::newRow("no final line end") << QByteArray("[s]\r\nk=v") << "s" << "k" << "v";
-    QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF[s]\r\nk=\xC3\xA9t\xC3\xA9\r\n")
-                               << "s" << "k" << u"été"_qs;
+    QTest::newRow("plain") << menu << "menu"
+                           << "items"
+                           << "3";
+    QTest::newRow("section case-blind") << menu << "item3"
+                                        << "caption"
+                                        << "Notepad";
+    QTest::newRow("key case-blind") << menu << "ITEM3"
+                                    << "CAPTION"
+                                    << "Notepad";
+    QTest::newRow("empty value is not the default") << menu << "item3"
+                                                    << "exec"
+                                                    << "";
+    QTest::newRow("missing key") << menu << "item3"
+                                 << "icon"
+                                 << "def";
+    QTest::newRow("missing section") << menu << "item4"
+                                     << "caption"
+                                     << "def";
+    QTest::newRow("blanks around key and value") << QByteArray("[s]\r\n  k  =  v w  \r\n") << "s"
+                                                 << "k"
+                                                 << "v w";
+    QTest::newRow("blanks around section") << QByteArray(" [ s ] \nk=v\n") << "s"
+                                           << "k"
+                                           << "v";
+    QTest::newRow("quoted value") << QByteArray("[s]\nk=\" x \"\n") << "s"
+                                  << "k"
+                                  << " x ";
+    QTest::newRow("one quote kept") << QByteArray("[s]\nk=\"x\n") << "s"
+                                    << "k"
+                                    << "\"x";
+    QTest::newRow("value holds =") << QByteArray("[s]\nk=a=b\n") << "s"
+                                   << "k"
+                                   << "a=b";
+    QTest::newRow("first of repeated keys") << QByteArray("[s]\nk=1\nK=2\n") << "s"
+                                            << "k"
+                                            << "1";
+    QTest::newRow("first of repeated sections") << QByteArray("[s]\nk=1\n[S]\nk=2\nj=3\n") << "s"
+                                                << "k"
+                                                << "1";
+    QTest::newRow("repeated section not merged") << QByteArray("[s]\nk=1\n[S]\nj=3\n") << "s"
+                                                 << "j"
+                                                 << "def";
+    QTest::newRow("comment line") << QByteArray("[s]\n;k=1\nk=2\n") << "s"
+                                  << "k"
+                                  << "2";
+    QTest::newRow("line without =") << QByteArray("[s]\nk\nk=2\n") << "s"
+                                    << "k"
+                                    << "2";
+    QTest::newRow("key before any section") << QByteArray("k=1\n[s]\n") << "s"
+                                            << "k"
+                                            << "def";
+    QTest::newRow("LF line ends") << QByteArray("[s]\nk=v\n") << "s"
+                                  << "k"
+                                  << "v";
+    QTest::newRow("CR line ends") << QByteArray("[s]\rk=v\r") << "s"
+                                  << "k"
+                                  << "v";
+    QTest::newRow("no final line end") << QByteArray("[s]\r\nk=v") << "s"
+                                       << "k"
+                                       << "v";
+    QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF[s]\r\nk=\xC3\xA9t\xC3\xA9\r\n") << "s"
+                               << "k" << u"été"_qs;
     QTest::newRow("UTF-8 without BOM")
-        << QByteArray("[s]\nk=\xE2\x82\xAC \xF0\x9F\x98\x80\n") << "s" << "k" << u"€ 😀"_qs;
-    QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0\xE9\0", 18)
-                               << "s" << "k" << u"é"_qs;
-    QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0[\0s\0]\0\n\0k\0=\0\xE9", 16)
-                               << "s" << "k" << u"é"_qs;
-    QTest::newRow("Windows-1252") << QByteArray("[s]\r\nk=caf\xE9 \x80 \x93q\x94\r\n")
-                                  << "s" << "k" << u"café € “q”"_qs;
+        << QByteArray("[s]\nk=\xE2\x82\xAC \xF0\x9F\x98\x80\n") << "s"
+        << "k" << u"€ 😀"_qs;
+    QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0\xE9\0", 18) << "s"
+                               << "k" << u"é"_qs;
+    QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0[\0s\0]\0\n\0k\0=\0\xE9", 16) << "s"
+                               << "k" << u"é"_qs;
+    QTest::newRow("Windows-1252") << QByteArray("[s]\r\nk=caf\xE9 \x80 \x93q\x94\r\n") << "s"
+                                  << "k" << u"café € “q”"_qs;
     QTest::newRow("non-ASCII section case-blind")
-        << QByteArray("[\xC3\x84RGER]\nk=1\n") << u"ärger"_qs << "k" << "1";
+        << QByteArray("[\xC3\x84RGER]\nk=1\n") << u"ärger"_qs << "k"
+        << "1";
 }
 
 void TestProfileFile::readString() {
@@ -118,7 +157,8 @@ void TestProfileFile::longValueIsCapped() {
              QString(2046, u'a')); // the emoji would be cut in half: it goes whole
     const QString plain(3000, u'c');
     file.WriteString(QStringLiteral("s"), QStringLiteral("k"), plain);
-    QCOMPARE(file.ReadString(QStringLiteral("s"), QStringLiteral("k"), QString()), plain.left(2047));
+    QCOMPARE(file.ReadString(QStringLiteral("s"), QStringLiteral("k"), QString()),
+             plain.left(2047));
     QStringList lines;
     file.ReadSectionValues(QStringLiteral("s"), lines);
     QCOMPARE(lines, QStringList{u"k="_qs + plain.left(2047)});
@@ -131,8 +171,8 @@ void TestProfileFile::sectionValues_data() {
     QTest::newRow("two keys in order")
         << QByteArray("[item1]\r\ncaption=Notepad\r\nexec=notepad.exe\r\n") << "item1"
         << QStringList{"caption=Notepad", "exec=notepad.exe"};
-    QTest::newRow("missing section") << QByteArray("[item1]\r\ncaption=x\r\n") << "item2"
-                                     << QStringList{};
+    QTest::newRow("missing section")
+        << QByteArray("[item1]\r\ncaption=x\r\n") << "item2" << QStringList{};
     QTest::newRow("missing file") << QByteArray() << "item1" << QStringList{};
     QTest::newRow("spelling kept, repeats once, comments skipped")
         << QByteArray("[s]\nCaption = A \n;x=1\nicon=\ncaption=B\nbare\n") << "S"
@@ -157,43 +197,50 @@ void TestProfileFile::writeIntoFile_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QByteArray>("after");
 
-    QTest::newRow("new file") << QByteArray() << "s" << "k" << "v"
-                              << QByteArray("[s]\r\nk=v\r\n");
+    QTest::newRow("new file") << QByteArray() << "s"
+                              << "k"
+                              << "v" << QByteArray("[s]\r\nk=v\r\n");
     QTest::newRow("key in place, spelling kept")
-        << QByteArray("[item3]\r\nCaption=Old\r\nexec=x\r\n") << "Item3" << "caption" << "X"
-        << QByteArray("[item3]\r\nCaption=X\r\nexec=x\r\n");
-    QTest::newRow("empty value keeps the key")
-        << QByteArray("[s]\r\nexec=x\r\n") << "s" << "exec" << ""
-        << QByteArray("[s]\r\nexec=\r\n");
+        << QByteArray("[item3]\r\nCaption=Old\r\nexec=x\r\n") << "Item3"
+        << "caption"
+        << "X" << QByteArray("[item3]\r\nCaption=X\r\nexec=x\r\n");
+    QTest::newRow("empty value keeps the key") << QByteArray("[s]\r\nexec=x\r\n") << "s"
+                                               << "exec"
+                                               << "" << QByteArray("[s]\r\nexec=\r\n");
     QTest::newRow("new key after the section's last entry")
-        << QByteArray("[a]\r\nk=1\r\n\r\n[b]\r\nk=2\r\n") << "a" << "j" << "3"
-        << QByteArray("[a]\r\nk=1\r\nj=3\r\n\r\n[b]\r\nk=2\r\n");
-    QTest::newRow("new section at the end")
-        << QByteArray("[a]\r\nk=1\r\n") << "b" << "k" << "2"
-        << QByteArray("[a]\r\nk=1\r\n[b]\r\nk=2\r\n");
-    QTest::newRow("no final line end")
-        << QByteArray("[a]\r\nk=1") << "b" << "k" << "2"
-        << QByteArray("[a]\r\nk=1\r\n[b]\r\nk=2\r\n");
+        << QByteArray("[a]\r\nk=1\r\n\r\n[b]\r\nk=2\r\n") << "a"
+        << "j"
+        << "3" << QByteArray("[a]\r\nk=1\r\nj=3\r\n\r\n[b]\r\nk=2\r\n");
+    QTest::newRow("new section at the end") << QByteArray("[a]\r\nk=1\r\n") << "b"
+                                            << "k"
+                                            << "2" << QByteArray("[a]\r\nk=1\r\n[b]\r\nk=2\r\n");
+    QTest::newRow("no final line end") << QByteArray("[a]\r\nk=1") << "b"
+                                       << "k"
+                                       << "2" << QByteArray("[a]\r\nk=1\r\n[b]\r\nk=2\r\n");
     QTest::newRow("comments and stray lines kept, LF kept")
-        << QByteArray("; mine\n[s]\n;note\nk = old \nstray\n") << "s" << "k" << "new"
-        << QByteArray("; mine\n[s]\n;note\nk=new\nstray\n");
-    QTest::newRow("first of repeated keys written")
-        << QByteArray("[s]\nk=1\nk=2\n") << "s" << "K" << "3"
-        << QByteArray("[s]\nk=3\nk=2\n");
+        << QByteArray("; mine\n[s]\n;note\nk = old \nstray\n") << "s"
+        << "k"
+        << "new" << QByteArray("; mine\n[s]\n;note\nk=new\nstray\n");
+    QTest::newRow("first of repeated keys written") << QByteArray("[s]\nk=1\nk=2\n") << "s"
+                                                    << "K"
+                                                    << "3" << QByteArray("[s]\nk=3\nk=2\n");
     QTest::newRow("blanks in the value are quoted")
-        << QByteArray() << "s" << "caption" << " x "
-        << QByteArray("[s]\r\ncaption=\" x \"\r\n");
-    QTest::newRow("UTF-8 BOM kept") << QByteArray("\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s" << "k"
-                                    << u"ü"_qs << QByteArray("\xEF\xBB\xBF[s]\r\nk=\xC3\xBC\r\n");
+        << QByteArray() << "s"
+        << "caption"
+        << " x " << QByteArray("[s]\r\ncaption=\" x \"\r\n");
+    QTest::newRow("UTF-8 BOM kept")
+        << QByteArray("\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s"
+        << "k" << u"ü"_qs << QByteArray("\xEF\xBB\xBF[s]\r\nk=\xC3\xBC\r\n");
     QTest::newRow("UTF-16 LE kept")
-        << QByteArray("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x31\0\n\0", 18) << "s" << "k" << "2"
-        << QByteArray("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x32\0\n\0", 18);
+        << QByteArray("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x31\0\n\0", 18) << "s"
+        << "k"
+        << "2" << QByteArray("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x32\0\n\0", 18);
     QTest::newRow("Windows-1252 kept while it fits")
-        << QByteArray("[s]\r\na=\xE9\r\nk=1\r\n") << "s" << "k" << u"€"_qs
-        << QByteArray("[s]\r\na=\xE9\r\nk=\x80\r\n");
+        << QByteArray("[s]\r\na=\xE9\r\nk=1\r\n") << "s"
+        << "k" << u"€"_qs << QByteArray("[s]\r\na=\xE9\r\nk=\x80\r\n");
     QTest::newRow("Windows-1252 to UTF-8 when it does not fit")
-        << QByteArray("[s]\r\na=\xE9\r\nk=1\r\n") << "s" << "k" << u"Ж"_qs
-        << QByteArray("[s]\r\na=\xC3\xA9\r\nk=\xD0\x96\r\n");
+        << QByteArray("[s]\r\na=\xE9\r\nk=1\r\n") << "s"
+        << "k" << u"Ж"_qs << QByteArray("[s]\r\na=\xC3\xA9\r\nk=\xD0\x96\r\n");
 }
 
 void TestProfileFile::writeIntoFile() {

@@ -32,7 +32,8 @@ private slots:
 private:
     QString path(const QString& name = u"test.ini"_qs) const { return m_dir->filePath(name); }
     QStringList folderEntries() const {
-        return QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(m_dir->path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
     std::unique_ptr<QTemporaryDir> m_dir;
 };

@@ -195,10 +195,12 @@ QImage drawBar() {
     return bar;
 }
 
-QImage drawBuiltin(Glyph glyph) {
-    QImage tile(30, 30, QImage::Format_RGB32);
+// Scale 2 gives the "@2x" pictures that Qt picks on screens of twice the density.
+QImage drawBuiltin(Glyph glyph, int scale) {
+    QImage tile(30 * scale, 30 * scale, QImage::Format_RGB32);
     tile.fill(kBarLavender);
     QPainter p(&tile);
+    p.scale(scale, scale);
     paintGlyph(p, glyph, QPointF(0, 0), {QColor(0x3A, 0x24, 0x78), kPlateDark, kBarLavender});
     return tile;
 }
@@ -251,7 +253,9 @@ QImage drawIcon(int size) {
     return icon;
 }
 
-QString svgColor(const QColor& c) { return c.name(QColor::HexRgb); }
+QString svgColor(const QColor& c) {
+    return c.name(QColor::HexRgb);
+}
 
 QString svgPath(const QPainterPath& path, double scale) {
     QString d;
@@ -293,8 +297,8 @@ QString drawIconSvg() {
     for (qsizetype i = 0; i < shapes.size(); ++i) {
         const QString fill =
             i == 0 ? QStringLiteral("url(#plate) #6a4fc8") : svgColor(shapes[i].brush.color());
-        out << "  <path fill=\"" << fill << "\" stroke=\"none\" d=\"" << svgPath(shapes[i].path, size)
-            << "\"/>\n";
+        out << "  <path fill=\"" << fill << "\" stroke=\"none\" d=\""
+            << svgPath(shapes[i].path, size) << "\"/>\n";
     }
     out << "</svg>\n";
     return svg;
@@ -385,8 +389,8 @@ int main(int argc, char** argv) {
     bool ok = true;
     ok &= writeFile(out.filePath(QStringLiteral("skins/default/bar.bmp")), bmp24(drawBar()));
     ok &= writeFile(out.filePath(QStringLiteral("skins/default/menu.bmp")), bmp24(drawMenu()));
-    ok &= writeFile(out.filePath(QStringLiteral("skins/default/colors.ini")),
-                    QByteArray(kColorsIni));
+    ok &=
+        writeFile(out.filePath(QStringLiteral("skins/default/colors.ini")), QByteArray(kColorsIni));
     const struct {
         Glyph glyph;
         const char* name;
@@ -394,9 +398,13 @@ int main(int argc, char** argv) {
                     {Glyph::About, "about"},
                     {Glyph::Customize, "customize"},
                     {Glyph::Minimize, "minimize"}};
-    for (const auto& b : builtins)
-        ok &= writePng(out.filePath(QStringLiteral("builtin/%1.png").arg(QLatin1String(b.name))),
-                       drawBuiltin(b.glyph).convertToFormat(QImage::Format_RGB888));
+    for (const auto& b : builtins) {
+        const QString name = QStringLiteral("builtin/") + QLatin1String(b.name);
+        ok &= writePng(out.filePath(name + QStringLiteral(".png")),
+                       drawBuiltin(b.glyph, 1).convertToFormat(QImage::Format_RGB888));
+        ok &= writePng(out.filePath(name + QStringLiteral("@2x.png")),
+                       drawBuiltin(b.glyph, 2).convertToFormat(QImage::Format_RGB888));
+    }
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         ok &= writePng(out.filePath(QStringLiteral("icons/larkspan-%1.png").arg(size)),
                        drawIcon(size));

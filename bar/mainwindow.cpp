@@ -1,0 +1,310 @@
+#include "bar/mainwindow.h"
+
+#include "bar/barlogic.h"
+#include "bar/launchermenu.h"
+#include "bar/menulogic.h"
+#include "bar/picturebutton.h"
+#include "bar/skincolor.h"
+#include "core/appdir.h"
+#include "core/menufile.h"
+#include "core/tools.h"
+#include "platform/desktopwindow.h"
+#include "platform/dialogs.h"
+#include "platform/launcher.h"
+#include "platform/uifont.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QWindow>
+
+namespace {
+
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/larkspan-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QPixmap builtinPicture(const char* name) {
+    return QPixmap(QStringLiteral(":/builtin/%1.png").arg(QLatin1String(name)));
+}
+
+} // namespace
+
+Tfrmmain::Tfrmmain(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("frmmain"));
+    setWindowTitle(QStringLiteral("Larkspan"));
+    setWindowIcon(programIcon());
+    setFixedSize(kWidth, kHeight);
+    setFont(uiFont(12));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(226, 198, 255));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    lblCaption = new QLabel(QStringLiteral("LARKSPAN"), this);
+    lblCaption->setObjectName(QStringLiteral("lblCaption"));
+    lblCaption->setFont(uiFont(13));
+    lblCaption->move(36, 5);
+    lblCaption->setFixedHeight(17);
+    lblCaption->adjustSize();
+    lblCaption->setFixedHeight(17);
+    lblCaption->installEventFilter(this);
+
+    const auto button = [this](const char* name, const QString& tip, const char* picture, int x) {
+        auto* b = new PictureButton(tip, this);
+        b->setObjectName(QLatin1String(name));
+        b->setPicture(builtinPicture(picture));
+        b->move(x, 0);
+        return b;
+    };
+    ImgMenu = button("ImgMenu", QStringLiteral("Start"), "start", 0);
+    ImgClose = button("ImgClose", QStringLiteral("Minimize"), "minimize", 376);
+    ImgSettings = button("ImgSettings", QStringLiteral("Customize"), "customize", 346);
+    ImgAbout = button("ImgAbout", QStringLiteral("About"), "about", 316);
+    connect(ImgMenu, &PictureButton::released, this, &Tfrmmain::ImgMenuMouseUp);
+    connect(ImgAbout, &PictureButton::released, this, &Tfrmmain::ImgAboutMouseUp);
+    connect(ImgSettings, &PictureButton::released, this, &Tfrmmain::ImgSettingsMouseUp);
+    connect(ImgClose, &PictureButton::released, this, &Tfrmmain::ImgCloseMouseUp);
+
+    PopupMenu1 = new LauncherMenu(this);
+    m_tray = new QSystemTrayIcon(this);
+    m_trayMenu = new QMenu(this);
+    m_trayMenu->setObjectName(QStringLiteral("MnuTray"));
+    const QStringList trayCaptions =
+        applyAccessKeys({QStringLiteral("Restore"), QStringLiteral("-"), QStringLiteral("About"),
+                         QStringLiteral("Exit")});
+    QAction* restore = m_trayMenu->addAction(trayCaptions[0], this, &Tfrmmain::Tray1Click);
+    restore->setObjectName(QStringLiteral("mnuRestore"));
+    m_trayMenu->setDefaultAction(restore);
+    m_trayMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
+    m_trayMenu->addAction(trayCaptions[2], this, &Tfrmmain::mnuAboutClick)
+        ->setObjectName(QStringLiteral("mnuAbout"));
+    m_trayMenu->addAction(trayCaptions[3], this, &Tfrmmain::ConfirmExit)
+        ->setObjectName(QStringLiteral("mnuExit"));
+    m_tray->setContextMenu(m_trayMenu);
+    connect(m_tray, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                // The second click of a double click finds the icon gone and does nothing.
+                if (reason == QSystemTrayIcon::Trigger && m_tray->isVisible())
+                    Tray1Click();
+            });
+
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    AppActivate();
+                else
+                    AppDeactivate();
+            });
+}
+
+Tfrmmain::~Tfrmmain() = default;
+
+void Tfrmmain::FormCreate() {
+    m_tray->setIcon(programIcon());
+    m_tray->setToolTip(QStringLiteral("Larkspan"));
+    DialogResult = 0;
+    LoadConfig(*this);
+    MenuFileName = ConfigIni->ReadString(QStringLiteral("menu"), QStringLiteral("file"),
+                                         QStringLiteral("$apppath$\\menu.ini"));
+    MenuFileName = ExpandAppPath(MenuFileName);
+    MenuIni = std::make_unique<ProfileFile>(MenuFileName);
+    LoadSkin(m_skin, [this](TColor color) {
+        QPalette p = lblCaption->palette();
+        p.setColor(QPalette::WindowText, toQColor(color));
+        lblCaption->setPalette(p);
+    });
+    ApplyBarTiles();
+}
+
+void Tfrmmain::ApplyBarTiles() {
+    PictureButton* const buttons[] = {ImgMenu, ImgAbout, ImgSettings, ImgClose};
+    for (int i = 0; i < 4; ++i)
+        buttons[i]->setPicture(QPixmap::fromImage(GetBarTile(m_skin.bar, i)));
+    BarRect = QRect(0, 0, QWidget::width(), height());
+    repaint();
+}
+
+void Tfrmmain::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintBarBackground(painter, m_skin.bar, BarRect);
+}
+
+QPoint Tfrmmain::primaryOrigin() const {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return primary ? primary->geometry().topLeft() : QPoint();
+}
+
+int Tfrmmain::top() const {
+    return y() - primaryOrigin().y();
+}
+int Tfrmmain::left() const {
+    return x() - primaryOrigin().x();
+}
+void Tfrmmain::setTop(int top) {
+    move(x(), primaryOrigin().y() + top);
+}
+void Tfrmmain::setLeft(int left) {
+    move(primaryOrigin().x() + left, y());
+}
+
+int Tfrmmain::primaryScreenWidth() const {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return primary ? primary->geometry().width() : 0;
+}
+
+void Tfrmmain::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        if (!m_placed) {
+            // The stored place is kept in the file; only what is shown is corrected.
+            QList<QRect> screens;
+            for (const QScreen* screen : QGuiApplication::screens())
+                screens.append(screen->geometry());
+            move(bringOnScreen(geometry(), screens));
+            m_placed = true;
+        }
+        winId();
+        DesktopWindow::markAsDockedBar(windowHandle());
+    }
+    QWidget::setVisible(visible);
+}
+
+void Tfrmmain::closeEvent(QCloseEvent* event) {
+    try {
+        SaveWindowPos(*this);
+    } catch (...) {
+        // The bar stays as it was and the next close request tries again.
+        event->ignore();
+        throw;
+    }
+    event->accept();
+    emit closed();
+}
+
+void Tfrmmain::ConfirmExit() {
+    const auto answer = Dialogs::show(this, {QMessageBox::Question, QStringLiteral("Confirm"),
+                                             QStringLiteral("Close Larkspan?"),
+                                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
+    if (answer == QMessageBox::Yes)
+        close();
+}
+
+void Tfrmmain::FormMouseDown(Qt::MouseButton button, QPoint at) {
+    if (button != Qt::LeftButton)
+        return;
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    m_manualDrag = at; // no window-manager move here: follow the pointer ourselves
+}
+
+void Tfrmmain::mousePressEvent(QMouseEvent* event) {
+    FormMouseDown(event->button(), event->position().toPoint());
+}
+
+void Tfrmmain::mouseMoveEvent(QMouseEvent* event) {
+    if (m_manualDrag)
+        move(event->globalPosition().toPoint() - *m_manualDrag);
+}
+
+void Tfrmmain::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        m_manualDrag.reset();
+}
+
+bool Tfrmmain::eventFilter(QObject* watched, QEvent* event) {
+    // lblCaptionMouseDown: a press on the caption drags like one on the bar.
+    if (watched == lblCaption && event->type() == QEvent::MouseButtonPress) {
+        auto* press = static_cast<QMouseEvent*>(event);
+        FormMouseDown(press->button(), lblCaption->mapToParent(press->position().toPoint()));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Tfrmmain::ImgMenuMouseUp(Qt::MouseButton button, int x, int y) {
+    if (!IsReleaseInside(ImgMenu->size(), button, x, y))
+        return;
+    BuildMenu();
+    PopupMenu1->setLook({font(), m_skin.menu});
+    PopupMenu1->settleItems();
+    const QPoint corner = mapToGlobal(QPoint(ImgMenu->x(), ImgMenu->y() + ImgMenu->height()));
+    const QAction* chosen = PopupMenu1->exec(corner);
+    if (chosen)
+        MenuItemClick(chosen);
+}
+
+void Tfrmmain::BuildMenu() {
+    PopupMenu1->clearItems();
+    PopupMenu1->AddMenuItem(LauncherMenu::kTopSeparatorTag, QStringLiteral("-"));
+    // Without a menu file object (a failed start) the menu holds "Exit" alone.
+    const QStringList captions = MenuIni ? ReadMenuCaptions() : QStringList();
+    for (int k = 0; k < captions.size(); ++k)
+        PopupMenu1->AddMenuItem(k + 1, captions[k]);
+    PopupMenu1->AddMenuItem(LauncherMenu::kExitSeparatorTag, QStringLiteral("-"));
+    PopupMenu1->AddMenuItem(LauncherMenu::kExitTag, QStringLiteral("Exit"));
+}
+
+void Tfrmmain::MenuItemClick(const QAction* item) {
+    const int tag = LauncherMenu::tagOf(item);
+    if (MenuIni)
+        ReadMenuItem(tag);
+    else
+        AppInfo = {};
+    if (tag == LauncherMenu::kExitTag)
+        ConfirmExit();
+    else
+        RunProgram(AppInfo.vExePath);
+}
+
+bool RunProgram(const QString& file) {
+    return openTarget(file);
+}
+
+void Tfrmmain::ImgAboutMouseUp(Qt::MouseButton button, int x, int y) {
+    if (IsReleaseInside(ImgAbout->size(), button, x, y) && m_aboutWindow)
+        m_aboutWindow->exec();
+}
+
+void Tfrmmain::ImgSettingsMouseUp(Qt::MouseButton button, int x, int y) {
+    if (IsReleaseInside(ImgSettings->size(), button, x, y) && m_settingsWindow)
+        m_settingsWindow->exec();
+}
+
+void Tfrmmain::ImgCloseMouseUp(Qt::MouseButton button, int x, int y) {
+    if (!IsReleaseInside(ImgClose->size(), button, x, y))
+        return;
+    hide();
+    m_tray->show();
+}
+
+void Tfrmmain::Tray1Click() {
+    m_tray->hide();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tfrmmain::mnuAboutClick() {
+    if (m_aboutWindow)
+        m_aboutWindow->exec();
+}
+
+void Tfrmmain::AppActivate() {
+    setWindowOpacity(1.0);
+    update();
+}
+
+void Tfrmmain::AppDeactivate() {
+    setWindowOpacity(kTranslucentOpacity);
+}
+Tfrmmain* frmmain = nullptr;

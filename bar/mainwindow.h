@@ -1,0 +1,95 @@
+#pragma once
+
+#include "bar/skin.h"
+#include "core/config.h"
+
+#include <QPoint>
+#include <QWidget>
+
+class LauncherMenu;
+class PictureButton;
+class QDialog;
+class QLabel;
+class QMenu;
+class QSystemTrayIcon;
+
+// The bar: a thin borderless window on top of all others, and the program's main window.
+class Tfrmmain : public QWidget, public BarPlacement {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 406;
+    static constexpr int kHeight = 30;
+    static constexpr qreal kTranslucentOpacity = 188.0 / 255.0;
+
+    explicit Tfrmmain(QWidget* parent = nullptr);
+    ~Tfrmmain() override;
+
+    // The creation steps that may fail; the caller reports a failure and starts anyway.
+    void FormCreate();
+
+    void setSettingsWindow(QDialog* window) { m_settingsWindow = window; }
+    void setAboutWindow(QDialog* window) { m_aboutWindow = window; }
+
+    void ConfirmExit();
+
+    int top() const override;
+    int left() const override;
+    int width() const override { return QWidget::width(); }
+    void setTop(int top) override;
+    void setLeft(int left) override;
+    int primaryScreenWidth() const override;
+
+    QSystemTrayIcon* tray() const { return m_tray; }
+    QMenu* trayMenu() const { return m_trayMenu; }
+    LauncherMenu* launcherMenu() const { return PopupMenu1; }
+    const SkinImages& skin() const { return m_skin; }
+
+    void setVisible(bool visible) override;
+
+signals:
+    // The bar has closed and stored its place: the program ends.
+    void closed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormMouseDown(Qt::MouseButton button, QPoint at);
+    void ApplyBarTiles();
+    void ImgMenuMouseUp(Qt::MouseButton button, int x, int y);
+    void BuildMenu();
+    void MenuItemClick(const QAction* item);
+    void ImgAboutMouseUp(Qt::MouseButton button, int x, int y);
+    void ImgSettingsMouseUp(Qt::MouseButton button, int x, int y);
+    void ImgCloseMouseUp(Qt::MouseButton button, int x, int y);
+    void Tray1Click();
+    void mnuAboutClick();
+    void AppActivate();
+    void AppDeactivate();
+    QPoint primaryOrigin() const;
+
+    QLabel* lblCaption;
+    PictureButton* ImgMenu;
+    PictureButton* ImgClose;
+    PictureButton* ImgSettings;
+    PictureButton* ImgAbout;
+    LauncherMenu* PopupMenu1;
+    QSystemTrayIcon* m_tray;
+    QMenu* m_trayMenu;
+    SkinImages m_skin;
+    QDialog* m_settingsWindow = nullptr;
+    QDialog* m_aboutWindow = nullptr;
+    bool m_placed = false;
+    std::optional<QPoint> m_manualDrag; // pointer offset while we move the window ourselves
+};
+
+// Opens a menu entry's target; false when nothing could be started.
+bool RunProgram(const QString& file);
+
+// The one instance, made by the start-up sequence.
+extern Tfrmmain* frmmain;

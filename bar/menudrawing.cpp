@@ -1,0 +1,55 @@
+#include "bar/menudrawing.h"
+
+#include "bar/skincolor.h"
+#include "core/menufile.h"
+#include "core/tools.h"
+
+#include <QPainter>
+
+void DrawMenuText(QPainter& painter, const QRect& rect, const QString& text) {
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.drawText(
+        rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
+    painter.restore();
+}
+
+void DrawMenuItem(QPainter& painter, const QRect& rect, const QString& caption, bool selected,
+                  const MenuLook& look) {
+    QFont font = look.font;
+    font.setBold(selected);
+    painter.setFont(font);
+
+    QBrush fill;
+    QColor frame;
+    QColor text;
+    if (selected) {
+        fill = QBrush(toQColor(HighlightColor));
+        frame = toQColor(OutlineColor);
+        text = toQColor(HoverColor);
+    } else {
+        if (look.background.isNull()) {
+            fill = painter.background();
+            frame = fill.color();
+        } else {
+            fill = QBrush(look.background);
+            frame = look.background.pixelColor(0, 0);
+        }
+        text = toQColor(FontColor);
+    }
+    // The pattern starts at the menu's own top-left corner, like a brush of the menu window.
+    painter.setBrushOrigin(0, 0);
+    painter.fillRect(rect, fill);
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), frame);
+    painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), frame);
+    painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), frame);
+    painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), frame);
+
+    if (!IsSeparator(caption)) {
+        painter.setPen(text);
+        DrawMenuText(painter, rect.adjusted(26, 0, 0, 0), caption);
+    } else {
+        const int y = rect.top() + rect.height() / 2;
+        painter.fillRect(QRect(rect.left(), y, rect.width(), 1), toQColor(LineColor));
+    }
+}

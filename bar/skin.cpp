@@ -1,0 +1,105 @@
+#include "bar/skin.h"
+
+#include "bar/bmpimage.h"
+#include "bar/skincolor.h"
+#include "core/appdir.h"
+#include "core/profilefile.h"
+#include "core/safefile.h"
+
+#include <QDir>
+#include <QPainter>
+#include <cstring>
+
+namespace {
+
+struct ColorKey {
+    const char16_t* key;
+    const char16_t* defaultText;
+    TColor fallback;
+    TColor* global;
+};
+
+// The order of the colour file's keys is the order they are read in.
+const ColorKey kColorKeys[] = {
+    {u"MnuItem.Highlight", u"#0000ff", 0xFF0000, &HighlightColor},
+    {u"MnuItem.outline", u"#0000ff", 0xFF0000, &OutlineColor},
+    {u"Line.color", u"#000000", 0x000000, &LineColor},
+    {u"font.color", u"#000000", 0x000000, &FontColor},
+    {u"font.hover", u"#ff0000", 0x0000FF, &HoverColor},
+    {u"caption.color", u"#000000", 0x000000, &CaptionColor},
+};
+
+// The program may be started from any folder: a relative skin folder, like the bare names
+// an empty entry gives, belongs to the application folder rather than the working folder.
+QString skinFolder() {
+    const QString entry =
+        ConfigIni ? ConfigIni->ReadString(u"skin"_qs, u"file"_qs, QString()) : QString();
+    const QString folder = ExpandAppPath(entry);
+    if (QDir::isRelativePath(SafeFile::localPath(folder)))
+        return GetAppDir() + folder;
+    return folder;
+}
+
+// Floor division, so that the pattern also lines up left of and above the origin.
+int floorMod(int value, int divisor) {
+    const int r = value % divisor;
+    return r < 0 ? r + divisor : r;
+}
+
+} // namespace
+
+void LoadSkin(SkinImages& images, const std::function<void(TColor)>& setCaptionColor) {
+    const QString folder = skinFolder();
+    const ProfileFile colors(folder + u"colors.ini"_qs);
+    images.bar = loadBmpFile(folder + u"bar.bmp"_qs);
+    images.menu = loadBmpFile(folder + u"menu.bmp"_qs);
+    for (const ColorKey& c : kColorKeys) {
+        const QString text = colors.ReadString(u"colors"_qs, QString::fromUtf16(c.key),
+                                               QString::fromUtf16(c.defaultText));
+        *c.global = HtmlToColor(text, c.fallback);
+    }
+    if (setCaptionColor)
+        setCaptionColor(CaptionColor);
+}
+
+QImage GetBarTile(const QImage& barImage, int index) {
+    QImage tile(kBarTileSize, kBarTileSize, QImage::Format_RGB888);
+    tile.fill(Qt::white);
+    const qint64 left = qint64(kBarTileSize) * index;
+    if (left < 0 || left >= barImage.width())
+        return tile;
+    const QRect block(int(left), 0, kBarTileSize, kBarTileSize);
+    const QRect present = block.intersected(barImage.rect());
+    if (present.isEmpty())
+        return tile;
+    // Converted first so that alpha is dropped rather than blended: the copy is exact.
+    const QImage part = barImage.copy(present).convertToFormat(QImage::Format_RGB888);
+    const int dx = present.x() - block.x();
+    const int dy = present.y() - block.y();
+    for (int y = 0; y < part.height(); ++y)
+        memcpy(tile.scanLine(dy + y) + 3 * dx, part.constScanLine(y), size_t(3 * part.width()));
+    return tile;
+}
+
+QList<TileCopy> BackgroundTileCopies(const QRect& area) {
+    QList<TileCopy> copies;
+    if (area.isEmpty())
+        return copies;
+    const int firstX = area.left() - floorMod(area.left(), kBarTileSize);
+    const int firstY = area.top() - floorMod(area.top(), kBarTileSize);
+    for (int y = firstY; y <= area.bottom(); y += kBarTileSize) {
+        for (int x = firstX; x <= area.right(); x += kBarTileSize) {
+            const QRect target = QRect(x, y, kBarTileSize, kBarTileSize).intersected(area);
+            copies.append({target, target.translated(-x, -y)});
+        }
+    }
+    return copies;
+}
+
+void PaintBarBackground(QPainter& painter, const QImage& barImage, const QRect& area) {
+    if (area.isEmpty())
+        return;
+    const QImage tile = GetBarTile(barImage, kBackgroundTile);
+    for (const TileCopy& copy : BackgroundTileCopies(area))
+        painter.drawImage(copy.target, tile, copy.source);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/tools.h"
+
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <functional>
+
+class QPainter;
+
+// The pictures of the skin, as the bar window's hidden pictures hold them.
+struct SkinImages {
+    QImage bar;  // ImgRes: bar.bmp, five 30 x 30 tiles side by side
+    QImage menu; // ImgBack: menu.bmp, the background pattern of the launcher menu
+};
+
+inline constexpr int kBarTileSize = 30;
+inline constexpr int kBackgroundTile = 4;
+
+// Loads the skin named by key "file" of section "skin" of ConfigIni: bar.bmp into
+// images.bar, menu.bmp into images.menu, then the six colour globals from colors.ini, and
+// last hands CaptionColor to setCaptionColor (may be empty) for the caption label.
+// A relative folder, and so an empty entry, is taken as relative to the application folder.
+// Throws LarkspanError when a picture cannot be loaded; what was loaded before stays and the
+// later steps do not run, so the colours keep their values and the caption is not recoloured.
+void LoadSkin(SkinImages& images, const std::function<void(TColor)>& setCaptionColor);
+
+// A new 30 x 30 picture, 24 bits per pixel: the tile at x = 30 * index, y = 0 of the bar
+// picture, copied pixel for pixel. Parts outside the bar picture are white.
+QImage GetBarTile(const QImage& barImage, int index);
+
+// Where FormPaint puts copies of the background tile: a pattern whose copies start at the
+// window's top-left corner and every 30 pixels from there, cut to `area`.
+struct TileCopy {
+    QRect target; // in window coordinates
+    QRect source; // the part of the 30 x 30 tile
+};
+QList<TileCopy> BackgroundTileCopies(const QRect& area);
+
+// FormPaint's background: tile 4 of the bar picture repeated over `area` (BarRect).
+// An empty area paints nothing.
+void PaintBarBackground(QPainter& painter, const QImage& barImage, const QRect& area);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/tools.h"
+
+#include <QColor>
+#include <QString>
+
+// A colour text of the skin's colour file ("#rrggbb") as a colour value 0x00BBGGRR.
+// A text that does not begin with "#" gives clNone; one that begins with "#" but does not
+// read as hexadecimal gives the fallback. Short forms are not widened: "#abc" is 0x000CAB.
+TColor HtmlToColor(const QString& text, TColor fallback);
+
+// The colour value for QPainter. clNone means "no colour": it becomes a fully transparent
+// QColor, so whatever is drawn with it leaves the pixels beneath unchanged. Other values
+// use their low 24 bits.
+QColor toQColor(TColor color);

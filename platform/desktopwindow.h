@@ -1,0 +1,13 @@
+#pragma once
+
+class QWindow;
+
+// What the desktop must know of the bar that Qt has no words for.
+namespace DesktopWindow {
+
+// Marks a window that is about to be shown as staying on top and having no button in task
+// bars or pagers. The window manager drops these states when a window is hidden, so this is
+// called before every showing. Does nothing where the display is not X11.
+void markAsDockedBar(QWindow* window);
+
+} // namespace DesktopWindow

@@ -1,0 +1,365 @@
+#include "platform/launcher.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QProcess>
+#include <QStandardPaths>
+#include <utility>
+
+namespace {
+
+// A desktop entry is a few lines; anything far larger is not one, and reading it would stall
+// the menu.
+constexpr qint64 DesktopEntryMaxSize = 1 << 20;
+
+bool isWordBlank(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+bool isEscapableInDoubleQuotes(QChar c) {
+    return c == u'"' || c == u'\\' || c == u'$' || c == u'`';
+}
+
+// A scheme of two characters at least, so that a drive-letter path is never taken for one.
+bool isUrl(const QString& text) {
+    const qsizetype colon = text.indexOf(u':');
+    if (colon < 2 || colon + 1 >= text.size())
+        return false;
+    for (qsizetype i = 0; i < colon; ++i) {
+        const char16_t c = text[i].unicode();
+        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        const bool other = (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
+        if (!letter && !(i > 0 && other))
+            return false;
+    }
+    return true;
+}
+
+QString unescapeDesktopString(QStringView value) {
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] != u'\\' || i + 1 == value.size()) {
+            out += value[i];
+            continue;
+        }
+        switch (value[++i].unicode()) {
+        case u's':
+            out += u' ';
+            break;
+        case u'n':
+            out += u'\n';
+            break;
+        case u't':
+            out += u'\t';
+            break;
+        case u'r':
+            out += u'\r';
+            break;
+        case u'\\':
+            out += u'\\';
+            break;
+        default:
+            // Not a string escape: left for the Exec quoting rules, which know \" \$ and \`.
+            out += u'\\';
+            out += value[i];
+        }
+    }
+    return out;
+}
+
+// The executable a first word stands for: a path when it holds "/", else a command on PATH.
+QString programFor(const QString& word) {
+    if (word.isEmpty())
+        return {};
+    if (word.contains(u'/')) {
+        const QFileInfo info(word);
+        return info.isFile() && info.isExecutable() ? info.absoluteFilePath() : QString();
+    }
+    return QStandardPaths::findExecutable(word);
+}
+
+// The desktop's default application for a path or URL. Paths arrive absolute and URLs begin
+// with a letter, so the argument is never read as an option.
+std::optional<LaunchPlan> openerPlan(const QString& pathOrUrl) {
+    const QString opener = QStandardPaths::findExecutable(u"xdg-open"_qs);
+    if (opener.isEmpty())
+        return std::nullopt;
+    return LaunchPlan{opener, {pathOrUrl}, {}};
+}
+
+std::optional<LaunchPlan> desktopEntryPlan(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > DesktopEntryMaxSize)
+        return std::nullopt;
+    const auto entry = parseDesktopEntry(file.read(DesktopEntryMaxSize), path);
+    if (!entry)
+        return std::nullopt;
+    if (entry->type == u"Link")
+        return isUrl(entry->url) ? openerPlan(entry->url) : std::nullopt;
+    if (!entry->type.isEmpty() && entry->type != u"Application")
+        return std::nullopt;
+    auto words = desktopExecArguments(*entry);
+    if (!words)
+        return std::nullopt;
+    const QString program = programFor(words->takeFirst());
+    if (program.isEmpty())
+        return std::nullopt;
+    LaunchPlan plan{program, *words, entry->path};
+    if (entry->terminal) {
+        // Debian's terminal alternative runs everything after -e as the command and its
+        // arguments.
+        const QString terminal = QStandardPaths::findExecutable(u"x-terminal-emulator"_qs);
+        if (terminal.isEmpty())
+            return std::nullopt;
+        plan.arguments.prepend(plan.program);
+        plan.arguments.prepend(u"-e"_qs);
+        plan.program = terminal;
+    }
+    return plan;
+}
+
+// What a single name stands for. `named` is false when the name means nothing, so that the
+// caller may try it as a command line; an existing file that cannot be started stays named.
+struct NameResolution {
+    bool named = false;
+    std::optional<LaunchPlan> plan;
+};
+
+NameResolution resolveName(const QString& name) {
+    if (name.contains(u'/')) {
+        const QFileInfo info(name);
+        if (info.exists()) {
+            const QString path = info.absoluteFilePath();
+            if (info.isDir())
+                return {true, openerPlan(path)};
+            if (name.endsWith(u".desktop"))
+                return {true, desktopEntryPlan(path)};
+            if (info.isExecutable())
+                return {true, LaunchPlan{path, {}, {}}};
+            return {true, openerPlan(path)};
+        }
+    }
+    if (isUrl(name))
+        return {true, openerPlan(name)};
+    if (!name.contains(u'/')) {
+        const QString program = programFor(name);
+        if (!program.isEmpty())
+            return {true, LaunchPlan{program, {}, {}}};
+    }
+    return {};
+}
+
+} // namespace
+
+QString expandEnvironmentStrings(const QString& text, const EnvironmentLookup& lookup) {
+    QString out;
+    out.reserve(text.size());
+    qsizetype from = 0;
+    while (from < text.size()) {
+        const qsizetype open = text.indexOf(u'%', from);
+        const qsizetype close = open < 0 ? -1 : text.indexOf(u'%', open + 1);
+        if (close < 0) {
+            out += QStringView(text).mid(from);
+            break;
+        }
+        out += QStringView(text).mid(from, open - from);
+        const QString name = text.mid(open + 1, close - open - 1);
+        const std::optional<QString> value = name.isEmpty() ? std::nullopt : lookup(name);
+        if (value)
+            out += *value;
+        else
+            out += QStringView(text).mid(open, close - open + 1);
+        from = close + 1;
+    }
+    return out;
+}
+
+std::optional<QString> processEnvironmentLookup(const QString& name) {
+    // The C library would read "A=B" as the variable A with a value starting "B=".
+    if (name.isEmpty() || name.contains(u'=') || name.contains(QChar(0)))
+        return std::nullopt;
+    const QByteArray key = name.toLocal8Bit();
+    if (!qEnvironmentVariableIsSet(key.constData()))
+        return std::nullopt;
+    return qEnvironmentVariable(key.constData());
+}
+
+std::optional<QStringList> splitCommandLine(const QString& commandLine) {
+    enum class Quote { None, Single, Double };
+    QStringList words;
+    QString word;
+    bool inWord = false; // so that "" gives an empty word
+    Quote quote = Quote::None;
+    const qsizetype size = commandLine.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = commandLine[i];
+        switch (quote) {
+        case Quote::None:
+            if (isWordBlank(c)) {
+                if (inWord)
+                    words.append(std::exchange(word, QString()));
+                inWord = false;
+                continue;
+            }
+            inWord = true;
+            if (c == u'\'')
+                quote = Quote::Single;
+            else if (c == u'"')
+                quote = Quote::Double;
+            else if (c == u'\\' && i + 1 < size)
+                word += commandLine[++i];
+            else
+                word += c;
+            break;
+        case Quote::Single:
+            if (c == u'\'')
+                quote = Quote::None;
+            else
+                word += c;
+            break;
+        case Quote::Double:
+            if (c == u'"')
+                quote = Quote::None;
+            else if (c == u'\\' && i + 1 < size && isEscapableInDoubleQuotes(commandLine[i + 1]))
+                word += commandLine[++i];
+            else
+                word += c;
+            break;
+        }
+    }
+    if (quote != Quote::None)
+        return std::nullopt;
+    if (inWord)
+        words.append(word);
+    return words;
+}
+
+std::optional<DesktopEntry> parseDesktopEntry(const QByteArray& content, const QString& location) {
+    const QString text = QString::fromUtf8(content);
+    bool inGroup = false;
+    bool found = false;
+    QHash<QString, QString> values;
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(u'[')) {
+            if (inGroup)
+                break;
+            inGroup = line == u"[Desktop Entry]";
+            found = found || inGroup;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (!inGroup || equals < 0)
+            continue;
+        const QString key = line.left(equals).trimmed().toString();
+        if (!values.contains(key))
+            values.insert(key, unescapeDesktopString(line.mid(equals + 1).trimmed()));
+    }
+    if (!found)
+        return std::nullopt;
+    DesktopEntry entry;
+    entry.type = values.value(u"Type"_qs);
+    entry.exec = values.value(u"Exec"_qs);
+    entry.name = values.value(u"Name"_qs);
+    entry.icon = values.value(u"Icon"_qs);
+    entry.path = values.value(u"Path"_qs);
+    entry.url = values.value(u"URL"_qs);
+    entry.terminal = values.value(u"Terminal"_qs) == u"true";
+    entry.location = location;
+    return entry;
+}
+
+std::optional<QStringList> desktopExecArguments(const DesktopEntry& entry) {
+    const auto words = splitCommandLine(entry.exec);
+    if (!words)
+        return std::nullopt;
+    QStringList arguments;
+    for (const QString& word : *words) {
+        if (word == u"%i") {
+            if (!entry.icon.isEmpty())
+                arguments << u"--icon"_qs << entry.icon;
+            continue;
+        }
+        QString argument;
+        bool onlyFieldCodes = true;
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            if (word[i] != u'%') {
+                argument += word[i];
+                onlyFieldCodes = false;
+                continue;
+            }
+            if (++i == word.size())
+                return std::nullopt;
+            switch (word[i].unicode()) {
+            case u'%':
+                argument += u'%';
+                onlyFieldCodes = false;
+                break;
+            case u'c':
+                argument += entry.name;
+                break;
+            case u'k':
+                argument += entry.location;
+                break;
+            // No files or URLs are handed over, and the rest are deprecated: all expand to
+            // nothing.
+            case u'f':
+            case u'F':
+            case u'u':
+            case u'U':
+            case u'i':
+            case u'd':
+            case u'D':
+            case u'n':
+            case u'N':
+            case u'v':
+            case u'm':
+                break;
+            default:
+                return std::nullopt;
+            }
+        }
+        // A word that was only field codes expanding to nothing is no argument at all.
+        if (!(argument.isEmpty() && onlyFieldCodes && !word.isEmpty()))
+            arguments.append(argument);
+    }
+    if (arguments.isEmpty())
+        return std::nullopt;
+    return arguments;
+}
+
+std::optional<LaunchPlan> planLaunch(const QString& expandedTarget) {
+    // An argument cannot hold a zero character; it would be cut short without a word.
+    if (expandedTarget.isEmpty() || expandedTarget.contains(QChar(0)))
+        return std::nullopt;
+    if (const NameResolution whole = resolveName(expandedTarget); whole.named)
+        return whole.plan;
+    const auto words = splitCommandLine(expandedTarget);
+    if (!words || words->isEmpty())
+        return std::nullopt;
+    if (words->size() == 1)
+        return resolveName(words->first()).plan;
+    const QString program = programFor(words->first());
+    if (program.isEmpty())
+        return std::nullopt;
+    return LaunchPlan{program, words->mid(1), {}};
+}
+
+bool openTarget(const QString& target) {
+    const QString expanded = expandEnvironmentStrings(target, processEnvironmentLookup);
+    const auto plan = planLaunch(expanded);
+    if (!plan) {
+        qWarning("Nothing to open for the target \"%s\"", qUtf8Printable(target));
+        return false;
+    }
+    // Started through a double fork: the program is no child of ours and never a zombie.
+    if (!QProcess::startDetached(plan->program, plan->arguments, plan->workingDirectory)) {
+        qWarning("Could not start \"%s\"", qUtf8Printable(plan->program));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QRect>
+
+class QWidget;
+class QWindow;
+
+// Where a dialog designed to stand in the middle of the screen goes when it is shown.
+namespace WindowPlacement {
+
+// The frame's top-left corner that centres it in the work area. A frame larger than the
+// area is kept with its top-left on the area, so its title bar can still be taken hold of.
+QPoint centred(const QRect& workArea, const QSize& frameSize);
+
+// Whether enough of the frame's title band lies on one of the work areas to drag it by.
+bool canBeGrabbed(const QRect& frame, const QList<QRect>& workAreas);
+
+} // namespace WindowPlacement
+
+// Centres a top-level window in the work area the first time it is shown; afterwards it
+// reappears where it was last, unless no screen shows its title bar any more (a screen was
+// removed), in which case it is centred again. The window's frame is only known once the
+// window manager has framed it, so the first placement is corrected then.
+class CentreOnFirstShow : public QObject {
+    Q_OBJECT
+public:
+    explicit CentreOnFirstShow(QWidget* window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QRect workArea() const;
+    void placeOnShow();
+    void centreFrame();
+
+    QWidget* m_window;
+    QPointer<QWindow> m_handle;
+    bool m_shownBefore = false;
+    bool m_awaitingFrame = false;
+};

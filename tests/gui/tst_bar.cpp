@@ -1,0 +1,387 @@
+#include "../unit/testfiles.h"
+#include "app/errorbox.h"
+#include "app/startup.h"
+#include "bar/mainwindow.h"
+#include "bar/picturebutton.h"
+#include "core/error.h"
+#include "core/tools.h"
+#include "guitest.h"
+#include "platform/dialogs.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTest>
+#include <QWindow>
+#include <limits>
+#include <sys/stat.h>
+
+class TestBar : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void firstRun();
+    void storedPositions_data();
+    void storedPositions();
+    void unwritableFolderStillShowsTheBar();
+    void windowManagerStates();
+    void translucentWhileAnotherProgramIsActive();
+    void releaseTest_data();
+    void releaseTest();
+    void dragMovesTheBar_data();
+    void dragMovesTheBar();
+    void minimizeAndRestore();
+    void trayExit_data();
+    void trayExit();
+    void closeFromTheWindowManager();
+    void missingBarBitmap();
+    void screenshot();
+
+private:
+    Tfrmmain& startBar();
+    PictureButton* button(const char* name) const {
+        return m_bar->findChild<PictureButton*>(QLatin1String(name));
+    }
+    QPoint screenOf(QWidget* w, QPoint at) const { return w->mapToGlobal(at); }
+
+    std::unique_ptr<TestAppFolder> m_folder;
+    std::unique_ptr<Tfrmmain> m_bar;
+    int m_screenWidth = 0;
+};
+
+void TestBar::init() {
+    m_folder = std::make_unique<TestAppFolder>();
+    Dialogs::resetForTesting();
+    m_screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+}
+
+void TestBar::cleanup() {
+    m_bar.reset();
+    ConfigIni.reset();
+    MenuIni.reset();
+    m_folder.reset();
+}
+
+Tfrmmain& TestBar::startBar() {
+    m_bar = std::make_unique<Tfrmmain>();
+    try {
+        m_bar->FormCreate();
+    } catch (const LarkspanError& e) {
+        showErrorBox(e.message());
+    }
+    m_bar->show();
+    if (!QTest::qWaitForWindowExposed(m_bar.get()))
+        qWarning("bar not exposed");
+    return *m_bar;
+}
+
+void TestBar::firstRun() {
+    Tfrmmain& bar = startBar();
+    QCOMPARE(readBytes(m_folder->file(u"config.ini"_qs)),
+             QByteArray("[menu]\r\nfile=$apppath$\\menu.ini\r\n"
+                        "[skin]\r\nfile=$apppath$\\skins\\default\\\r\n"));
+    QTRY_COMPARE(bar.frameGeometry(), QRect(m_screenWidth - 407, 1, 406, 30));
+    QVERIFY(!bar.tray()->isVisible());
+    QCOMPARE(bar.windowOpacity(), 1.0);
+    QCOMPARE(MenuFileName, m_folder->path() + u"\\menu.ini"_qs);
+    QCOMPARE(m_bar->findChild<QLabel*>(u"lblCaption"_qs)->text(), u"LARKSPAN"_qs);
+
+    QSignalSpy closed(&bar, &Tfrmmain::closed);
+    bar.close();
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), 1);
+    QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1), m_screenWidth - 407);
+}
+
+namespace {
+// Stand-ins in the table for values that depend on the screen.
+constexpr int kDefaultLeft = std::numeric_limits<int>::min();
+constexpr int kBottom = std::numeric_limits<int>::min() + 1;
+} // namespace
+
+void TestBar::storedPositions_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QPoint>("shown");
+    QTest::newRow("plain") << QByteArray("Top=40\r\nLeft=300") << QPoint(300, 40);
+    QTest::newRow("hex top") << QByteArray("Top=$1F\r\nLeft=10") << QPoint(10, 31);
+    QTest::newRow("letters give the defaults")
+        << QByteArray("Top=abc\r\nLeft=") << QPoint(kDefaultLeft, 1);
+    QTest::newRow("partly above the screen is kept")
+        << QByteArray("Top=-20\r\nLeft=10") << QPoint(10, -20);
+    QTest::newRow("off every screen is brought back")
+        << QByteArray("Top=5000\r\nLeft=-9000") << QPoint(0, kBottom);
+}
+
+void TestBar::storedPositions() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QPoint, shown);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    if (shown.x() == kDefaultLeft)
+        shown.setX(screen.width() - 407);
+    if (shown.y() == kBottom)
+        shown.setY(screen.height() - 30);
+    const QByteArray config = "[menu]\r\nfile=$apppath$\\menu.ini\r\n"
+                              "[skin]\r\nfile=$apppath$\\skins\\default\\\r\n"
+                              "[WindowPos]\r\n" +
+                              stored + "\r\n";
+    writeBytes(m_folder->file(u"config.ini"_qs), config);
+    Tfrmmain& bar = startBar();
+    QVERIFY(Dialogs::boxesShown().isEmpty());
+    QTRY_COMPARE(bar.frameGeometry().topLeft(), shown);
+    // The stored text is not corrected until the bar closes.
+    QCOMPARE(readBytes(m_folder->file(u"config.ini"_qs)), config);
+    bar.close();
+    QCOMPARE(QPoint(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Left"_qs, 0),
+                    ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, 0)),
+             shown);
+}
+
+void TestBar::unwritableFolderStillShowsTheBar() {
+    ::chmod(QFile::encodeName(m_folder->path()).constData(), 0555);
+    Tfrmmain& bar = startBar();
+    ::chmod(QFile::encodeName(m_folder->path()).constData(), 0755);
+    const QList<Dialogs::Box> boxes = Dialogs::boxesShown();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0].title, u"Larkspan"_qs);
+    QCOMPARE(boxes[0].icon, QMessageBox::Critical);
+    QCOMPARE(boxes[0].text, u"Unable to write to "_qs + m_folder->file(u"config.ini"_qs) + u'.');
+    QVERIFY(bar.isVisible());
+    QVERIFY(!MenuIni); // the later steps were skipped
+    QVERIFY(BarRect.isEmpty());
+}
+
+void TestBar::windowManagerStates() {
+    Tfrmmain& bar = startBar();
+    const auto states = [&] { return xprop(&bar, u"_NET_WM_STATE"_qs); };
+    QTRY_VERIFY2(states().contains(u"_NET_WM_STATE_ABOVE"_qs), qPrintable(states()));
+    QVERIFY2(states().contains(u"_NET_WM_STATE_SKIP_TASKBAR"_qs), qPrintable(states()));
+    QVERIFY2(states().contains(u"_NET_WM_STATE_SKIP_PAGER"_qs), qPrintable(states()));
+    QVERIFY(!xprop(&bar, u"_MOTIF_WM_HINTS"_qs).isEmpty()); // no frame
+
+    // The window manager drops the states on hiding; they come back with the bar.
+    QTest::mousePress(button("ImgClose"), Qt::LeftButton);
+    QTest::mouseRelease(button("ImgClose"), Qt::LeftButton);
+    QTRY_VERIFY(!bar.isVisible());
+    for (QAction* a : bar.trayMenu()->actions())
+        if (a->objectName() == u"mnuRestore")
+            a->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    QTRY_VERIFY2(states().contains(u"_NET_WM_STATE_SKIP_TASKBAR"_qs), qPrintable(states()));
+    QVERIFY(states().contains(u"_NET_WM_STATE_ABOVE"_qs));
+}
+
+void TestBar::translucentWhileAnotherProgramIsActive() {
+    Tfrmmain& bar = startBar();
+    const QString barId = QString::number(bar.winId());
+    QVERIFY(xdotool({u"windowactivate"_qs, u"--sync"_qs, barId}));
+    QTRY_COMPARE(QGuiApplication::applicationState(), Qt::ApplicationActive);
+    QCOMPARE(bar.windowOpacity(), 1.0);
+
+    QProcess other;
+    other.start(u"xmessage"_qs, {u"-name"_qs, u"other-program"_qs, u"another program"_qs});
+    QVERIFY(other.waitForStarted());
+    QString otherId;
+    QTRY_VERIFY([&] {
+        QProcess search;
+        search.start(u"xdotool"_qs,
+                     {u"search"_qs, u"--onlyvisible"_qs, u"--classname"_qs, u"other-program"_qs});
+        search.waitForFinished();
+        otherId = QString::fromUtf8(search.readAllStandardOutput()).trimmed().section(u'\n', 0, 0);
+        return !otherId.isEmpty();
+    }());
+    QVERIFY(xdotool({u"windowactivate"_qs, u"--sync"_qs, otherId}));
+    QTRY_COMPARE(bar.windowOpacity(), Tfrmmain::kTranslucentOpacity);
+    QTRY_VERIFY(xprop(&bar, u"_NET_WM_WINDOW_OPACITY"_qs).contains(u"= "_qs));
+
+    // Clicking the bar makes it opaque again.
+    QVERIFY(xdotool({u"windowactivate"_qs, u"--sync"_qs, barId}));
+    QTRY_COMPARE(bar.windowOpacity(), 1.0);
+
+    // It switches while the bar is hidden too.
+    bar.hide();
+    QVERIFY(xdotool({u"windowactivate"_qs, u"--sync"_qs, otherId}));
+    QTRY_COMPARE(bar.windowOpacity(), Tfrmmain::kTranslucentOpacity);
+    other.kill();
+    other.waitForFinished();
+}
+
+void TestBar::releaseTest_data() {
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<Qt::MouseButton>("mouseButton");
+    QTest::addColumn<bool>("triggers");
+    QTest::newRow("inside") << QPoint(15, 15) << Qt::LeftButton << true;
+    QTest::newRow("top-left corner") << QPoint(0, 0) << Qt::LeftButton << true;
+    QTest::newRow("x = 30, y = 30 still counts") << QPoint(30, 30) << Qt::LeftButton << true;
+    QTest::newRow("x = 31") << QPoint(31, 15) << Qt::LeftButton << false;
+    QTest::newRow("y = 31") << QPoint(15, 31) << Qt::LeftButton << false;
+    QTest::newRow("left of it") << QPoint(-1, 15) << Qt::LeftButton << false;
+    QTest::newRow("above it") << QPoint(15, -1) << Qt::LeftButton << false;
+    QTest::newRow("right button") << QPoint(15, 15) << Qt::RightButton << false;
+    QTest::newRow("middle button") << QPoint(15, 15) << Qt::MiddleButton << false;
+}
+
+void TestBar::releaseTest() {
+    QFETCH(QPoint, at);
+    QFETCH(Qt::MouseButton, mouseButton);
+    QFETCH(bool, triggers);
+    Tfrmmain& bar = startBar();
+    PictureButton* minimize = button("ImgClose");
+    QTest::mousePress(minimize, mouseButton, {}, QPoint(15, 15));
+    QVERIFY(bar.isVisible()); // pressing alone does nothing
+    QTest::mouseRelease(minimize, mouseButton, {}, at);
+    QCOMPARE(bar.isVisible(), !triggers);
+    QCOMPARE(bar.tray()->isVisible(), triggers);
+}
+
+void TestBar::dragMovesTheBar_data() {
+    QTest::addColumn<QString>("startOn");
+    QTest::newRow("background") << "background";
+    QTest::newRow("caption") << "caption";
+}
+
+void TestBar::dragMovesTheBar() {
+    QFETCH(QString, startOn);
+    Tfrmmain& bar = startBar();
+    QTRY_COMPARE(bar.frameGeometry().topLeft(), QPoint(m_screenWidth - 407, 1));
+    const QPoint before = bar.frameGeometry().topLeft();
+    auto* caption = m_bar->findChild<QLabel*>(u"lblCaption"_qs);
+    const QPoint grip = startOn == u"caption" ? caption->mapToGlobal(QPoint(10, 8))
+                                              : bar.mapToGlobal(QPoint(200, 15));
+    const auto at = [](QPoint p) {
+        return QStringList{QString::number(p.x()), QString::number(p.y())};
+    };
+
+    // A right click neither drags nor opens a menu.
+    QVERIFY(xdotool(QStringList{u"mousemove"_qs, u"--sync"_qs} + at(grip)));
+    QVERIFY(xdotool({u"click"_qs, u"3"_qs}));
+    QTest::qWait(0);
+    QVERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(bar.frameGeometry().topLeft(), before);
+
+    QVERIFY(xdotool({u"mousedown"_qs, u"1"_qs}));
+    QTRY_VERIFY(QGuiApplication::mouseButtons() & Qt::LeftButton);
+    for (int step = 1; step <= 10; ++step)
+        QVERIFY(xdotool(QStringList{u"mousemove"_qs, u"--sync"_qs} +
+                        at(grip + QPoint(-30 * step, 20 * step))));
+    QVERIFY(xdotool({u"mouseup"_qs, u"1"_qs}));
+    QTRY_COMPARE(bar.frameGeometry().topLeft(), before + QPoint(-300, 200));
+    QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1), -1); // only on close
+    bar.close();
+    QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1), before.x() - 300);
+    QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), before.y() + 200);
+}
+
+void TestBar::minimizeAndRestore() {
+    Tfrmmain& bar = startBar();
+    QTest::mousePress(button("ImgClose"), Qt::LeftButton);
+    QTest::mouseRelease(button("ImgClose"), Qt::LeftButton);
+    QVERIFY(!bar.isVisible());
+    QVERIFY(bar.tray()->isVisible());
+    QCOMPARE(bar.tray()->toolTip(), u"Larkspan"_qs);
+    // A real click on the icon, once the tray host (along the bottom edge) has embedded it.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QTRY_VERIFY(bar.tray()->geometry().top() >= screen.bottom() - 30);
+    const QPoint icon = bar.tray()->geometry().center();
+    QVERIFY(xdotool(
+        {u"mousemove"_qs, u"--sync"_qs, QString::number(icon.x()), QString::number(icon.y())}));
+    QVERIFY(xdotool({u"click"_qs, u"--repeat"_qs, u"2"_qs, u"--delay"_qs, u"80"_qs, u"1"_qs}));
+    QTRY_VERIFY(bar.isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    QVERIFY(!bar.tray()->isVisible());
+    QTRY_COMPARE(bar.frameGeometry().topLeft(), QPoint(m_screenWidth - 407, 1));
+
+    const QList<QAction*> actions = bar.trayMenu()->actions();
+    QCOMPARE(actions.size(), 4);
+    QCOMPARE(actions[0]->text(), u"&Restore"_qs);
+    QCOMPARE(bar.trayMenu()->defaultAction(), actions[0]);
+    QVERIFY(actions[1]->isSeparator());
+    QCOMPARE(actions[2]->text(), u"&About"_qs);
+    QCOMPARE(actions[3]->text(), u"&Exit"_qs);
+}
+
+void TestBar::trayExit_data() {
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::newRow("Yes ends") << QMessageBox::Yes;
+    QTest::newRow("No keeps the bar hidden") << QMessageBox::No;
+}
+
+void TestBar::trayExit() {
+    QFETCH(QMessageBox::StandardButton, answer);
+    Tfrmmain& bar = startBar();
+    bar.move(100, 50);
+    QTRY_COMPARE(bar.frameGeometry().topLeft(), QPoint(100, 50));
+    QTest::mousePress(button("ImgClose"), Qt::LeftButton);
+    QTest::mouseRelease(button("ImgClose"), Qt::LeftButton);
+    QSignalSpy closed(&bar, &Tfrmmain::closed);
+    Dialogs::answerNextBox(answer);
+    bar.trayMenu()->actions().last()->trigger();
+
+    const QList<Dialogs::Box> boxes = Dialogs::boxesShown();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0].title, u"Confirm"_qs);
+    QCOMPARE(boxes[0].text, u"Close Larkspan?"_qs);
+    QCOMPARE(boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(boxes[0].defaultButton, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) {
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), 50);
+        QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1), 100);
+    } else {
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(!bar.isVisible());
+        QVERIFY(bar.tray()->isVisible());
+        QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), -1);
+    }
+}
+
+void TestBar::closeFromTheWindowManager() {
+    Tfrmmain& bar = startBar();
+    QSignalSpy closed(&bar, &Tfrmmain::closed);
+    QVERIFY(xdotool({u"windowactivate"_qs, u"--sync"_qs, QString::number(bar.winId())}));
+    QVERIFY(xdotool({u"key"_qs, u"alt+F4"_qs}));
+    QTRY_COMPARE(closed.count(), 1);
+    QVERIFY(Dialogs::boxesShown().isEmpty());
+    QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), 1);
+}
+
+void TestBar::missingBarBitmap() {
+    const QString barBmp = m_folder->file(u"skins/default/bar.bmp"_qs);
+    QVERIFY(QFile::remove(barBmp));
+    Tfrmmain& bar = startBar();
+    const QList<Dialogs::Box> boxes = Dialogs::boxesShown();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes[0].text.startsWith(u"Cannot open file \""_qs), qPrintable(boxes[0].text));
+    QVERIFY2(boxes[0].text.contains(u"skins"_qs) && boxes[0].text.contains(u"bar.bmp\""_qs),
+             qPrintable(boxes[0].text));
+    QVERIFY(BarRect.isEmpty());
+    QCOMPARE(button("ImgMenu")->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+             QImage(u":/builtin/start.png"_qs).convertToFormat(QImage::Format_RGB32));
+    const QImage shot = bar.grab().toImage();
+    QCOMPARE(shot.pixelColor(200 * shot.devicePixelRatio(), 2), QColor(226, 198, 255));
+    saveArtifact(shot, u"bar-without-skin.png"_qs);
+}
+
+void TestBar::screenshot() {
+    Tfrmmain& bar = startBar();
+    QVERIFY(Dialogs::boxesShown().isEmpty());
+    const QImage shot = bar.grab().toImage();
+    const qreal dpr = shot.devicePixelRatio();
+    QCOMPARE(shot.size(), QSize(qRound(406 * dpr), qRound(30 * dpr)));
+    // The background is tile 4 repeated from x = 0.
+    const QImage tile = GetBarTile(bar.skin().bar, 4);
+    for (int x : {100, 200, 270, 300})
+        QCOMPARE(shot.pixelColor(int(x * dpr), int(2 * dpr)), tile.pixelColor(x % 30, 2));
+    saveArtifact(shot, dpr > 1 ? u"bar-2x.png"_qs : u"bar-1x.png"_qs);
+}
+
+int main(int argc, char** argv) {
+    LarkspanApplication app(argc, argv);
+    TestBar test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_bar.moc"
