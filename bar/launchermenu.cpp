@@ -73,9 +73,7 @@ LauncherMenu::LauncherMenu(QWidget* parent) : QMenu(parent) {
 }
 
 void LauncherMenu::clearItems() {
-    const QList<QAction*> items = actions();
-    clear();
-    qDeleteAll(items);
+    clear(); // deletes the items, which the menu owns
 }
 
 void LauncherMenu::AddMenuItem(int tag, const QString& caption) {

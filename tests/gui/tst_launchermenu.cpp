@@ -1,0 +1,386 @@
+#include "../unit/testfiles.h"
+#include "app/errorbox.h"
+#include "bar/launchermenu.h"
+#include "bar/mainwindow.h"
+#include "bar/picturebutton.h"
+#include "bar/skincolor.h"
+#include "core/error.h"
+#include "core/tools.h"
+#include "guitest.h"
+#include "platform/dialogs.h"
+
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTimer>
+
+namespace {
+
+QByteArray menuFile(const QList<std::pair<QByteArray, QByteArray>>& entries) {
+    QByteArray text = "[menu]\r\nitems=" + QByteArray::number(entries.size()) + "\r\n";
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        text += "[item" + QByteArray::number(i + 1) + "]\r\ncaption=" + entries[i].first +
+                "\r\nexec=" + entries[i].second + "\r\n";
+    return text;
+}
+
+QList<QAction*> shownItems(const QMenu& menu) {
+    QList<QAction*> shown;
+    for (QAction* a : menu.actions())
+        if (a->isVisible())
+            shown.append(a);
+    return shown;
+}
+
+QStringList shownRows(const QMenu& menu) {
+    QStringList rows;
+    for (const QAction* a : shownItems(menu))
+        rows.append(a->isSeparator() ? u"----"_qs : a->text());
+    return rows;
+}
+
+} // namespace
+
+class TestLauncherMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void menuRows_data();
+    void menuRows();
+    void noMenuFileObject();
+    void opensBelowTheBar();
+    void startReleaseTest_data();
+    void startReleaseTest();
+    void keyboard();
+    void hoverDrawing();
+    void launches_data();
+    void launches();
+    void emptyRowIsChoosable();
+    void entry1026AsksToClose();
+    void exitAsks();
+    void changesShowAtTheNextOpening();
+
+private:
+    void startBar();
+    // Opens the menu by a release on Start, runs `act` once it shows and returns after the
+    // menu closed and the chosen item's handler ran. `act` may leave the menu open.
+    bool withOpenMenu(const std::function<void(LauncherMenu&)>& act);
+    QString writeScript(const QString& name);
+    QString marker() const { return m_folder->file(u"marker"_qs); }
+
+    std::unique_ptr<TestAppFolder> m_folder;
+    std::unique_ptr<Tfrmmain> m_bar;
+};
+
+void TestLauncherMenu::init() {
+    m_folder = std::make_unique<TestAppFolder>();
+    Dialogs::resetForTesting();
+}
+
+void TestLauncherMenu::cleanup() {
+    m_bar.reset();
+    ConfigIni.reset();
+    MenuIni.reset();
+    m_folder.reset();
+}
+
+void TestLauncherMenu::startBar() {
+    m_bar = std::make_unique<Tfrmmain>();
+    m_bar->FormCreate();
+    m_bar->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_bar.get()));
+}
+
+bool TestLauncherMenu::withOpenMenu(const std::function<void(LauncherMenu&)>& act) {
+    LauncherMenu* menu = m_bar->launcherMenu();
+    bool acted = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, menu, [&] {
+        if (acted || !menu->isVisible())
+            return;
+        acted = true;
+        act(*menu);
+        if (menu->isVisible())
+            menu->hide();
+    });
+    poll.start(5);
+    auto* start = m_bar->findChild<PictureButton*>(u"ImgMenu"_qs);
+    QTest::mousePress(start, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(start, Qt::LeftButton, {}, QPoint(10, 10));
+    return acted;
+}
+
+QString TestLauncherMenu::writeScript(const QString& name) {
+    const QString path = m_folder->file(name);
+    writeBytes(path, "#!/bin/sh\nprintf '%s|' \"$0\" \"$@\" > \"" + marker().toUtf8() + "\"\n");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+void TestLauncherMenu::menuRows_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("no menu file") << QByteArray() << QStringList{u"&Exit"_qs};
+    QTest::newRow("items=0") << QByteArray("[menu]\r\nitems=0\r\n") << QStringList{u"&Exit"_qs};
+    QTest::newRow("no menu section")
+        << QByteArray("[item1]\r\ncaption=A\r\n") << QStringList{u"&Exit"_qs};
+    QTest::newRow("only separators")
+        << menuFile({{"-", ""}, {"-", ""}}) << QStringList{u"&Exit"_qs};
+    QTest::newRow("separators reduced")
+        << menuFile({{"-", ""}, {"A", "a"}, {"-", ""}, {"-", ""}, {"B", "b"}, {"-", ""}})
+        << QStringList{u"&A"_qs, u"----"_qs, u"&B"_qs, u"----"_qs, u"&Exit"_qs};
+    QTest::newRow("access keys")
+        << menuFile({{"Notepad", ""}, {"Network", ""}, {"&Mail", ""}, {"&Mail", ""}})
+        << QStringList{u"&Notepad"_qs, u"N&etwork"_qs, u"&Mail"_qs,
+                       u"M&ail"_qs,    u"----"_qs,     u"E&xit"_qs};
+    QTest::newRow("missing section gives an empty row")
+        << QByteArray("[menu]\r\nitems=3\r\n[item1]\r\ncaption=One\r\n[item3]\r\ncaption=Three\r\n")
+        << QStringList{u"&One"_qs, u""_qs, u"&Three"_qs, u"----"_qs, u"&Exit"_qs};
+}
+
+void TestLauncherMenu::menuRows() {
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, rows);
+    if (!file.isEmpty())
+        writeBytes(m_folder->file(u"menu.ini"_qs), file);
+    startBar();
+    QStringList seen;
+    int rowsWithHeight = 0;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        seen = shownRows(menu);
+        for (QAction* a : shownItems(menu))
+            rowsWithHeight += menu.actionGeometry(a).height() > 0;
+    }));
+    QCOMPARE(seen, rows);
+    QCOMPARE(rowsWithHeight, rows.size());
+}
+
+void TestLauncherMenu::noMenuFileObject() {
+    startBar();
+    MenuIni.reset(); // as after a failed first start
+    QStringList seen;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) { seen = shownRows(menu); }));
+    QCOMPARE(seen, QStringList{u"&Exit"_qs});
+}
+
+void TestLauncherMenu::opensBelowTheBar() {
+    startBar();
+    QPoint at;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) { at = menu.pos(); }));
+    const QPoint corner = m_bar->mapToGlobal(QPoint(0, 30));
+    const QRect screen = m_bar->screen()->geometry();
+    // Left-aligned under the bar, unless the screen's right edge pushes it back.
+    QVERIFY2(
+        at.y() == corner.y() && (at.x() == corner.x() || at.x() < corner.x()),
+        qPrintable(u"%1,%2 vs %3,%4"_qs.arg(at.x()).arg(at.y()).arg(corner.x()).arg(corner.y())));
+    m_bar->move(100, 100);
+    QTRY_COMPARE(m_bar->frameGeometry().topLeft(), QPoint(100, 100));
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) { at = menu.pos(); }));
+    QCOMPARE(at, QPoint(100, 130));
+    Q_UNUSED(screen);
+}
+
+void TestLauncherMenu::startReleaseTest_data() {
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("x = 30") << QPoint(30, 5) << Qt::LeftButton << true;
+    QTest::newRow("y = 30") << QPoint(5, 30) << Qt::LeftButton << true;
+    QTest::newRow("released elsewhere") << QPoint(80, 5) << Qt::LeftButton << false;
+    QTest::newRow("right button") << QPoint(5, 5) << Qt::RightButton << false;
+}
+
+void TestLauncherMenu::startReleaseTest() {
+    QFETCH(QPoint, release);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, opens);
+    startBar();
+    LauncherMenu* menu = m_bar->launcherMenu();
+    bool shown = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, menu, [&] {
+        if (menu->isVisible()) {
+            shown = true;
+            menu->hide();
+        }
+    });
+    poll.start(5);
+    auto* start = m_bar->findChild<PictureButton*>(u"ImgMenu"_qs);
+    QTest::mousePress(start, button, {}, QPoint(5, 5));
+    QTest::mouseRelease(start, button, {}, release);
+    QCOMPARE(shown, opens);
+}
+
+void TestLauncherMenu::keyboard() {
+    writeBytes(m_folder->file(u"menu.ini"_qs),
+               menuFile({{"-", ""}, {"Alpha", ""}, {"-", ""}, {"Beta", ""}}));
+    startBar();
+    QStringList path;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QTest::keyClick(&menu, Qt::Key_Down);
+        path << menu.activeAction()->text();
+        QTest::keyClick(&menu, Qt::Key_Down); // skips the separator
+        path << menu.activeAction()->text();
+        QTest::keyClick(&menu, Qt::Key_Down);
+        path << menu.activeAction()->text();
+        QTest::keyClick(&menu, Qt::Key_Up);
+        path << menu.activeAction()->text();
+        QTest::keyClick(&menu, Qt::Key_Escape);
+        QVERIFY(!menu.isVisible());
+    }));
+    QCOMPARE(path, (QStringList{u"&Alpha"_qs, u"&Beta"_qs, u"&Exit"_qs, u"&Beta"_qs}));
+    QVERIFY(Dialogs::boxesShown().isEmpty()); // Esc chose nothing
+}
+
+void TestLauncherMenu::hoverDrawing() {
+    writeBytes(m_folder->file(u"menu.ini"_qs), menuFile({{"Files", ""}, {"Terminal", ""}}));
+    startBar();
+    QImage shot;
+    QRect selectedRect, plainRect;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        const QList<QAction*> items = shownItems(menu);
+        menu.setActiveAction(items[0]);
+        selectedRect = menu.actionGeometry(items[0]);
+        plainRect = menu.actionGeometry(items[1]);
+        shot = menu.grab().toImage();
+    }));
+    saveArtifact(shot, u"menu-open.png"_qs);
+    const qreal dpr = shot.devicePixelRatio();
+    const auto px = [&](int x, int y) { return shot.pixelColor(int(x * dpr), int(y * dpr)); };
+    QCOMPARE(px(selectedRect.left(), selectedRect.top() + 5), toQColor(OutlineColor));
+    QCOMPARE(px(selectedRect.left() + 3, selectedRect.top() + 3), toQColor(HighlightColor));
+    const QImage& back = m_bar->skin().menu;
+    QCOMPARE(px(plainRect.left(), plainRect.top() + 5), back.pixelColor(0, 0));
+    const QPoint inside(plainRect.left() + 3, plainRect.top() + 3);
+    QCOMPARE(px(inside.x(), inside.y()),
+             back.pixelColor(inside.x() % back.width(), inside.y() % back.height()));
+    // The selected caption is drawn in the hover colour, the other in the font colour.
+    const auto inkOf = [&](const QRect& r, const QColor& colour) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left() + 26; x <= r.right(); ++x)
+                n += px(x, y) == colour;
+        return n;
+    };
+    QVERIFY(inkOf(selectedRect, toQColor(HoverColor)) > 5);
+    QVERIFY(inkOf(plainRect, toQColor(FontColor)) > 5);
+}
+
+void TestLauncherMenu::launches_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("byKey");
+    QTest::addColumn<QString>("recorded");
+    QTest::newRow("script by mouse") << "$DIR/script.sh" << false << "$DIR/script.sh|";
+    QTest::newRow("script by access key") << "$DIR/script.sh" << true << "$DIR/script.sh|";
+    QTest::newRow("environment variable")
+        << "%LARKSPAN_TEST_DIR%/script.sh" << false << "$DIR/script.sh|";
+    QTest::newRow("arguments") << "$DIR/script.sh \"two words\" x" << false
+                               << "$DIR/script.sh|two words|x|";
+    QTest::newRow("no shell") << "$DIR/script.sh ;touch $DIR/X $(touch $DIR/Y) `touch $DIR/Z`"
+                              << true
+                              << "$DIR/script.sh|;touch|$DIR/X|$(touch|$DIR/Y)|`touch|$DIR/Z`|";
+    QTest::newRow("folder to the opener") << "$DIR" << false << "$DIR/xdg-open|$DIR|";
+}
+
+void TestLauncherMenu::launches() {
+    QFETCH(QString, target);
+    QFETCH(bool, byKey);
+    QFETCH(QString, recorded);
+    const QString dir = m_folder->path().chopped(1);
+    writeScript(u"script.sh"_qs);
+    writeScript(u"xdg-open"_qs); // the desktop's opener, recording what it is handed
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", dir.toUtf8() + ':' + oldPath);
+    qputenv("LARKSPAN_TEST_DIR", dir.toUtf8());
+    target.replace(u"$DIR"_qs, dir);
+    writeBytes(m_folder->file(u"menu.ini"_qs),
+               menuFile({{"Other", "/nonexistent"}, {"Run it", target.toUtf8()}}));
+    startBar();
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QAction* item = shownItems(menu)[1];
+        if (byKey) {
+            QTest::keyClick(&menu, Qt::Key_R); // "&Run it"
+        } else {
+            const QPoint at = menu.actionGeometry(item).center();
+            QTest::mouseMove(&menu, at);
+            QTest::mouseClick(&menu, Qt::LeftButton, {}, at);
+        }
+    }));
+    QCOMPARE(AppInfo.vCaption, u"Run it"_qs);
+    QTRY_COMPARE(QString::fromUtf8(readBytes(marker())), recorded.replace(u"$DIR"_qs, dir));
+    QVERIFY(!QFile::exists(m_folder->file(u"X"_qs)));
+    QVERIFY(!QFile::exists(m_folder->file(u"Y"_qs)));
+    QVERIFY(!QFile::exists(m_folder->file(u"Z"_qs)));
+    qputenv("PATH", oldPath);
+}
+
+void TestLauncherMenu::emptyRowIsChoosable() {
+    writeBytes(m_folder->file(u"menu.ini"_qs),
+               "[menu]\r\nitems=3\r\n[item1]\r\ncaption=One\r\n[item3]\r\ncaption=Three\r\n");
+    startBar();
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        const QPoint at = menu.actionGeometry(shownItems(menu)[1]).center();
+        QTest::mouseClick(&menu, Qt::LeftButton, {}, at);
+    }));
+    QCOMPARE(AppInfo.vCaption, QString());
+    QCOMPARE(AppInfo.vExePath, QString());
+    QVERIFY(Dialogs::boxesShown().isEmpty());
+}
+
+void TestLauncherMenu::entry1026AsksToClose() {
+    QList<std::pair<QByteArray, QByteArray>> entries;
+    for (int i = 1; i <= 1030; ++i)
+        entries.append({"Entry " + QByteArray::number(i), "/nonexistent/" + QByteArray::number(i)});
+    writeBytes(m_folder->file(u"menu.ini"_qs), menuFile(entries));
+    startBar();
+    const auto choose = [&](int entry) {
+        return withOpenMenu([&](LauncherMenu& menu) {
+            // Entry k is the k-th item after the hidden top separator.
+            menu.setActiveAction(menu.actions()[entry]);
+            QTest::keyClick(&menu, Qt::Key_Return);
+        });
+    };
+    QVERIFY(choose(1024));
+    QCOMPARE(AppInfo.vExePath, u"/nonexistent/1024"_qs);
+    QVERIFY(choose(1025));
+    QCOMPARE(AppInfo.vExePath, u"/nonexistent/1025"_qs);
+    QVERIFY(Dialogs::boxesShown().isEmpty());
+
+    QSignalSpy closed(m_bar.get(), &Tfrmmain::closed);
+    Dialogs::answerNextBox(QMessageBox::No);
+    QVERIFY(choose(1026));
+    QCOMPARE(AppInfo.vCaption, u"Entry 1026"_qs);
+    QCOMPARE(Dialogs::boxesShown().size(), 1);
+    QCOMPARE(Dialogs::boxesShown()[0].text, u"Close Larkspan?"_qs);
+    QCOMPARE(closed.count(), 0);
+}
+
+void TestLauncherMenu::exitAsks() {
+    startBar();
+    QSignalSpy closed(m_bar.get(), &Tfrmmain::closed);
+    Dialogs::answerNextBox(QMessageBox::Yes);
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) { QTest::keyClick(&menu, Qt::Key_E); }));
+    QCOMPARE(Dialogs::boxesShown().size(), 1);
+    QCOMPARE(Dialogs::boxesShown()[0].text, u"Close Larkspan?"_qs);
+    QCOMPARE(closed.count(), 1);
+}
+
+void TestLauncherMenu::changesShowAtTheNextOpening() {
+    writeBytes(m_folder->file(u"menu.ini"_qs), menuFile({{"Before", ""}}));
+    startBar();
+    QStringList first, second;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) { first = shownRows(menu); }));
+    writeBytes(m_folder->file(u"menu.ini"_qs), menuFile({{"After", ""}, {"More", ""}}));
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) { second = shownRows(menu); }));
+    QCOMPARE(first, (QStringList{u"&Before"_qs, u"----"_qs, u"&Exit"_qs}));
+    QCOMPARE(second, (QStringList{u"&After"_qs, u"&More"_qs, u"----"_qs, u"&Exit"_qs}));
+}
+
+int main(int argc, char** argv) {
+    LarkspanApplication app(argc, argv);
+    TestLauncherMenu test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_launchermenu.moc"
