@@ -11,7 +11,6 @@ void showErrorBox(const QString& message) {
 
 LarkspanApplication::LarkspanApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Larkspan"));
-    setApplicationDisplayName(QStringLiteral("Larkspan"));
     // Only the bar's closing ends the program, not the last of its dialogs going away
     // while the bar sits in the tray.
     setQuitOnLastWindowClosed(false);

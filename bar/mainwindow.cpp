@@ -299,12 +299,18 @@ void Tfrmmain::mnuAboutClick() {
         m_aboutWindow->exec();
 }
 
+// The opacity goes straight to the window's property: Qt applies its own setting only when
+// the window is created, and writing both makes them race.
 void Tfrmmain::AppActivate() {
-    setWindowOpacity(1.0);
+    m_translucent = false;
+    DesktopWindow::setOpacity(windowHandle(), 1.0);
     update();
 }
 
 void Tfrmmain::AppDeactivate() {
-    setWindowOpacity(kTranslucentOpacity);
+    m_translucent = true;
+    winId();
+    DesktopWindow::setOpacity(windowHandle(), kTranslucentOpacity);
 }
+
 Tfrmmain* frmmain = nullptr;

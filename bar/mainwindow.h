@@ -39,6 +39,7 @@ public:
     void setLeft(int left) override;
     int primaryScreenWidth() const override;
 
+    bool isTranslucent() const { return m_translucent; }
     QSystemTrayIcon* tray() const { return m_tray; }
     QMenu* trayMenu() const { return m_trayMenu; }
     LauncherMenu* launcherMenu() const { return PopupMenu1; }
@@ -85,6 +86,7 @@ private:
     QDialog* m_settingsWindow = nullptr;
     QDialog* m_aboutWindow = nullptr;
     bool m_placed = false;
+    bool m_translucent = false;
     std::optional<QPoint> m_manualDrag; // pointer offset while we move the window ourselves
 };
 

@@ -23,5 +23,6 @@ measure() {
     "$(cut -d' ' -f3 <<<"$out" | median)"
 }
 measure "minimal window" "$build/bin/minimal_window"
+measure "minimal + text" "$build/bin/minimal_window" --text
 measure "larkspan" "$app_folder/larkspan"
 rm -rf "$app_folder"

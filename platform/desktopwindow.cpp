@@ -17,13 +17,33 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
     return result;
 }
 
+xcb_connection_t* x11Connection() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
 } // namespace
 
-void markAsDockedBar(QWindow* window) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window)
+void setOpacity(QWindow* window, qreal opacity) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || !window)
         return;
-    xcb_connection_t* connection = x11->connection();
+    const auto id = xcb_window_t(window->winId());
+    const xcb_atom_t property = atom(connection, "_NET_WM_WINDOW_OPACITY");
+    if (opacity >= 1.0) {
+        xcb_delete_property(connection, id, property);
+    } else {
+        const auto value = quint32(qRound64(qBound(0.0, opacity, 1.0) * 0xFFFFFFFFu));
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, property, XCB_ATOM_CARDINAL, 32,
+                            1, &value);
+    }
+    xcb_flush(connection);
+}
+
+void markAsDockedBar(QWindow* window) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || !window)
+        return;
     const auto id = xcb_window_t(window->winId());
     const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
     QList<xcb_atom_t> states;

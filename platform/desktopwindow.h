@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class QWindow;
 
 // What the desktop must know of the bar that Qt has no words for.
@@ -9,5 +11,9 @@ namespace DesktopWindow {
 // bars or pagers. The window manager drops these states when a window is hidden, so this is
 // called before every showing. Does nothing where the display is not X11.
 void markAsDockedBar(QWindow* window);
+
+// The whole window's opacity as the compositor reads it (_NET_WM_WINDOW_OPACITY), shown or
+// hidden; 1 removes it. Qt applies its own opacity only when a window is created.
+void setOpacity(QWindow* window, qreal opacity);
 
 } // namespace DesktopWindow

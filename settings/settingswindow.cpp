@@ -1,8 +1,260 @@
 #include "settings/settingswindow.h"
 
-TFrmSettings::TFrmSettings(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FrmSettings"));
-    setWindowTitle(QStringLiteral("Settings"));
-    setFixedSize(952, 630);
-}
+#include "core/appdir.h"
+#include "core/menufile.h"
+#include "core/tools.h"
+#include "platform/dialogs.h"
+#include "settings/addnewdialog.h"
+#include "settings/settingslogic.h"
+#include "settings/settingswidgets.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QToolButton>
+
 TFrmSettings* FrmSettings = nullptr;
+
+namespace {
+
+const QString kMenuFilter = QStringLiteral("My Menu Files(*.ini)|*.ini");
+
+// A lowered line along the left edge, between groups of buttons.
+class LeftLineBevel : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::Dark));
+        p.drawLine(0, 0, 0, height() - 1);
+        p.setPen(palette().color(QPalette::Light));
+        p.drawLine(1, 0, 1, height() - 1);
+    }
+};
+
+class FixedLineHeight : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), 15};
+    }
+};
+
+} // namespace
+
+MenuEntryList::MenuEntryList(QWidget* parent) : QListWidget(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
+    setItemDelegate(new FixedLineHeight(this));
+}
+
+int MenuEntryList::selectedRow() const {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : row(selected.constFirst());
+}
+
+QItemSelectionModel::SelectionFlags MenuEntryList::selectionCommand(const QModelIndex& index,
+                                                                    const QEvent* event) const {
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    return QListWidget::selectionCommand(index, event) == QItemSelectionModel::NoUpdate
+               ? QItemSelectionModel::NoUpdate
+               : QItemSelectionModel::ClearAndSelect;
+}
+
+void MenuEntryList::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete) {
+        emit deletePressed();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void MenuEntryList::mouseDoubleClickEvent(QMouseEvent* event) {
+    QListWidget::mouseDoubleClickEvent(event);
+    emit doubleClickedAnywhere();
+}
+
+TFrmSettings::TFrmSettings(QWidget* parent)
+    : FixedDialog(parent, u"FrmSettings"_qs, u"Settings"_qs, {952, 630}) {
+    sTab1 = new QTabWidget(this);
+    sTab1->setObjectName(u"sTab1"_qs);
+    sTab1->setGeometry(8, 8, 410, 257);
+    TabApps = new QWidget;
+    TabApps->setObjectName(u"TabApps"_qs);
+    sTab1->addTab(TabApps, u"Applications"_qs);
+
+    const auto button = [this](const QString& name, int x, const QString& tip,
+                               const QString& picture) {
+        QToolButton* b = makeFlatButton(TabApps, name, {x, 3, 28, 28}, picture);
+        b->setToolTip(tip);
+        return b;
+    };
+    cmdOpen = button(u"cmdOpen"_qs, 8, u"Open menu"_qs, u"open"_qs);
+    cmdSave = button(u"cmdSave"_qs, 36, u"Save menu"_qs, u"save"_qs);
+    lnSpacer = new LeftLineBevel(TabApps);
+    lnSpacer->setObjectName(u"lnSpacer"_qs);
+    lnSpacer->setGeometry(69, 4, 9, 25);
+    cmdNew = button(u"cmdNew"_qs, 78, u"New application"_qs, u"new"_qs);
+    cmdEdit = button(u"cmdEdit"_qs, 106, u"Edit application"_qs, u"edit"_qs);
+    cmdDelete = button(u"cmdDelete"_qs, 134, u"Delete application"_qs, u"delete"_qs);
+
+    LstItems = new MenuEntryList(TabApps);
+    LstItems->setObjectName(u"LstItems"_qs);
+    LstItems->setGeometry(3, 37, 387, 182);
+
+    cmdClose = new QPushButton(u"Close"_qs, this);
+    cmdClose->setObjectName(u"cmdClose"_qs);
+    cmdClose->setGeometry(870, 595, 75, 28);
+    cmdClose->setDefault(true);
+
+    const auto group = [this](const QString& name, const QRect& box, const QString& title) {
+        auto* g = new QGroupBox(title, this);
+        g->setObjectName(name);
+        g->setGeometry(box);
+        return g;
+    };
+    GroupBox1 = group(u"GroupBox1"_qs, {8, 281, 441, 308}, u"List of Windows MMC Records"_qs);
+    GroupBox2 =
+        group(u"GroupBox2"_qs, {464, 281, 481, 308}, u"List of Windows Server MMC Records"_qs);
+    GroupBox3 = group(u"GroupBox3"_qs, {464, 8, 481, 257}, u"Run Commands"_qs);
+
+    setTabOrder(sTab1, cmdClose);
+    setTabOrder(cmdClose, GroupBox1);
+    setTabOrder(GroupBox1, GroupBox2);
+    setTabOrder(GroupBox2, GroupBox3);
+
+    connect(LstItems, &QListWidget::itemSelectionChanged, this, &TFrmSettings::LstItemsClick);
+    connect(LstItems, &MenuEntryList::doubleClickedAnywhere, this, &TFrmSettings::LstItemsDblClick);
+    connect(LstItems, &MenuEntryList::deletePressed, this, &TFrmSettings::LstItemsKeyDown);
+    connect(cmdNew, &QToolButton::clicked, this, &TFrmSettings::cmdNewClick);
+    connect(cmdEdit, &QToolButton::clicked, this, &TFrmSettings::cmdEditClick);
+    connect(cmdDelete, &QToolButton::clicked, this, &TFrmSettings::cmdDeleteClick);
+    connect(cmdOpen, &QToolButton::clicked, this, &TFrmSettings::cmdOpenClick);
+    connect(cmdSave, &QToolButton::clicked, this, &TFrmSettings::cmdSaveClick);
+    connect(cmdClose, &QPushButton::clicked, this, &TFrmSettings::cmdCloseClick);
+}
+
+void TFrmSettings::FormShow() {
+    LoadMenuList();
+}
+
+void TFrmSettings::LoadMenuList() {
+    MenuIni = std::make_unique<ProfileFile>(MenuFileName);
+    LstItems->clear();
+    for (const QString& caption : ReadMenuCaptions())
+        LstItems->addItem(ListLineText(caption));
+    if (LstItems->count() > 0) {
+        LstItems->setCurrentRow(0);
+        SelectedItem = 1;
+        LstItems->setFocus();
+    }
+}
+
+void TFrmSettings::AppendItem() {
+    AppendMenuFileItem();
+    LstItems->addItem(ListLineText(AppInfo.vCaption));
+    LstItems->setCurrentRow(LstItems->count() - 1);
+}
+
+void TFrmSettings::UpdateItem(int n) {
+    UpdateMenuFileItem(n);
+    LstItems->item(n - 1)->setText(ListLineText(AppInfo.vCaption));
+}
+
+void TFrmSettings::DeleteItem(int n) {
+    // A failed rewrite throws before the list changes: the line stays while the file
+    // still holds the entry.
+    DeleteMenuFileItem(n);
+    DeleteSelectedListItem(LstItems);
+    SelectedItem = LstItems->selectedRow() + 1;
+}
+
+void TFrmSettings::DeleteSelectedListItem(MenuEntryList* list) {
+    const int removed = list->selectedRow();
+    if (removed < 0)
+        return;
+    const int count = list->count();
+    delete list->takeItem(removed);
+    const int next = RowAfterRemoving(count, removed);
+    if (next >= 0)
+        list->setCurrentRow(next);
+}
+
+void TFrmSettings::LstItemsClick() {
+    const int row = LstItems->selectedRow();
+    if (row >= 0)
+        SelectedItem = row + 1;
+}
+
+void TFrmSettings::LstItemsDblClick() {
+    cmdEditClick();
+}
+
+void TFrmSettings::LstItemsKeyDown() {
+    cmdDeleteClick();
+}
+
+void TFrmSettings::cmdNewClick() {
+    EditMode = false;
+    frmAddNew->exec();
+    if (DialogResult != 1)
+        return;
+    // Also after a refused write: the entry dialog expects 0 when it opens.
+    const auto reset = qScopeGuard([] { DialogResult = 0; });
+    AppendItem();
+    SelectedItem = LstItems->selectedRow() + 1;
+}
+
+void TFrmSettings::cmdEditClick() {
+    if (LstItems->selectedRow() < 0)
+        return;
+    ReadMenuItem(SelectedItem);
+    EditMode = true;
+    frmAddNew->exec();
+    if (DialogResult != 1)
+        return;
+    const auto reset = qScopeGuard([] { DialogResult = 0; });
+    UpdateItem(SelectedItem);
+}
+
+void TFrmSettings::cmdDeleteClick() {
+    if (LstItems->selectedRow() < 0)
+        return;
+    const QString line = LstItems->item(SelectedItem - 1)->text();
+    const auto answer = Dialogs::show(
+        this, {QMessageBox::Information, u"Confirm"_qs,
+               u"Are you sure you want to delete \""_qs + line + u'"',
+               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes});
+    if (answer == QMessageBox::Yes)
+        DeleteItem(SelectedItem);
+}
+
+void TFrmSettings::cmdOpenClick() {
+    const QString path = Dialogs::openFileName(this, u"Open"_qs, QtNameFilter(kMenuFilter));
+    if (path.isEmpty())
+        return;
+    MenuFileName = path;
+    LoadMenuList();
+    ConfigIni->WriteString(u"menu"_qs, u"file"_qs, CollapseAppPath(MenuFileName));
+}
+
+void TFrmSettings::cmdSaveClick() {
+    const QString path =
+        Dialogs::saveFileName(this, u"Save"_qs, QtNameFilter(kMenuFilter), u"ini"_qs);
+    if (path.isEmpty())
+        return;
+    SaveMenuCopy(path);
+}
+
+void TFrmSettings::cmdCloseClick() {
+    close();
+}

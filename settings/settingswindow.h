@@ -1,12 +1,81 @@
 #pragma once
 
-#include <QDialog>
+#include "settings/settingswidgets.h"
 
-// The Settings window: the menu entries and the reference lists.
-class TFrmSettings : public QDialog {
+#include <QListWidget>
+
+class QGroupBox;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+
+// The list of menu entries: one line selectable, which stays selected (a click beside the
+// lines or with Ctrl keeps it), and no editing in place.
+class MenuEntryList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit MenuEntryList(QWidget* parent);
+
+    // The row of the selected line, or -1.
+    int selectedRow() const;
+
+signals:
+    void deletePressed();
+    void doubleClickedAnywhere();
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// The Settings window: edits the entries of the current menu file, every change written at
+// once; the rest of the window holds the reference lists. Made once at start-up and shown
+// modally (exec) again and again; every showing reloads the menu file. Adding and editing
+// go through the entry dialog frmAddNew, which must exist by then.
+class TFrmSettings : public FixedDialog {
     Q_OBJECT
 public:
     explicit TFrmSettings(QWidget* parent = nullptr);
+
+    void LoadMenuList();
+    void AppendItem();
+    void UpdateItem(int n);
+    void DeleteItem(int n);
+    static void DeleteSelectedListItem(MenuEntryList* list);
+
+    // The reference lists' boxes, placed and captioned, filled by their own code.
+    QGroupBox* GroupBox1;
+    QGroupBox* GroupBox2;
+    QGroupBox* GroupBox3;
+
+protected:
+    void FormShow() override;
+
+private slots:
+    void LstItemsClick();
+    void LstItemsDblClick();
+    void LstItemsKeyDown();
+    void cmdNewClick();
+    void cmdEditClick();
+    void cmdDeleteClick();
+    void cmdOpenClick();
+    void cmdSaveClick();
+    void cmdCloseClick();
+
+private:
+    QTabWidget* sTab1;
+    QWidget* TabApps;
+    QToolButton* cmdOpen;
+    QToolButton* cmdSave;
+    QWidget* lnSpacer;
+    QToolButton* cmdNew;
+    QToolButton* cmdEdit;
+    QToolButton* cmdDelete;
+    MenuEntryList* LstItems;
+    QPushButton* cmdClose;
 };
 
+// The one instance, made by the start-up sequence.
 extern TFrmSettings* FrmSettings;

@@ -10,7 +10,8 @@ cmake --build build -j"$(nproc)"
 # The fuzz targets need clang; their tests replay the seeds and fuzz for a few seconds.
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DLARKSPAN_WERROR=ON -DLARKSPAN_FUZZ=ON -DLARKSPAN_BENCH=OFF
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_bmp fuzz_targetsplit fuzz_profile
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_bmp fuzz_targetsplit fuzz_profile \
+  fuzz_connectionstring
 
 . tools/xsession.sh
 start_virtual_desktop

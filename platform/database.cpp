@@ -1,0 +1,126 @@
+#include "platform/database.h"
+
+#include "core/appdir.h"
+#include "core/error.h"
+#include "platform/connectionstring.h"
+#include "platform/databaseproviders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+QString columnKindName(ColumnKind kind) {
+    switch (kind) {
+    case ColumnKind::Text:
+        return QStringLiteral("Text");
+    case ColumnKind::Memo:
+        return QStringLiteral("Memo");
+    case ColumnKind::Integer:
+        return QStringLiteral("Integer");
+    case ColumnKind::Float:
+        return QStringLiteral("Float");
+    case ColumnKind::Currency:
+        return QStringLiteral("Currency");
+    case ColumnKind::Numeric:
+        return QStringLiteral("Numeric");
+    case ColumnKind::Boolean:
+        return QStringLiteral("Boolean");
+    case ColumnKind::DateTime:
+        return QStringLiteral("DateTime");
+    case ColumnKind::Binary:
+        return QStringLiteral("Binary");
+    case ColumnKind::Guid:
+        return QStringLiteral("GUID");
+    case ColumnKind::Unknown:
+        break;
+    }
+    return QStringLiteral("Unknown");
+}
+
+int DatabaseTable::columnIndex(const QString& name) const {
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (m_columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+DatabaseFormat databaseFormat(const QByteArray& header) {
+    if (header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
+        return DatabaseFormat::Sqlite;
+    const QByteArrayView signature = QByteArrayView(header).sliced(qMin(header.size(), 4));
+    if (signature.startsWith(QByteArrayView("Standard Jet DB\0", 16)) ||
+        signature.startsWith(QByteArrayView("Standard ACE DB\0", 16)))
+        return DatabaseFormat::Jet;
+    return DatabaseFormat::Unknown;
+}
+
+QString locateDataSource(const QString& source, const QString& currentDir, const QString& appDir) {
+    if (source.contains(u'/')) {
+        const QString path = QDir(currentDir).absoluteFilePath(source);
+        if (!QFileInfo(path).isFile())
+            throw LarkspanError(QStringLiteral("The database \"%1\" does not exist").arg(path));
+        return QDir::cleanPath(path);
+    }
+    for (const QString& folder : {currentDir, appDir}) {
+        if (folder.isEmpty())
+            continue;
+        const QString path = QDir(folder).absoluteFilePath(source);
+        if (QFileInfo(path).isFile())
+            return QDir::cleanPath(path);
+    }
+    throw LarkspanError(
+        QStringLiteral("The database \"%1\" was found neither in the current "
+                       "folder (%2) nor in the application folder (%3)")
+            .arg(source, QDir::toNativeSeparators(currentDir), QDir::toNativeSeparators(appDir)));
+}
+
+Database::Database() = default;
+Database::~Database() = default;
+
+void Database::open(const QString& connectionString) {
+    close();
+    const ConnectionString parsed = ConnectionString::parse(connectionString);
+    const QString provider = parsed.value(QStringLiteral("Provider"));
+    if (provider.isEmpty())
+        throw LarkspanError(QStringLiteral("The connection string names no provider"));
+    // Provider names are registry names, which never depended on letter case.
+    if (provider.compare(QStringView(kJetProvider), Qt::CaseInsensitive) != 0)
+        throw LarkspanError(QStringLiteral("The provider \"%1\" is not available; this program "
+                                           "provides only \"%2\"")
+                                .arg(provider, QStringView(kJetProvider)));
+    const QString source = parsed.value(QStringLiteral("Data Source"));
+    if (source.isEmpty())
+        throw LarkspanError(QStringLiteral("The connection string names no data source"));
+
+    const QString path = locateDataSource(source, QDir::currentPath(), GetAppDir());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw LarkspanError(
+            QStringLiteral("The database \"%1\" cannot be read: %2").arg(path, file.errorString()));
+    const QByteArray header = file.read(32);
+    file.close();
+    switch (databaseFormat(header)) {
+    case DatabaseFormat::Sqlite:
+        m_file = openSqliteFile(path);
+        break;
+    case DatabaseFormat::Jet:
+        m_file = openJetFile(path);
+        break;
+    case DatabaseFormat::Unknown:
+        throw LarkspanError(
+            QStringLiteral("The file \"%1\" is neither an SQLite nor a Jet database").arg(path));
+    }
+    m_path = path;
+}
+
+void Database::close() {
+    m_file.reset();
+    m_path.clear();
+}
+
+std::unique_ptr<DatabaseTable> Database::openTable(const QString& name) {
+    if (!m_file)
+        throw LarkspanError(QStringLiteral("The database connection is not open"));
+    return m_file->openTable(name);
+}
