@@ -1,14 +1,5 @@
 #include "app/errorbox.h"
 
-#include "core/error.h"
-#include "platform/dialogs.h"
-
-void showErrorBox(const QString& message) {
-    Dialogs::show(QApplication::activeWindow(),
-                  {QMessageBox::Critical, QStringLiteral("Larkspan"), errorBoxText(message),
-                   QMessageBox::Ok, QMessageBox::Ok});
-}
-
 LarkspanApplication::LarkspanApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Larkspan"));
     // Only the bar's closing ends the program, not the last of its dialogs going away

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "platform/errorbox.h"
+
 #include <QApplication>
-#include <QString>
 
-// The application's error box: title "Larkspan", error icon, OK.
-void showErrorBox(const QString& message);
-
-// An application whose event loop catches the failures that escape event handlers.
+// The program's application object. Its event loop shows in the error box a failure that a
+// handler let escape, as a last resort; handlers report their own through reportingErrors.
 class LarkspanApplication : public QApplication {
 public:
     LarkspanApplication(int& argc, char** argv);

@@ -10,6 +10,7 @@
 #include "core/tools.h"
 #include "platform/desktopwindow.h"
 #include "platform/dialogs.h"
+#include "platform/errorbox.h"
 #include "platform/launcher.h"
 #include "platform/uifont.h"
 
@@ -180,12 +181,15 @@ void Tfrmmain::setVisible(bool visible) {
 }
 
 void Tfrmmain::closeEvent(QCloseEvent* event) {
-    try {
+    bool saved = false;
+    reportingErrors([&] {
         SaveWindowPos(*this);
-    } catch (...) {
+        saved = true;
+    });
+    if (!saved) {
         // The bar stays as it was and the next close request tries again.
         event->ignore();
-        throw;
+        return;
     }
     event->accept();
     emit closed();

@@ -38,6 +38,7 @@ private slots:
     void trayExit_data();
     void trayExit();
     void closeFromTheWindowManager();
+    void failedSaveKeepsTheBar();
     void missingBarBitmap();
     void screenshot();
 
@@ -350,6 +351,23 @@ void TestBar::closeFromTheWindowManager() {
     QVERIFY(xdotool({u"key"_qs, u"alt+F4"_qs}));
     QTRY_COMPARE(closed.count(), 1);
     QVERIFY(Dialogs::boxesShown().isEmpty());
+    QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), 1);
+}
+
+void TestBar::failedSaveKeepsTheBar() {
+    Tfrmmain& bar = startBar();
+    const QString config = m_folder->file(u"config.ini"_qs);
+    QFile::setPermissions(config, QFile::ReadOwner);
+    QSignalSpy closed(&bar, &Tfrmmain::closed);
+    bar.close();
+    QCOMPARE(closed.count(), 0);
+    QVERIFY(bar.isVisible());
+    QCOMPARE(Dialogs::boxesShown().size(), 1);
+    QCOMPARE(Dialogs::boxesShown()[0].text, u"Unable to write to "_qs + config + u'.');
+    // The next close request tries again.
+    QFile::setPermissions(config, QFile::ReadOwner | QFile::WriteOwner);
+    bar.close();
+    QCOMPARE(closed.count(), 1);
     QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), 1);
 }
 
