@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlite3-dev mdbtools-dev sqlite3
-  libbenchmark-dev clang libclang-rt-14-dev
+  libbenchmark-dev clang libclang-rt-14-dev jgmenu
   xvfb xauth openbox trayer tint2 x11-utils xdotool imagemagick
   fonts-noto-ui-core libxcb-cursor0 libxcb1-dev desktop-file-utils
 )
