@@ -40,7 +40,7 @@ bool IsSeparator(const QString& caption) {
 
 QStringList ReadMenuCaptions() {
     const ProfileSnapshot menu = MenuIni->Snapshot();
-    const int count = itemCount(menu);
+    const int count = qMin(itemCount(menu), kMaxMenuCaptions);
     QStringList captions;
     captions.reserve(qMax(count, 0));
     for (int i = 1; i <= count; ++i)

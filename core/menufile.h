@@ -11,7 +11,9 @@ void AppendMenuFileItem();
 void UpdateMenuFileItem(int n);
 void DeleteMenuFileItem(int n);
 
-// The captions of entries 1..N from one read of the file.
+// The captions of entries 1..N from one read of the file, at most kMaxMenuCaptions of them:
+// a hand-edited count of billions must not exhaust memory.
+inline constexpr int kMaxMenuCaptions = 65536;
 QStringList ReadMenuCaptions();
 
 // The bytes of a menu file holding `document`'s entries without entry n, renumbered.

@@ -79,6 +79,10 @@ void TestMenuFile::countWithoutSections() {
     QCOMPARE(ReadMenuCaptions(), (QStringList{u"One"_qs, QString()}));
     writeBytes(menuPath(), "[menu]\r\nitems=lots\r\n");
     QCOMPARE(ReadItemCount(), 0);
+    writeBytes(menuPath(), "[menu]\r\nitems=2147483647\r\n[item1]\r\ncaption=One\r\n");
+    const QStringList captions = ReadMenuCaptions();
+    QCOMPARE(captions.size(), kMaxMenuCaptions);
+    QCOMPARE(captions.first(), u"One"_qs);
 }
 
 void TestMenuFile::appendCreatesFile() {
