@@ -105,7 +105,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     StaticText1->setObjectName(u"StaticText1"_qs);
     StaticText1->setText(
         u"Larkspan is a FREE management tool that allows you to build custom menus to simplify "
-        "administration of a computer tasks and accessing microsoft management console files, "
+        "administration of a computer tasks and accessing management console files, "
         "shell commands, run commands,  installed applications or any data type and folder "
         "location."_qs);
     StaticText1->setFont(text);

@@ -37,8 +37,10 @@ void DrawMenuItem(QPainter& painter, const QRect& rect, const QString& caption, 
         }
         text = toQColor(FontColor);
     }
-    // The pattern starts at the menu's own top-left corner, like a brush of the menu window.
+    // The pattern starts at the menu's own top-left corner, like a brush of the menu window,
+    // and is enlarged by whole pixels at higher densities.
     painter.setBrushOrigin(0, 0);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.fillRect(rect, fill);
     painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), frame);
     painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), frame);

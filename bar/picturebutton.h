@@ -14,6 +14,7 @@ signals:
     void released(Qt::MouseButton button, int x, int y);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
