@@ -15,7 +15,8 @@ ProgramWindows::ProgramWindows() {
     } catch (const LarkspanError& e) {
         showErrorBox(e.message());
     }
-    m_settings = std::make_unique<TFrmSettings>(m_bar.get());
+    // Opening the reference lists reports each failure before the bar is shown.
+    m_settings = std::make_unique<TFrmSettings>(m_bar.get(), showErrorBox);
     FrmSettings = m_settings.get();
     m_addNew = std::make_unique<TfrmAddNew>(m_bar.get());
     frmAddNew = m_addNew.get();

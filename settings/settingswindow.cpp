@@ -4,7 +4,9 @@
 #include "core/menufile.h"
 #include "core/tools.h"
 #include "platform/dialogs.h"
+#include "platform/errorbox.h"
 #include "settings/addnewdialog.h"
+#include "settings/referencelists.h"
 #include "settings/settingslogic.h"
 #include "settings/settingswidgets.h"
 
@@ -83,7 +85,7 @@ void MenuEntryList::mouseDoubleClickEvent(QMouseEvent* event) {
     emit doubleClickedAnywhere();
 }
 
-TFrmSettings::TFrmSettings(QWidget* parent)
+TFrmSettings::TFrmSettings(QWidget* parent, const std::function<void(const QString&)>& reportError)
     : FixedDialog(parent, u"FrmSettings"_qs, u"Settings"_qs, {952, 630}) {
     sTab1 = new QTabWidget(this);
     sTab1->setObjectName(u"sTab1"_qs);
@@ -126,21 +128,33 @@ TFrmSettings::TFrmSettings(QWidget* parent)
     GroupBox2 =
         group(u"GroupBox2"_qs, {464, 281, 481, 308}, u"List of Windows Server MMC Records"_qs);
     GroupBox3 = group(u"GroupBox3"_qs, {464, 8, 481, 257}, u"Run Commands"_qs);
+    buildReferenceLists(m_referenceData, GroupBox1, GroupBox2, GroupBox3);
 
     setTabOrder(sTab1, cmdClose);
     setTabOrder(cmdClose, GroupBox1);
     setTabOrder(GroupBox1, GroupBox2);
     setTabOrder(GroupBox2, GroupBox3);
 
-    connect(LstItems, &QListWidget::itemSelectionChanged, this, &TFrmSettings::LstItemsClick);
-    connect(LstItems, &MenuEntryList::doubleClickedAnywhere, this, &TFrmSettings::LstItemsDblClick);
-    connect(LstItems, &MenuEntryList::deletePressed, this, &TFrmSettings::LstItemsKeyDown);
-    connect(cmdNew, &QToolButton::clicked, this, &TFrmSettings::cmdNewClick);
-    connect(cmdEdit, &QToolButton::clicked, this, &TFrmSettings::cmdEditClick);
-    connect(cmdDelete, &QToolButton::clicked, this, &TFrmSettings::cmdDeleteClick);
-    connect(cmdOpen, &QToolButton::clicked, this, &TFrmSettings::cmdOpenClick);
-    connect(cmdSave, &QToolButton::clicked, this, &TFrmSettings::cmdSaveClick);
+    // Each handler shows its own failure in the error box before it could reach Qt.
+    const auto handled = [this](void (TFrmSettings::*handler)()) {
+        return [this, handler] { reportingErrors([this, handler] { (this->*handler)(); }); };
+    };
+    connect(LstItems, &QListWidget::itemSelectionChanged, this,
+            handled(&TFrmSettings::LstItemsClick));
+    connect(LstItems, &MenuEntryList::doubleClickedAnywhere, this,
+            handled(&TFrmSettings::LstItemsDblClick));
+    connect(LstItems, &MenuEntryList::deletePressed, this, handled(&TFrmSettings::LstItemsKeyDown));
+    connect(cmdNew, &QToolButton::clicked, this, handled(&TFrmSettings::cmdNewClick));
+    connect(cmdEdit, &QToolButton::clicked, this, handled(&TFrmSettings::cmdEditClick));
+    connect(cmdDelete, &QToolButton::clicked, this, handled(&TFrmSettings::cmdDeleteClick));
+    connect(cmdOpen, &QToolButton::clicked, this, handled(&TFrmSettings::cmdOpenClick));
+    connect(cmdSave, &QToolButton::clicked, this, handled(&TFrmSettings::cmdSaveClick));
     connect(cmdClose, &QPushButton::clicked, this, &TFrmSettings::cmdCloseClick);
+
+    m_referenceData.open([&](const QString& message) {
+        if (reportError)
+            reportError(message);
+    });
 }
 
 void TFrmSettings::FormShow() {

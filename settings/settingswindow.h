@@ -1,8 +1,10 @@
 #pragma once
 
+#include "settings/data/referencedata.h"
 #include "settings/settingswidgets.h"
 
 #include <QListWidget>
+#include <functional>
 
 class QGroupBox;
 class QPushButton;
@@ -33,11 +35,15 @@ protected:
 // The Settings window: edits the entries of the current menu file, every change written at
 // once; the rest of the window holds the reference lists. Made once at start-up and shown
 // modally (exec) again and again; every showing reloads the menu file. Adding and editing
-// go through the entry dialog frmAddNew, which must exist by then.
+// go through the entry dialog frmAddNew, which must exist by then. The reference lists' database
+// is opened once, while the window is made, and stays open until it goes.
 class TFrmSettings : public FixedDialog {
     Q_OBJECT
 public:
-    explicit TFrmSettings(QWidget* parent = nullptr);
+    // Each failure to open the database or one of its tables goes to `reportError` (without
+    // one it goes unreported), and the window is made all the same.
+    explicit TFrmSettings(QWidget* parent = nullptr,
+                          const std::function<void(const QString&)>& reportError = {});
 
     void LoadMenuList();
     void AppendItem();
@@ -75,6 +81,7 @@ private:
     QToolButton* cmdDelete;
     MenuEntryList* LstItems;
     QPushButton* cmdClose;
+    ReferenceData m_referenceData;
 };
 
 // The one instance, made by the start-up sequence.

@@ -26,5 +26,5 @@ ctest --test-dir build-fuzz -L fuzz --output-on-failure
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
-  ctest --test-dir build-asan -LE fuzz --output-on-failure --timeout 900
+  ctest --test-dir build-asan -LE "fuzz|install" --output-on-failure --timeout 900
 ctest --test-dir build -LE fuzz --output-on-failure --timeout 600

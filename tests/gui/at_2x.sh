@@ -16,7 +16,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/shelltest.sh"
 . "$here/../../tools/xsession.sh"
 start_virtual_desktop 3840x2160x24
-wait_for_window_manager
 
 size() {
   local wh

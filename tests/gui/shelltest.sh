@@ -80,17 +80,3 @@ close_bar() { # window pid
 # Openbox announces itself before it frames windows, and the tray host docks a moment later,
 # making openbox rearrange; a window mapped before both are done may never learn its frame.
 # Waits up to 10 seconds each until the tray host is managed and a probe window has a frame.
-wait_for_window_manager() {
-  for _ in $(seq 100); do
-    xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q "window id" && break
-    sleep 0.1
-  done
-  xmessage -name larkspan-wm-probe probe >/dev/null 2>&1 &
-  local probe=$!
-  for _ in $(seq 100); do
-    xprop -name larkspan-wm-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
-    sleep 0.1
-  done
-  kill "$probe" 2>/dev/null || true
-  wait "$probe" 2>/dev/null || true
-}

@@ -16,7 +16,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../tools/xsession.sh"
 
 XVFB_EXTRA=-noreset start_virtual_desktop 3200x1080x24
-wait_for_window_manager
 trap 'stop_virtual_desktop; rm -rf "$work"' EXIT
 
 # Monitors as "[*]NAME WIDTHxHEIGHT+X+Y" (a * makes it the primary); the first takes the

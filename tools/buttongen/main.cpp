@@ -1,6 +1,6 @@
-// Draws the pictures of the Settings window's buttons: 18 x 18 pixels on a transparent
-// ground, flat shapes with a one-pixel outline in the colours of the default skin. Drawn from
-// shapes only, so that every run writes the same files.
+// Draws the pictures of the Settings window's buttons: 18 x 18 pixels (12 x 12 for the record
+// navigators) on a transparent ground, flat shapes with a one-pixel outline in the colours of the
+// default skin. Drawn from shapes only, so that every run writes the same files.
 
 #include <QColor>
 #include <QDir>
@@ -165,29 +165,126 @@ void paintEdit(QPainter& p) {
     p.restore();
 }
 
-void paintDelete(QPainter& p) {
-    paintWindow(p);
+// Two bars of the given size crossing at `centre`, with corners of the given radius.
+QPainterPath crossShape(const QPointF& centre, const QSizeF& bar, qreal radius) {
     QPainterPath cross;
-    const QPointF centre(13.5, 12.5);
     for (int angle : {45, -45}) {
-        QPainterPath bar;
-        bar.addRoundedRect(QRectF(-4.6, -1.5, 9.2, 3), 0.8, 0.8);
+        QPainterPath arm;
+        arm.addRoundedRect(QRectF(QPointF(-bar.width() / 2, -bar.height() / 2), bar), radius,
+                           radius);
         QTransform t;
         t.translate(centre.x(), centre.y());
         t.rotate(angle);
-        cross.addPath(t.map(bar));
+        cross.addPath(t.map(arm));
     }
     cross.setFillRule(Qt::WindingFill);
-    paintBadge(p, cross.simplified(), kRed);
+    return cross.simplified();
+}
+
+void paintDelete(QPainter& p) {
+    paintWindow(p);
+    paintBadge(p, crossShape(QPointF(13.5, 12.5), QSizeF(9.2, 3), 0.8), kRed);
 }
 
 void paintFolderButton(QPainter& p) {
     paintFolder(p, kYellow);
 }
 
+// The record navigator's pictures, 12 x 12: arrows in the skin's badge colour, the commands
+// in the badge tints of the window's buttons.
+
+void paintNavigatorShape(QPainter& p, const QPainterPath& shape, const QColor& fill,
+                         const QColor& outline) {
+    p.setPen(edge(outline));
+    p.setBrush(fill);
+    p.drawPath(shape);
+}
+
+QPainterPath leftArrow(qreal tip) {
+    QPainterPath arrow;
+    arrow.moveTo(tip, 6.0);
+    arrow.lineTo(tip + 5.0, 1.5);
+    arrow.lineTo(tip + 5.0, 10.5);
+    arrow.closeSubpath();
+    return arrow;
+}
+
+// The arrows pointing right are the left ones seen in a mirror.
+void mirror(QPainter& p) {
+    p.translate(12, 0);
+    p.scale(-1, 1);
+}
+
+void paintNavFirst(QPainter& p) {
+    QPainterPath bar;
+    bar.addRect(QRectF(1.5, 1.5, 2, 9));
+    paintNavigatorShape(p, bar, kPlate, kInk);
+    paintNavigatorShape(p, leftArrow(4.5), kPlate, kInk);
+}
+
+void paintNavPrior(QPainter& p) {
+    paintNavigatorShape(p, leftArrow(3.5), kPlate, kInk);
+}
+
+void paintNavNext(QPainter& p) {
+    mirror(p);
+    paintNavPrior(p);
+}
+
+void paintNavLast(QPainter& p) {
+    mirror(p);
+    paintNavFirst(p);
+}
+
+void paintNavInsert(QPainter& p) {
+    QPainterPath plus;
+    plus.addRect(QRectF(4.5, 1.5, 3, 9));
+    plus.addRect(QRectF(1.5, 4.5, 9, 3));
+    plus.setFillRule(Qt::WindingFill);
+    paintNavigatorShape(p, plus.simplified(), kGreen.fill, kGreen.edge);
+}
+
+void paintNavDelete(QPainter& p) {
+    QPainterPath minus;
+    minus.addRect(QRectF(1.5, 4.5, 9, 3));
+    paintNavigatorShape(p, minus, kRed.fill, kRed.edge);
+}
+
+// A pencil writing towards the lower left, as on the window's edit button.
+void paintNavEdit(QPainter& p) {
+    p.translate(6, 6);
+    p.rotate(-45);
+    QPainterPath pencil;
+    pencil.moveTo(-6.0, 0);
+    pencil.lineTo(-3.5, -2.0);
+    pencil.lineTo(5.5, -2.0);
+    pencil.lineTo(5.5, 2.0);
+    pencil.lineTo(-3.5, 2.0);
+    pencil.closeSubpath();
+    paintNavigatorShape(p, pencil, kYellow.fill, kYellow.edge);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(QPointF(-5.2, 0), 0.8, 0.8);
+}
+
+void paintNavPost(QPainter& p) {
+    QPainterPath tick;
+    tick.moveTo(1.5, 6.5);
+    tick.lineTo(4.5, 9.5);
+    tick.lineTo(10.5, 2.5);
+    p.setPen(QPen(kGreen.edge, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(tick);
+    p.setPen(QPen(kGreen.fill, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+}
+
+void paintNavCancel(QPainter& p) {
+    paintNavigatorShape(p, crossShape(QPointF(6, 6), QSizeF(10, 3), 0), kRed.fill, kRed.edge);
+}
+
 // Scale 2 gives the "@2x" pictures that Qt picks on screens of twice the density.
-QImage draw(const std::function<void(QPainter&)>& paint, int scale) {
-    constexpr int size = 18;
+QImage draw(const std::function<void(QPainter&)>& paint, int size, int scale) {
     QImage image(size * scale, size * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -220,13 +317,29 @@ int main(int argc, char** argv) {
     const struct {
         const char* name;
         void (*paint)(QPainter&);
-    } pictures[] = {{"open", paintOpen}, {"save", paintSave},     {"new", paintNew},
-                    {"edit", paintEdit}, {"delete", paintDelete}, {"folder", paintFolderButton}};
+        int size;
+    } pictures[] = {{"open", paintOpen, 18},
+                    {"save", paintSave, 18},
+                    {"new", paintNew, 18},
+                    {"edit", paintEdit, 18},
+                    {"delete", paintDelete, 18},
+                    {"folder", paintFolderButton, 18},
+                    {"nav-first", paintNavFirst, 12},
+                    {"nav-prior", paintNavPrior, 12},
+                    {"nav-next", paintNavNext, 12},
+                    {"nav-last", paintNavLast, 12},
+                    {"nav-insert", paintNavInsert, 12},
+                    {"nav-delete", paintNavDelete, 12},
+                    {"nav-edit", paintNavEdit, 12},
+                    {"nav-post", paintNavPost, 12},
+                    {"nav-cancel", paintNavCancel, 12}};
     bool ok = true;
     for (const auto& picture : pictures) {
         const QString name = QStringLiteral("settings/") + QLatin1String(picture.name);
-        ok &= writePng(out.filePath(name + QStringLiteral(".png")), draw(picture.paint, 1));
-        ok &= writePng(out.filePath(name + QStringLiteral("@2x.png")), draw(picture.paint, 2));
+        ok &= writePng(out.filePath(name + QStringLiteral(".png")),
+                       draw(picture.paint, picture.size, 1));
+        ok &= writePng(out.filePath(name + QStringLiteral("@2x.png")),
+                       draw(picture.paint, picture.size, 2));
     }
     return ok ? 0 : 1;
 }
