@@ -10,7 +10,7 @@ artifacts=${1:-build}/test-artifacts
 shots=(
   bar-1x.png:bar.png
   menu-open.png:menu.png
-  settings.png:settings.png
+  settings-lists.png:settings.png
   entry-dialog.png:entry-dialog.png
   about.png:about.png
 )
