@@ -16,7 +16,7 @@ cmake --build build-asan -j"$jobs"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DLARKSPAN_WERROR=ON -DLARKSPAN_FUZZ=ON -DLARKSPAN_BENCH=OFF
 cmake --build build-fuzz -j"$jobs" --target fuzz_bmp fuzz_targetsplit fuzz_profile \
-  fuzz_connectionstring
+  fuzz_connectionstring fuzz_skincolor fuzz_menurules
 
 . tools/xsession.sh
 start_virtual_desktop
