@@ -2,6 +2,7 @@
 
 #include "about/aboutconstants.h"
 #include "about/aboutlogo.h"
+#include "platform/bevelline.h"
 #include "platform/uifont.h"
 #include "platform/urlopener.h"
 #include "platform/username.h"
@@ -23,21 +24,6 @@ namespace {
 
 const QColor TitleColour(44, 44, 44);
 const QColor Navy(0, 0, 128);
-
-// The top edge of a lowered bevel: a shadow line over a highlight line.
-class TopLineBevel : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setPen(palette().color(QPalette::Dark));
-        p.drawLine(0, 0, width() - 1, 0);
-        p.setPen(palette().color(QPalette::Light));
-        p.drawLine(0, 1, width() - 1, 1);
-    }
-};
 
 int textWidth(const QLabel* label) {
     return int(std::ceil(QFontMetricsF(label->font()).horizontalAdvance(label->text())));
@@ -62,7 +48,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
 }
 
 QWidget* makeRule(QWidget* parent, const QString& name, int x, int y, int width) {
-    auto* rule = new TopLineBevel(parent);
+    auto* rule = new BevelLine(Qt::Horizontal, parent);
     rule->setObjectName(name);
     rule->setGeometry(x, y, width, 9);
     return rule;

@@ -3,6 +3,7 @@
 #include "core/appdir.h"
 #include "core/menufile.h"
 #include "core/tools.h"
+#include "platform/bevelline.h"
 #include "platform/dialogs.h"
 #include "platform/errorbox.h"
 #include "settings/addnewdialog.h"
@@ -24,21 +25,6 @@ TFrmSettings* FrmSettings = nullptr;
 namespace {
 
 const QString kMenuFilter = QStringLiteral("My Menu Files(*.ini)|*.ini");
-
-// A lowered line along the left edge, between groups of buttons.
-class LeftLineBevel : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setPen(palette().color(QPalette::Dark));
-        p.drawLine(0, 0, 0, height() - 1);
-        p.setPen(palette().color(QPalette::Light));
-        p.drawLine(1, 0, 1, height() - 1);
-    }
-};
 
 class FixedLineHeight : public QStyledItemDelegate {
 public:
@@ -102,7 +88,7 @@ TFrmSettings::TFrmSettings(QWidget* parent, const std::function<void(const QStri
     };
     cmdOpen = button(u"cmdOpen"_qs, 8, u"Open menu"_qs, u"open"_qs);
     cmdSave = button(u"cmdSave"_qs, 36, u"Save menu"_qs, u"save"_qs);
-    lnSpacer = new LeftLineBevel(TabApps);
+    lnSpacer = new BevelLine(Qt::Vertical, TabApps);
     lnSpacer->setObjectName(u"lnSpacer"_qs);
     lnSpacer->setGeometry(69, 4, 9, 25);
     cmdNew = button(u"cmdNew"_qs, 78, u"New application"_qs, u"new"_qs);
