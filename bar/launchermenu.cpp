@@ -73,14 +73,11 @@ LauncherMenu::LauncherMenu(QWidget* parent) : QMenu(parent) {
 }
 
 void LauncherMenu::clearItems() {
-    clear(); // deletes the items, which the menu owns
+    m_built.clear();
 }
 
 void LauncherMenu::AddMenuItem(int tag, const QString& caption) {
-    auto* action = new QAction(caption, this);
-    action->setData(tag);
-    action->setSeparator(IsSeparator(caption));
-    addAction(action);
+    m_built.append({tag, caption});
 }
 
 int LauncherMenu::tagOf(const QAction* action) {
@@ -88,17 +85,24 @@ int LauncherMenu::tagOf(const QAction* action) {
 }
 
 void LauncherMenu::settleItems() {
-    const QList<QAction*> items = actions();
     QStringList captions;
-    captions.reserve(items.size());
-    for (const QAction* action : items)
-        captions.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    captions.reserve(m_built.size());
+    for (const auto& item : std::as_const(m_built))
+        captions.append(item.second);
     const QStringList keyed = applyAccessKeys(captions);
     const QList<bool> visible = visibleBySeparatorRule(captions);
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        if (!items[i]->isSeparator())
-            items[i]->setText(keyed[i]);
-        items[i]->setVisible(visible[i]);
+    while (m_items.size() > m_built.size())
+        delete m_items.takeLast();
+    while (m_items.size() < m_built.size()) {
+        m_items.append(new QAction(this));
+        addAction(m_items.back());
+    }
+    for (qsizetype i = 0; i < m_items.size(); ++i) {
+        QAction* action = m_items[i];
+        action->setSeparator(IsSeparator(captions[i]));
+        action->setText(keyed[i]);
+        action->setData(m_built[i].first);
+        action->setVisible(visible[i]);
     }
 }
 

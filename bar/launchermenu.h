@@ -16,10 +16,11 @@ public:
     explicit LauncherMenu(QWidget* parent);
     void setLook(const MenuLook& look) { m_look = look; }
 
-    // Destroys the items of the last build.
+    // Starts a build: the items of the last build are replaced by those added next.
     void clearItems();
     void AddMenuItem(int tag, const QString& caption);
-    // The access-key rule, then the separator rule, over the items just built.
+    // Ends a build (items the last build had beyond this one's go), then applies the
+    // access-key rule and the separator rule to the items just built.
     void settleItems();
 
     static int tagOf(const QAction* action);
@@ -30,4 +31,9 @@ protected:
 
 private:
     MenuLook m_look;
+    // The items of the build under way; settling puts them into the menu's actions, which
+    // are reused from one build to the next: an item that comes out the same costs nothing,
+    // so a large menu is not laid out anew at every opening.
+    QList<std::pair<int, QString>> m_built;
+    QList<QAction*> m_items;
 };

@@ -375,6 +375,16 @@ void TestLauncherMenu::changesShowAtTheNextOpening() {
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) { second = shownRows(menu); }));
     QCOMPARE(first, (QStringList{u"&Before"_qs, u"----"_qs, u"&Exit"_qs}));
     QCOMPARE(second, (QStringList{u"&After"_qs, u"&More"_qs, u"----"_qs, u"&Exit"_qs}));
+    // Fewer entries, one turned into a separator: nothing of the last opening lingers.
+    writeBytes(m_folder->file(u"menu.ini"_qs), menuFile({{"-", ""}}));
+    QStringList third;
+    int actions = 0;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        third = shownRows(menu);
+        actions = int(menu.actions().size());
+    }));
+    QCOMPARE(third, QStringList{u"&Exit"_qs});
+    QCOMPARE(actions, 4);
 }
 
 int main(int argc, char** argv) {
