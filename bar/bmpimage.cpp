@@ -8,9 +8,6 @@
 #include <array>
 #include <bit>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -328,21 +325,6 @@ QString reasonText(int error) {
     throw LarkspanError(QStringLiteral("Cannot open file \"%1\". %2").arg(shownPath, reason));
 }
 
-class Fd {
-public:
-    explicit Fd(int fd) : m_fd(fd) {}
-    ~Fd() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 } // namespace
 
 QImage decodeBmp(QByteArrayView bytes) {
@@ -358,37 +340,14 @@ QImage decodeBmp(QByteArrayView bytes) {
 }
 
 QImage loadBmpFile(const QString& path) {
-    const QString local = SafeFile::localPath(path);
-    const QString shown = QDir::cleanPath(QFileInfo(local).absoluteFilePath());
-    // O_NONBLOCK so that a FIFO in the skin folder cannot hang the start.
-    Fd fd(::open(QFile::encodeName(local).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0)
-        cannotOpen(shown, reasonText(errno));
-    struct stat st;
-    if (::fstat(fd.get(), &st) != 0)
-        cannotOpen(shown, reasonText(errno));
-    if (S_ISDIR(st.st_mode))
-        cannotOpen(shown, reasonText(EISDIR));
-    // A device would never end.
-    if (!S_ISREG(st.st_mode))
-        cannotOpen(shown, QStringLiteral("Not a regular file"));
-    if (st.st_size > kMaxFileSize)
-        invalid();
-
-    QByteArray bytes;
-    bytes.reserve(qsizetype(st.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            cannotOpen(shown, reasonText(errno));
-        if (n == 0)
-            break;
-        if (bytes.size() + n > kMaxFileSize)
+    const QString shown = QDir::cleanPath(QFileInfo(SafeFile::localPath(path)).absoluteFilePath());
+    int error = 0;
+    const auto bytes = SafeFile::read(path, &error, kMaxFileSize);
+    if (!bytes) {
+        if (error == EFBIG)
             invalid();
-        bytes.append(buffer, n);
+        cannotOpen(shown,
+                   error == ENODEV ? QStringLiteral("Not a regular file") : reasonText(error));
     }
-    return decodeBmp(bytes);
+    return decodeBmp(*bytes);
 }

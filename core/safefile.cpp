@@ -149,15 +149,26 @@ QString localPath(const QString& fileName) {
     return path;
 }
 
-std::optional<QByteArray> read(const QString& fileName) {
+std::optional<QByteArray> read(const QString& fileName, int* error, qint64 maxSize) {
+    const auto failed = [error](int code) -> std::optional<QByteArray> {
+        if (error)
+            *error = code;
+        return std::nullopt;
+    };
     const QByteArray path = QFile::encodeName(localPath(fileName));
     if (path.isEmpty())
-        return std::nullopt;
+        return failed(ENOENT);
     // O_NONBLOCK so that a planted FIFO cannot hang the program.
     Fd fd(::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat st;
-    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0)
+        return failed(errno);
+    if (S_ISDIR(st.st_mode))
+        return failed(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return failed(ENODEV);
+    if (st.st_size > maxSize)
+        return failed(EFBIG);
     QByteArray bytes;
     bytes.reserve(qsizetype(st.st_size));
     char buffer[65536];
@@ -166,9 +177,11 @@ std::optional<QByteArray> read(const QString& fileName) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return std::nullopt;
+            return failed(errno);
         if (n == 0)
             break;
+        if (bytes.size() + n > maxSize)
+            return failed(EFBIG);
         bytes.append(buffer, n);
     }
     return bytes;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <limits>
 #include <optional>
 
 // File access that never leaves a torn file: every write goes to a temporary file in the
@@ -13,8 +14,11 @@ namespace SafeFile {
 // The path as Linux sees it: stored paths may use "\" as the separator.
 QString localPath(const QString& fileName);
 
-// The content of a regular file, or nothing when it is missing, unreadable or not a file.
-std::optional<QByteArray> read(const QString& fileName);
+// The content of a regular file, or nothing when it is missing, unreadable or not a file;
+// then `error` (when given) holds the errno: EISDIR for a folder, ENODEV for anything else
+// that is not a regular file (a FIFO would never end), EFBIG past `maxSize` bytes.
+std::optional<QByteArray> read(const QString& fileName, int* error = nullptr,
+                               qint64 maxSize = std::numeric_limits<qint64>::max());
 
 // Reads the file (nothing when missing), asks `change` for the new content and replaces
 // the file with it, all under the folder's lock. Throws std::system_error on failure; the
