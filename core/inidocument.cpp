@@ -123,6 +123,14 @@ std::optional<QString> IniDocument::value(QStringView section, QStringView key) 
     return e->value.toString();
 }
 
+QList<QStringView> IniDocument::sectionNames() const {
+    QList<QStringView> names;
+    names.reserve(qsizetype(m_sectionIndex.size()));
+    for (const auto& [name, index] : m_sectionIndex)
+        names.append(name);
+    return names;
+}
+
 QList<std::pair<QString, QString>> IniDocument::sectionEntries(QStringView section) const {
     QList<std::pair<QString, QString>> lines;
     const Section* s = findSection(section);

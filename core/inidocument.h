@@ -24,6 +24,8 @@ public:
     static IniDocument parse(const QByteArray& bytes);
 
     std::optional<QString> value(QStringView section, QStringView key) const;
+    // The name of every section, each once, in no particular order.
+    QList<QStringView> sectionNames() const;
     // Key and value of each key of the section, first occurrences in file order.
     QList<std::pair<QString, QString>> sectionEntries(QStringView section) const;
 

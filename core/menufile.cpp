@@ -22,6 +22,21 @@ int itemCount(const ProfileSnapshot& menu) {
     return menu.ReadInteger(kMenu, kItems, 0);
 }
 
+// The highest N with a section "itemN" in the file; 0 when there is none.
+int lastItemSection(const IniDocument& document) {
+    int last = 0;
+    for (const QStringView name : document.sectionNames()) {
+        if (name.size() < 5 || name.first(4).compare(u"item", Qt::CaseInsensitive) != 0 ||
+            name[4] == u'0')
+            continue;
+        bool ok = false;
+        const int n = name.sliced(4).toInt(&ok);
+        if (ok && name.sliced(4).size() == QString::number(n).size())
+            last = qMax(last, n);
+    }
+    return last;
+}
+
 } // namespace
 
 int ReadItemCount() {
@@ -48,27 +63,38 @@ QStringList ReadMenuCaptions() {
     return captions;
 }
 
+// One update each: another copy adding at the same moment cannot take the same number,
+// and a failure leaves no count without its entry.
 void AppendMenuFileItem() {
-    const int n = ReadItemCount() + 1;
-    MenuIni->WriteInteger(kMenu, kItems, n);
-    MenuIni->WriteString(itemSection(n), kCaption, AppInfo.vCaption);
-    MenuIni->WriteString(itemSection(n), kExec, AppInfo.vExePath);
+    MenuIni->Update([](ProfileEditor& menu) {
+        const int n = menu.ReadInteger(kMenu, kItems, 0) + 1;
+        menu.WriteInteger(kMenu, kItems, n);
+        menu.WriteString(itemSection(n), kCaption, AppInfo.vCaption);
+        menu.WriteString(itemSection(n), kExec, AppInfo.vExePath);
+    });
 }
 
 void UpdateMenuFileItem(int n) {
     const QString section = QStringLiteral("Item") + QString::number(n);
-    MenuIni->WriteString(section, kCaption, AppInfo.vCaption);
-    MenuIni->WriteString(section, kExec, AppInfo.vExePath);
+    MenuIni->Update([&](ProfileEditor& menu) {
+        menu.WriteString(section, kCaption, AppInfo.vCaption);
+        menu.WriteString(section, kExec, AppInfo.vExePath);
+    });
 }
 
 QByteArray menuFileWithout(const IniDocument& document, int n) {
     const ProfileSnapshot menu(document);
     const int count = itemCount(menu);
+    // Past the entries anyone reads, an empty section is only written where the file has
+    // one: a hand-edited count of billions must not fill the disk.
+    const int last = count <= kMaxMenuCaptions
+                         ? count
+                         : qMax(kMaxMenuCaptions, qMin(count, lastItemSection(document)));
     const QString crlf = QStringLiteral("\r\n");
     QString text = QStringLiteral("[menu]") + crlf + QStringLiteral("items=") +
                    QString::number(count - 1) + crlf + crlf;
     int k = 1;
-    for (int i = 1; i <= count; ++i) {
+    for (int i = 1; i <= last; ++i) {
         if (i == n)
             continue;
         text += QStringLiteral("[item") + QString::number(k) + u']' + crlf;

@@ -19,15 +19,29 @@ QString capped(QString text) {
     return text;
 }
 
+QString readString(const IniDocument& document, const QString& section, const QString& key,
+                   const QString& def) {
+    return capped(document.value(section, key).value_or(def));
+}
+
+qint32 readInteger(const IniDocument& document, const QString& section, const QString& key,
+                   qint32 def) {
+    return parseProfileInteger(readString(document, section, key, QString())).value_or(def);
+}
+
+LarkspanError unwritable(const QString& fileName) {
+    return LarkspanError(QStringLiteral("Unable to write to %1").arg(fileName));
+}
+
 } // namespace
 
 QString ProfileSnapshot::ReadString(const QString& section, const QString& key,
                                     const QString& def) const {
-    return capped(m_document.value(section, key).value_or(def));
+    return readString(m_document, section, key, def);
 }
 
 qint32 ProfileSnapshot::ReadInteger(const QString& section, const QString& key, qint32 def) const {
-    return parseProfileInteger(ReadString(section, key, QString())).value_or(def);
+    return readInteger(m_document, section, key, def);
 }
 
 QStringList ProfileSnapshot::ReadSectionValues(const QString& section) const {
@@ -54,23 +68,37 @@ void ProfileFile::ReadSectionValues(const QString& section, QStringList& lines) 
     lines = Snapshot().ReadSectionValues(section);
 }
 
-void ProfileFile::WriteString(const QString& section, const QString& key, const QString& value) {
-    const auto unwritable = [this] {
-        return LarkspanError(QStringLiteral("Unable to write to %1").arg(m_fileName));
-    };
+qint32 ProfileEditor::ReadInteger(const QString& section, const QString& key, qint32 def) const {
+    return readInteger(m_document, section, key, def);
+}
+
+void ProfileEditor::WriteString(const QString& section, const QString& key, const QString& value) {
     // A line break would split the value into lines the file cannot hold.
     if (value.contains(u'\n') || value.contains(u'\r') || section.contains(u']') ||
         key.contains(u'='))
-        throw unwritable();
+        throw unwritable(m_fileName);
+    m_document.setValue(section, key, value);
+}
+
+void ProfileEditor::WriteInteger(const QString& section, const QString& key, qint32 value) {
+    WriteString(section, key, QString::number(value));
+}
+
+void ProfileFile::Update(const std::function<void(ProfileEditor&)>& change) {
     try {
         SafeFile::update(m_fileName, [&](const std::optional<QByteArray>& old) {
             IniDocument document = IniDocument::parse(old.value_or(QByteArray()));
-            document.setValue(section, key, value);
+            ProfileEditor editor(document, m_fileName);
+            change(editor);
             return document.serialize();
         });
     } catch (const std::system_error&) {
-        throw unwritable();
+        throw unwritable(m_fileName);
     }
+}
+
+void ProfileFile::WriteString(const QString& section, const QString& key, const QString& value) {
+    Update([&](ProfileEditor& file) { file.WriteString(section, key, value); });
 }
 
 void ProfileFile::WriteInteger(const QString& section, const QString& key, qint32 value) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // The file as it was when the snapshot was taken, with the same lookup rules as the
 // calls of ProfileFile.
@@ -18,6 +19,22 @@ public:
 
 private:
     IniDocument m_document;
+};
+
+// Changes to one file's text, applied in memory; ProfileFile::Update writes them together.
+class ProfileEditor {
+public:
+    ProfileEditor(IniDocument& document, QString fileName)
+        : m_document(document), m_fileName(std::move(fileName)) {}
+
+    qint32 ReadInteger(const QString& section, const QString& key, qint32 def) const;
+    // Throws LarkspanError "Unable to write to <file name>" for a value the file cannot hold.
+    void WriteString(const QString& section, const QString& key, const QString& value);
+    void WriteInteger(const QString& section, const QString& key, qint32 value);
+
+private:
+    IniDocument& m_document;
+    QString m_fileName;
 };
 
 // An INI-style file bound to a name. Every call reads or writes the file at that moment;
@@ -37,6 +54,9 @@ public:
     // Throw LarkspanError "Unable to write to <FileName>" when the file cannot be written.
     void WriteString(const QString& section, const QString& key, const QString& value);
     void WriteInteger(const QString& section, const QString& key, qint32 value);
+    // Several reads and writes in one replacement of the file, under one lock: another copy
+    // of the program sees all of the changes or none, and a failure leaves the file as it was.
+    void Update(const std::function<void(ProfileEditor&)>& change);
 
     // One read of the whole file, for callers that look up many keys in one go.
     ProfileSnapshot Snapshot() const;

@@ -1,5 +1,7 @@
 // Helper process for the file-safety tests: writes keys until it is done or killed.
+#include "core/menufile.h"
 #include "core/profilefile.h"
+#include "core/tools.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -14,6 +16,14 @@ int main(int argc, char** argv) {
     if (mode == u"keys") { // keys PREFIX: 500 distinct keys
         for (int i = 0; i < 500; ++i)
             file.WriteInteger(QStringLiteral("shared"), args[3] + QString::number(i), i);
+        return 0;
+    }
+    if (mode == u"entries") { // entries PREFIX: 200 menu entries appended
+        MenuIni = std::make_unique<ProfileFile>(args[1]);
+        for (int i = 0; i < 200; ++i) {
+            AppInfo = {args[3] + QString::number(i), QStringLiteral("exec")};
+            AppendMenuFileItem();
+        }
         return 0;
     }
     if (mode == u"counter") { // counter PADDING: the same key rewritten for ever

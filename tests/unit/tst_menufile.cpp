@@ -3,6 +3,7 @@
 #include "core/tools.h"
 #include "testfiles.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,9 +30,12 @@ private slots:
     void captionsInOneRead();
     void deleteRewrites_data();
     void deleteRewrites();
+    void deleteWithHugeCountKeepsEveryEntry();
     void deleteKeepsLongValuesWhole();
     void deleteReadOnlyFile();
-    void failedAppendLeavesCount();
+    void failedWriteChangesNothing_data();
+    void failedWriteChangesNothing();
+    void twoCopiesAppendingLoseNoEntry();
 
 private:
     QString menuPath() const { return m_dir->filePath(u"menu.ini"_qs); }
@@ -164,6 +168,19 @@ void TestMenuFile::deleteRewrites() {
     QCOMPARE(readBytes(menuPath()), after);
 }
 
+void TestMenuFile::deleteWithHugeCountKeepsEveryEntry() {
+    writeBytes(menuPath(), "[menu]\r\nitems=2147483647\r\n[item1]\r\ncaption=A\r\n"
+                           "[item2]\r\ncaption=B\r\n[Item70000]\r\ncaption=far\r\n"
+                           "[item+80000]\r\ncaption=not an entry\r\n");
+    DeleteMenuFileItem(1);
+    const QByteArray after = readBytes(menuPath());
+    QVERIFY2(after.size() < 2'000'000, QByteArray::number(after.size()));
+    QVERIFY(after.startsWith(kBom + "[menu]\r\nitems=2147483646\r\n\r\n[item1]\r\ncaption=B"));
+    QVERIFY(after.contains("\r\n[item65535]\r\n\r\n[item65536]\r\n\r\n"));
+    QVERIFY(after.endsWith("[item69999]\r\ncaption=far\r\n\r\n"));
+    QVERIFY(!after.contains("not an entry"));
+}
+
 void TestMenuFile::deleteKeepsLongValuesWhole() {
     const QString exec(5000, u'e');
     AppInfo = {u"A"_qs, u"a"_qs};
@@ -187,18 +204,48 @@ void TestMenuFile::deleteReadOnlyFile() {
     QCOMPARE(readBytes(menuPath()), kThree);
 }
 
-void TestMenuFile::failedAppendLeavesCount() {
-    writeBytes(menuPath(), "[menu]\r\nitems=0\r\n");
+void TestMenuFile::failedWriteChangesNothing_data() {
+    QTest::addColumn<bool>("append");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("exec");
+    QTest::newRow("append, caption") << true << u"two\nlines"_qs << u"x"_qs;
+    QTest::newRow("append, target") << true << u"x"_qs << u"two\rlines"_qs;
+    QTest::newRow("update, target") << false << u"x"_qs << u"two\nlines"_qs;
+}
+
+void TestMenuFile::failedWriteChangesNothing() {
+    QFETCH(bool, append);
+    QFETCH(QString, caption);
+    QFETCH(QString, exec);
+    writeBytes(menuPath(), kThree);
+    AppInfo = {caption, exec};
     try {
-        AppInfo = {u"two\nlines"_qs, u"x"_qs};
-        AppendMenuFileItem();
+        append ? AppendMenuFileItem() : UpdateMenuFileItem(2);
         QFAIL("no error");
     } catch (const LarkspanError& e) {
         QCOMPARE(e.message(), u"Unable to write to "_qs + menuPath());
     }
-    // The count stands without the entry's keys, as the writes happen one by one.
-    QCOMPARE(readBytes(menuPath()), QByteArray("[menu]\r\nitems=1\r\n"));
+    // No count without its entry, no caption without its target.
+    QCOMPARE(readBytes(menuPath()), kThree);
 }
 
-QTEST_APPLESS_MAIN(TestMenuFile)
+void TestMenuFile::twoCopiesAppendingLoseNoEntry() {
+    QProcess a, b;
+    a.start(QStringLiteral(PROFILE_WRITER), {menuPath(), u"entries"_qs, u"a"_qs});
+    b.start(QStringLiteral(PROFILE_WRITER), {menuPath(), u"entries"_qs, u"b"_qs});
+    QVERIFY(a.waitForFinished(120000));
+    QVERIFY(b.waitForFinished(120000));
+    QCOMPARE(a.exitCode(), 0);
+    QCOMPARE(b.exitCode(), 0);
+    QCOMPARE(ReadItemCount(), 400);
+    QStringList captions = ReadMenuCaptions();
+    captions.sort();
+    QStringList expected;
+    for (int i = 0; i < 200; ++i)
+        expected << u"a"_qs + QString::number(i) << u"b"_qs + QString::number(i);
+    expected.sort();
+    QCOMPARE(captions, expected);
+}
+
+QTEST_GUILESS_MAIN(TestMenuFile)
 #include "tst_menufile.moc"
