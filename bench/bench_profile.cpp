@@ -1,4 +1,5 @@
-// Costs of the profile-file calls on menu files of 10 to 10,000 entries.
+// Costs of the profile-file calls on menu files of 10 to 10,000 entries, and of the menu
+// calls on a 50 MB file of 20,000 entries.
 #include "core/menufile.h"
 #include "core/tools.h"
 
@@ -13,21 +14,27 @@ QTemporaryDir& folder() {
     return dir;
 }
 
-QByteArray menuText(int entries) {
+QByteArray menuText(int entries, const QByteArray& arguments) {
     QByteArray text = "[menu]\r\nitems=" + QByteArray::number(entries) + "\r\n\r\n";
     for (int i = 1; i <= entries; ++i)
         text += "[item" + QByteArray::number(i) + "]\r\ncaption=Program number " +
                 QByteArray::number(i) + "\r\nexec=/usr/bin/program-" + QByteArray::number(i) +
-                " --option\r\n\r\n";
+                " " + arguments + "\r\n\r\n";
     return text;
 }
 
-QString menuFile(int entries) {
-    const QString path = folder().filePath(QStringLiteral("menu-%1.ini").arg(entries));
+QString menuFile(int entries, const QByteArray& arguments = "--option") {
+    const QString path = folder().filePath(
+        QStringLiteral("menu-%1-%2.ini").arg(entries).arg(arguments.size()));
     QFile file(path);
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(menuText(entries));
+    file.write(menuText(entries, arguments));
     return path;
+}
+
+// 20,000 entries whose targets take 2,500 characters each: 50 MB.
+QString largeMenuFile() {
+    return menuFile(20000, QByteArray(2450, 'a'));
 }
 
 void ReadString(benchmark::State& state) {
@@ -72,6 +79,25 @@ void DeleteEntry(benchmark::State& state) {
     }
 }
 
+void LargeMenuCaptions(benchmark::State& state) {
+    MenuIni = std::make_unique<ProfileFile>(largeMenuFile());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadMenuCaptions());
+}
+
+void LargeMenuAppend(benchmark::State& state) {
+    MenuIni = std::make_unique<ProfileFile>(largeMenuFile());
+    AppInfo = {QStringLiteral("Added"), QStringLiteral("/usr/bin/added")};
+    for (auto _ : state)
+        AppendMenuFileItem();
+}
+
+void LargeMenuDelete(benchmark::State& state) {
+    MenuIni = std::make_unique<ProfileFile>(largeMenuFile());
+    for (auto _ : state)
+        DeleteMenuFileItem(1);
+}
+
 } // namespace
 
 BENCHMARK(ReadString)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
@@ -84,5 +110,9 @@ BENCHMARK(ReadSectionValues)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReadAllCaptions)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DeleteEntry)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK(LargeMenuCaptions)->Unit(benchmark::kMillisecond);
+BENCHMARK(LargeMenuAppend)->Unit(benchmark::kMillisecond);
+BENCHMARK(LargeMenuDelete)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

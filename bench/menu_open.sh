@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Time from a left-button release on Start to the launcher menu being mapped, for menus of
-# 10 to 5,000 entries, next to jgmenu (resident, shown with jgmenu_run) fed the same
-# captions. Median of RUNS openings each. Usage: bench/menu_open.sh BUILD_DIR [RUNS]
+# 10 to 5,000 entries (or MENU_SIZES), next to jgmenu (resident, shown with jgmenu_run) fed
+# the same captions. Median of RUNS openings each, and the first opening.
+# Usage: [MENU_SIZES=...] [MENU_TARGET_LENGTH=...] bench/menu_open.sh BUILD_DIR [RUNS]
 set -euo pipefail
 build=$(realpath "${1:-build-rel}")
 runs=${2:-11}
@@ -10,16 +11,20 @@ command -v jgmenu >/dev/null || { echo "jgmenu is not installed (apt-get install
 . tools/xsession.sh
 start_virtual_desktop
 
+# MENU_TARGET_LENGTH makes each target that long, to try large files.
+padding=$(head -c "${MENU_TARGET_LENGTH:-0}" /dev/zero | tr '\0' a)
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"; stop_virtual_desktop' EXIT
-printf '%-8s %12s %12s\n' entries larkspan_ms jgmenu_ms
-for n in 10 100 1000 5000; do
+printf '%-8s %12s %12s %12s %12s\n' entries larkspan_ms first_ms jgmenu_ms first_ms
+for n in ${MENU_SIZES:-10 100 1000 5000}; do
   app="$work/app-$n"
   cp -r "$build/larkspan" "$app"
   rm -f "$app/config.ini"
   {
     printf '[menu]\r\nitems=%d\r\n' "$n"
-    for i in $(seq "$n"); do printf '[item%d]\r\ncaption=Program %d\r\nexec=true\r\n' "$i" "$i"; done
+    for i in $(seq "$n"); do
+      printf '[item%d]\r\ncaption=Program %d\r\nexec=true %s\r\n' "$i" "$i" "$padding"
+    done
   } > "$app/menu.ini"
   for i in $(seq "$n"); do printf 'Program %d,true\n' "$i"; done > "$work/menu-$n.csv"
 
@@ -31,7 +36,8 @@ for n in 10 100 1000 5000; do
     sleep 0.05
   done
   eval "$(xdotool getwindowgeometry --shell "$bar")"
-  ours=$("$build/bin/menuwatch" "$runs" xdotool mousemove $((X + 10)) $((Y + 10)) click 1)
+  read -r ours ours_first < <("$build/bin/menuwatch" "$runs" xdotool mousemove $((X + 10)) \
+    $((Y + 10)) click 1)
   kill "$lark"; wait "$lark" 2>/dev/null || true
 
   : > "$work/jgmenurc"
@@ -39,7 +45,7 @@ for n in 10 100 1000 5000; do
     --hide-on-startup 2>/dev/null &
   jg=$!
   sleep 1
-  theirs=$("$build/bin/menuwatch" "$runs" jgmenu_run)
-  kill "$jg"; wait "$jg" 2>/dev/null || true
-  printf '%-8s %12s %12s\n' "$n" "$ours" "$theirs"
+  read -r theirs theirs_first < <("$build/bin/menuwatch" "$runs" jgmenu_run || echo failed -)
+  kill "$jg" 2>/dev/null || true; wait "$jg" 2>/dev/null || true
+  printf '%-8s %12s %12s %12s %12s\n' "$n" "$ours" "$ours_first" "$theirs" "$theirs_first"
 done

@@ -89,8 +89,9 @@ int main(int argc, char** argv) {
         waitpid(spawn(closeArgs), nullptr, 0);
         waitFor(c, XCB_UNMAP_NOTIFY, menu, 5000);
     }
+    const double first = times.front();
     std::sort(times.begin(), times.end());
-    std::printf("%.1f\n", times[times.size() / 2]);
+    std::printf("%.1f %.1f\n", times[times.size() / 2], first);
     xcb_disconnect(c);
     return 0;
 }

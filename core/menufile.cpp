@@ -110,9 +110,12 @@ QByteArray menuFileWithout(const IniDocument& document, int n) {
 
 void DeleteMenuFileItem(int n) {
     try {
-        SafeFile::update(MenuIni->FileName(), [n](const std::optional<QByteArray>& old) {
-            return menuFileWithout(IniDocument::parse(old.value_or(QByteArray())), n);
-        });
+        SafeFile::update(
+            MenuIni->FileName(),
+            [n](const std::optional<QByteArray>& old) {
+                return menuFileWithout(IniDocument::parse(old.value_or(QByteArray())), n);
+            },
+            ProfileFile::kMaxFileSize);
     } catch (const std::system_error& e) {
         throw LarkspanError(
             QStringLiteral("Cannot create file \"%1\". %2")

@@ -52,7 +52,8 @@ QStringList ProfileSnapshot::ReadSectionValues(const QString& section) const {
 }
 
 ProfileSnapshot ProfileFile::Snapshot() const {
-    return ProfileSnapshot(IniDocument::parse(SafeFile::read(m_fileName).value_or(QByteArray())));
+    return ProfileSnapshot(IniDocument::parse(
+        SafeFile::read(m_fileName, nullptr, kMaxFileSize).value_or(QByteArray())));
 }
 
 QString ProfileFile::ReadString(const QString& section, const QString& key,
@@ -86,12 +87,15 @@ void ProfileEditor::WriteInteger(const QString& section, const QString& key, qin
 
 void ProfileFile::Update(const std::function<void(ProfileEditor&)>& change) {
     try {
-        SafeFile::update(m_fileName, [&](const std::optional<QByteArray>& old) {
-            IniDocument document = IniDocument::parse(old.value_or(QByteArray()));
-            ProfileEditor editor(document, m_fileName);
-            change(editor);
-            return document.serialize();
-        });
+        SafeFile::update(
+            m_fileName,
+            [&](const std::optional<QByteArray>& old) {
+                IniDocument document = IniDocument::parse(old.value_or(QByteArray()));
+                ProfileEditor editor(document, m_fileName);
+                change(editor);
+                return document.serialize();
+            },
+            kMaxFileSize);
     } catch (const std::system_error&) {
         throw unwritable(m_fileName);
     }

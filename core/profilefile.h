@@ -42,6 +42,9 @@ private:
 class ProfileFile {
 public:
     static constexpr qsizetype kMaxValueLength = 2047;
+    // A larger file reads as empty and is never rewritten: parsing it would hold up the
+    // program for seconds and take several times its size in memory.
+    static constexpr qint64 kMaxFileSize = 64 << 20;
 
     explicit ProfileFile(QString fileName) : m_fileName(std::move(fileName)) {}
 

@@ -188,7 +188,8 @@ std::optional<QByteArray> read(const QString& fileName, int* error, qint64 maxSi
 }
 
 void update(const QString& fileName,
-            const std::function<QByteArray(const std::optional<QByteArray>&)>& change) {
+            const std::function<QByteArray(const std::optional<QByteArray>&)>& change,
+            qint64 maxSize) {
     if (fileName.isEmpty())
         fail(ENOENT);
     const QString target = resolveLinks(localPath(fileName));
@@ -227,9 +228,10 @@ void update(const QString& fileName,
     std::optional<QByteArray> current;
     if (exists) {
         // An unreadable file must not be taken for a missing one and overwritten.
-        current = read(target);
+        int error = 0;
+        current = read(target, &error, maxSize);
         if (!current)
-            fail(EACCES);
+            fail(error == EFBIG ? EFBIG : EACCES);
     }
     const QByteArray bytes = change(current);
     replaceLocked(dirFd.get(), dirPath, baseName, bytes, exists ? &old : nullptr);

@@ -21,10 +21,11 @@ std::optional<QByteArray> read(const QString& fileName, int* error = nullptr,
                                qint64 maxSize = std::numeric_limits<qint64>::max());
 
 // Reads the file (nothing when missing), asks `change` for the new content and replaces
-// the file with it, all under the folder's lock. Throws std::system_error on failure; the
-// file is then unchanged.
+// the file with it, all under the folder's lock. Throws std::system_error on failure (EFBIG
+// for a file past `maxSize` bytes); the file is then unchanged.
 void update(const QString& fileName,
-            const std::function<QByteArray(const std::optional<QByteArray>&)>& change);
+            const std::function<QByteArray(const std::optional<QByteArray>&)>& change,
+            qint64 maxSize = std::numeric_limits<qint64>::max());
 
 // Test seam: called before the data is written; a non-zero result fails the write with that
 // errno, as a full disk would (ENOSPC).

@@ -3,6 +3,7 @@
 #include "core/tools.h"
 #include "testfiles.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +32,8 @@ private slots:
     void deleteRewrites_data();
     void deleteRewrites();
     void deleteWithHugeCountKeepsEveryEntry();
+    void sizeLimit_data();
+    void sizeLimit();
     void deleteKeepsLongValuesWhole();
     void deleteReadOnlyFile();
     void failedWriteChangesNothing_data();
@@ -179,6 +182,34 @@ void TestMenuFile::deleteWithHugeCountKeepsEveryEntry() {
     QVERIFY(after.contains("\r\n[item65535]\r\n\r\n[item65536]\r\n\r\n"));
     QVERIFY(after.endsWith("[item69999]\r\ncaption=far\r\n\r\n"));
     QVERIFY(!after.contains("not an entry"));
+}
+
+void TestMenuFile::sizeLimit_data() {
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("at the limit") << ProfileFile::kMaxFileSize << true;
+    QTest::newRow("one byte past") << ProfileFile::kMaxFileSize + 1 << false;
+}
+
+void TestMenuFile::sizeLimit() {
+    QFETCH(qint64, size);
+    QFETCH(bool, read);
+    writeBytes(menuPath(), kThree);
+    QVERIFY(QFile::resize(menuPath(), size)); // sparse: NUL bytes after the entries
+    QCOMPARE(ReadMenuCaptions().size(), read ? 3 : 0);
+    if (read)
+        return;
+    AppInfo = {u"D"_qs, u"d"_qs};
+    QVERIFY_THROWS_EXCEPTION(LarkspanError, AppendMenuFileItem());
+    try {
+        DeleteMenuFileItem(1);
+        QFAIL("no error");
+    } catch (const LarkspanError& e) {
+        QCOMPARE(e.message(), u"Cannot create file \""_qs + menuPath() + u"\". File too large"_qs);
+    }
+    // Never replaced by what little could be made of it.
+    QCOMPARE(QFileInfo(menuPath()).size(), size);
+    QVERIFY(readBytes(menuPath()).startsWith(kThree));
 }
 
 void TestMenuFile::deleteKeepsLongValuesWhole() {
