@@ -1,0 +1,74 @@
+// The Settings window's list on large menu files: filling it as a showing does, adding an
+// entry, deleting one. 20,000 short entries, and 20,000 entries making a 50 MB file.
+#include "core/tools.h"
+#include "settings/settingswindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QTemporaryDir& folder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+void writeMenu(int entries, qsizetype targetLength) {
+    const QByteArray arguments(targetLength, 'a');
+    QByteArray text = "[menu]\r\nitems=" + QByteArray::number(entries) + "\r\n\r\n";
+    for (int i = 1; i <= entries; ++i)
+        text += "[item" + QByteArray::number(i) + "]\r\ncaption=Program number " +
+                QByteArray::number(i) + "\r\nexec=/usr/bin/program " + arguments + "\r\n\r\n";
+    MenuFileName = folder().filePath(QStringLiteral("menu.ini"));
+    QFile file(MenuFileName);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(text);
+}
+
+TFrmSettings* settings = nullptr;
+
+TFrmSettings& window() {
+    return *settings;
+}
+
+void FillList(benchmark::State& state) {
+    writeMenu(20000, state.range(0));
+    for (auto _ : state)
+        window().LoadMenuList();
+}
+
+void AddEntry(benchmark::State& state) {
+    writeMenu(20000, state.range(0));
+    window().LoadMenuList();
+    AppInfo = {QStringLiteral("Added"), QStringLiteral("/usr/bin/added")};
+    for (auto _ : state)
+        window().AppendItem();
+}
+
+void DeleteEntry(benchmark::State& state) {
+    writeMenu(20000, state.range(0));
+    window().LoadMenuList();
+    for (auto _ : state)
+        window().DeleteItem(1);
+}
+
+} // namespace
+
+// Argument: the length of each target; 2,450 makes the file 50 MB.
+BENCHMARK(FillList)->Arg(10)->Arg(2450)->Unit(benchmark::kMillisecond);
+BENCHMARK(AddEntry)->Arg(10)->Arg(2450)->Unit(benchmark::kMillisecond);
+BENCHMARK(DeleteEntry)->Arg(10)->Arg(2450)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    TFrmSettings dialog;
+    settings = &dialog;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
