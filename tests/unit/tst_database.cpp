@@ -295,6 +295,36 @@ private slots:
         QVERIFY(messageOf([&] { t->insertRow({}); }).endsWith("cannot be updated"));
     }
 
+    // A planted file's schema must not make the program run functions or write where no
+    // statement of ours does.
+    void plantedSchemaRunsNothing_data() {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("view over a virtual table")
+            << "CREATE VIEW p AS SELECT name AS Name FROM pragma_table_info('t')"
+            << "p"
+            << "unsafe use of virtual table \"pragma_table_info\"";
+        QTest::newRow("trigger writing a shadow table")
+            << "CREATE VIRTUAL TABLE f USING fts5(x);"
+               "CREATE TRIGGER tr AFTER INSERT ON t BEGIN INSERT INTO f_data VALUES (9, x'00'); END"
+            << "t"
+            << "table f_data may not be modified";
+    }
+    void plantedSchemaRunsNothing() {
+        QFETCH(QString, setup);
+        QFETCH(QString, name);
+        QFETCH(QString, failure);
+        execSql(m_path, setup);
+        const QString message = messageOf([&] {
+            auto t = table(name);
+            t->rows();
+            t->insertRow({QString("c"), QVariant(), QVariant()});
+        });
+        QVERIFY2(message.contains(failure), qPrintable(message));
+        QCOMPARE(queryRows(m_path, "SELECT count(*) FROM t"), QStringList{"3"});
+    }
+
     void aColumnNamedRowidDoesNotHideTheRow() {
         execSql(m_path, "CREATE TABLE r (rowid TEXT, Name TEXT); INSERT INTO r VALUES ('7', 'a');"
                         "INSERT INTO r VALUES ('7', 'b');");
