@@ -118,7 +118,7 @@ void Tfrmmain::FormCreate() {
     LoadConfig(*this);
     MenuFileName = ConfigIni->ReadString(QStringLiteral("menu"), QStringLiteral("file"),
                                          QStringLiteral("$apppath$\\menu.ini"));
-    MenuFileName = ExpandAppPath(MenuFileName);
+    MenuFileName = ResolveAppPath(MenuFileName);
     MenuIni = std::make_unique<ProfileFile>(MenuFileName);
     LoadSkin(m_skin, [this](TColor color) {
         QPalette p = lblCaption->palette();

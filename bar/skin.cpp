@@ -4,9 +4,7 @@
 #include "bar/skincolor.h"
 #include "core/appdir.h"
 #include "core/profilefile.h"
-#include "core/safefile.h"
 
-#include <QDir>
 #include <QPainter>
 #include <cstring>
 
@@ -29,15 +27,10 @@ const ColorKey kColorKeys[] = {
     {u"caption.color", u"#000000", 0x000000, &CaptionColor},
 };
 
-// The program may be started from any folder: a relative skin folder, like the bare names
-// an empty entry gives, belongs to the application folder rather than the working folder.
+// An empty entry gives bare file names, which belong to the application folder.
 QString skinFolder() {
-    const QString entry =
-        ConfigIni ? ConfigIni->ReadString(u"skin"_qs, u"file"_qs, QString()) : QString();
-    const QString folder = ExpandAppPath(entry);
-    if (QDir::isRelativePath(SafeFile::localPath(folder)))
-        return GetAppDir() + folder;
-    return folder;
+    return ResolveAppPath(ConfigIni ? ConfigIni->ReadString(u"skin"_qs, u"file"_qs, QString())
+                                    : QString());
 }
 
 // Floor division, so that the pattern also lines up left of and above the origin.

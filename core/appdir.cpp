@@ -1,5 +1,8 @@
 #include "core/appdir.h"
 
+#include "core/safefile.h"
+
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -37,6 +40,13 @@ QString CollapseAppPath(const QString& path) {
         return path;
     QString result = path;
     return result.replace(dir, kToken + u'\\', Qt::CaseInsensitive);
+}
+
+QString ResolveAppPath(const QString& path) {
+    const QString expanded = ExpandAppPath(path);
+    if (QDir::isRelativePath(SafeFile::localPath(expanded)))
+        return GetAppDir() + expanded;
+    return expanded;
 }
 
 void setAppDirForTesting(std::optional<QString> appDir) {

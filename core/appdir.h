@@ -11,5 +11,9 @@ QString appDirFromExecutablePath(const QString& executablePath);
 QString ExpandAppPath(const QString& path);
 QString CollapseAppPath(const QString& path);
 
+// ExpandAppPath, with a relative result taken in the application folder: the program may be
+// started from any folder, and nothing but the database is looked up in that one.
+QString ResolveAppPath(const QString& path);
+
 // Test seam: tests run the program's logic in a temporary application folder.
 void setAppDirForTesting(std::optional<QString> appDir);

@@ -36,6 +36,8 @@ private slots:
     void appDirFromExecutable();
     void expand_data();
     void expand();
+    void resolve_data();
+    void resolve();
     void collapse_data();
     void collapse();
     void firstRunWritesDefaults();
@@ -113,6 +115,30 @@ void TestConfig::expand() {
     QCOMPARE(ExpandAppPath(path), expanded);
     if (appDir.isEmpty())
         QCOMPARE(CollapseAppPath(u"/srv/x.ini"_qs), u"/srv/x.ini"_qs);
+}
+
+void TestConfig::resolve_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("resolved");
+    QTest::newRow("token") << "$apppath$\\menu.ini"
+                           << "/opt/lark/\\menu.ini";
+    QTest::newRow("bare name") << "menu.ini"
+                               << "/opt/lark/menu.ini";
+    QTest::newRow("relative with backslashes") << "skins\\blue\\"
+                                               << "/opt/lark/skins\\blue\\";
+    QTest::newRow("empty") << ""
+                           << "/opt/lark/";
+    QTest::newRow("absolute") << "/home/me/menu.ini"
+                              << "/home/me/menu.ini";
+    QTest::newRow("absolute with backslashes") << "\\home\\me\\menu.ini"
+                                               << "\\home\\me\\menu.ini";
+}
+
+void TestConfig::resolve() {
+    QFETCH(QString, path);
+    QFETCH(QString, resolved);
+    setAppDirForTesting(u"/opt/lark/"_qs);
+    QCOMPARE(ResolveAppPath(path), resolved);
 }
 
 void TestConfig::collapse_data() {
