@@ -26,6 +26,7 @@ private slots:
     void fullDiskLeavesOldFile();
     void noTemporaryLeftBehind();
     void staleTemporaryIsCleared();
+    void plantedTemporaryIsNotFollowed();
     void killedWriterNeverTearsTheFile();
     void twoProcessesLoseNoKey();
 
@@ -88,6 +89,19 @@ void TestSafeFile::staleTemporaryIsCleared() {
     writeBytes(path(u".test.ini.tmp-99999"_qs), "half");
     ProfileFile(path()).WriteInteger(u"s"_qs, u"k"_qs, 1);
     QCOMPARE(folderEntries(), QStringList{u"test.ini"_qs});
+}
+
+void TestSafeFile::plantedTemporaryIsNotFollowed() {
+    // A link planted under the name this process would give its temporary.
+    const QString victim = m_dir->filePath(u"elsewhere/victim"_qs);
+    QDir(m_dir->path()).mkdir(u"elsewhere"_qs);
+    writeBytes(victim, "mine");
+    const QString planted = path(u".test.ini.tmp-"_qs + QString::number(::getpid()));
+    QVERIFY(QFile::link(victim, planted));
+    ProfileFile(path()).WriteInteger(u"s"_qs, u"k"_qs, 1);
+    QCOMPARE(readBytes(victim), QByteArray("mine"));
+    QCOMPARE(folderEntries(), (QStringList{u"elsewhere"_qs, u"test.ini"_qs}));
+    QCOMPARE(readBytes(path()), QByteArray("[s]\r\nk=1\r\n"));
 }
 
 void TestSafeFile::killedWriterNeverTearsTheFile() {
