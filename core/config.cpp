@@ -6,11 +6,15 @@
 
 #include <QFileInfo>
 
+// Each in one update: a program killed half-way must not leave a configuration that lacks
+// the skin for good, nor another copy a position of which only one half is its own.
 void WriteDefaultConfig() {
-    ConfigIni->WriteString(QStringLiteral("menu"), QStringLiteral("file"),
+    ConfigIni->Update([](ProfileEditor& config) {
+        config.WriteString(QStringLiteral("menu"), QStringLiteral("file"),
                            QStringLiteral("$apppath$\\menu.ini"));
-    ConfigIni->WriteString(QStringLiteral("skin"), QStringLiteral("file"),
+        config.WriteString(QStringLiteral("skin"), QStringLiteral("file"),
                            QStringLiteral("$apppath$\\skins\\default\\"));
+    });
 }
 
 void LoadConfig(BarPlacement& bar) {
@@ -24,6 +28,8 @@ void LoadConfig(BarPlacement& bar) {
 }
 
 void SaveWindowPos(const BarPlacement& bar) {
-    ConfigIni->WriteInteger(QStringLiteral("WindowPos"), QStringLiteral("Top"), bar.top());
-    ConfigIni->WriteInteger(QStringLiteral("WindowPos"), QStringLiteral("Left"), bar.left());
+    ConfigIni->Update([&bar](ProfileEditor& config) {
+        config.WriteInteger(QStringLiteral("WindowPos"), QStringLiteral("Top"), bar.top());
+        config.WriteInteger(QStringLiteral("WindowPos"), QStringLiteral("Left"), bar.left());
+    });
 }

@@ -1,6 +1,7 @@
 #include "core/appdir.h"
 #include "core/config.h"
 #include "core/error.h"
+#include "core/safefile.h"
 #include "core/tools.h"
 #include "testfiles.h"
 
@@ -30,7 +31,10 @@ class TestConfig : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup() { setAppDirForTesting(std::nullopt); }
+    void cleanup() {
+        setAppDirForTesting(std::nullopt);
+        SafeFile::setWriteFaultForTesting({});
+    }
 
     void appDirFromExecutable_data();
     void appDirFromExecutable();
@@ -45,6 +49,7 @@ private slots:
     void storedPositions_data();
     void storedPositions();
     void savedPositionReadsBack();
+    void pairsOfKeysAreWrittenTogether();
     void unwritableFolder();
 
 private:
@@ -216,6 +221,29 @@ void TestConfig::savedPositionReadsBack() {
     QCOMPARE(next.m_left, 77);
     QVERIFY(
         readBytes(m_appDir + u"config.ini"_qs).endsWith("[WindowPos]\r\nTop=-20\r\nLeft=77\r\n"));
+}
+
+// The disk fills up after one file has been written: what needs two keys has both or neither.
+void TestConfig::pairsOfKeysAreWrittenTogether() {
+    int writes = 0;
+    SafeFile::setWriteFaultForTesting([&writes] { return ++writes > 1 ? ENOSPC : 0; });
+    FakeBar bar;
+    LoadConfig(bar);
+    const ProfileSnapshot config = ConfigIni->Snapshot();
+    QCOMPARE(config.ReadString(u"menu"_qs, u"file"_qs, u"?"_qs), u"$apppath$\\menu.ini"_qs);
+    QCOMPARE(config.ReadString(u"skin"_qs, u"file"_qs, u"?"_qs), u"$apppath$\\skins\\default\\"_qs);
+
+    writes = 0;
+    bar.m_top = 5;
+    bar.m_left = 6;
+    SaveWindowPos(bar);
+    bar.m_top = 7;
+    bar.m_left = 8;
+    QVERIFY_THROWS_EXCEPTION(LarkspanError, SaveWindowPos(bar));
+    FakeBar next;
+    LoadConfig(next);
+    QCOMPARE(next.m_top, 5);
+    QCOMPARE(next.m_left, 6);
 }
 
 void TestConfig::unwritableFolder() {
