@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (splitCommandLine(quoted.join(u' ')) != words)
             std::abort();
         const bool plain = !text.contains(u'\'') && !text.contains(u'"') && !text.contains(u'\\');
-        if (plain && *words != text.split(QRegularExpression(u"[ \t\r\n]+"_qs), Qt::SkipEmptyParts))
+        static const QRegularExpression blanks(u"[ \t\r\n]+"_qs);
+        if (plain && *words != text.split(blanks, Qt::SkipEmptyParts))
             std::abort();
     } else if (!text.contains(u'\'') && !text.contains(u'"')) {
         std::abort(); // only an open quote makes a command line unusable

@@ -8,13 +8,17 @@
 #include "guitest.h"
 #include "platform/dialogs.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QWindow>
+#include <csignal>
 #include <limits>
 #include <sys/stat.h>
 
@@ -35,6 +39,7 @@ private slots:
     void dragMovesTheBar_data();
     void dragMovesTheBar();
     void minimizeAndRestore();
+    void trayIconReturnsWhenTheTrayHostRestarts();
     void trayExit_data();
     void trayExit();
     void closeFromTheWindowManager();
@@ -307,6 +312,102 @@ void TestBar::minimizeAndRestore() {
     QVERIFY(actions[1]->isSeparator());
     QCOMPARE(actions[2]->text(), u"&About"_qs);
     QCOMPARE(actions[3]->text(), u"&Exit"_qs);
+}
+
+namespace {
+
+// The tray host serving this test's display; others may run beside it.
+qint64 trayHostOfThisDisplay() {
+    QProcess pgrep;
+    pgrep.start(u"pgrep"_qs, {u"-x"_qs, u"trayer"_qs});
+    pgrep.waitForFinished();
+    const QByteArray display = "DISPLAY=" + qgetenv("DISPLAY");
+    for (const QByteArray& pid : pgrep.readAllStandardOutput().split('\n')) {
+        QFile environment(u"/proc/"_qs + QString::fromLatin1(pid) + u"/environ"_qs);
+        if (!pid.isEmpty() && environment.open(QIODevice::ReadOnly) &&
+            environment.readAll().split('\0').contains(display))
+            return pid.toLongLong();
+    }
+    return 0;
+}
+
+// The windows above `window` up to the root, read with xwininfo.
+QList<quint64> ancestorsOf(quint64 window) {
+    QList<quint64> chain;
+    static const QRegularExpression parent(u"Parent window id: (0x[0-9a-f]+)( \\(the root)?"_qs);
+    for (int depth = 0; depth < 20; ++depth) {
+        QProcess xwininfo;
+        xwininfo.start(u"xwininfo"_qs, {u"-children"_qs, u"-id"_qs, QString::number(window)});
+        xwininfo.waitForFinished();
+        const auto match = parent.match(QString::fromUtf8(xwininfo.readAllStandardOutput()));
+        if (!match.hasMatch() || !match.captured(2).isEmpty())
+            break;
+        window = match.captured(1).toULongLong(nullptr, 16);
+        chain.append(window);
+    }
+    return chain;
+}
+
+QList<quint64> windowsOfProcess(qint64 pid) {
+    QProcess xdotool;
+    xdotool.start(u"xdotool"_qs, {u"search"_qs, u"--pid"_qs, QString::number(pid)});
+    xdotool.waitForFinished();
+    QList<quint64> windows;
+    for (const QByteArray& id : xdotool.readAllStandardOutput().split('\n'))
+        if (!id.isEmpty())
+            windows.append(id.toULongLong());
+    return windows;
+}
+
+// Whether the program's tray icon sits inside a window of the tray host `pid`.
+bool embeddedBy(qint64 pid) {
+    const QList<quint64> host = windowsOfProcess(pid);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->inherits("QSystemTrayIconSys") ||
+            !widget->testAttribute(Qt::WA_WState_Created))
+            continue;
+        for (const quint64 ancestor : ancestorsOf(widget->winId()))
+            if (host.contains(ancestor))
+                return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// A panel restarts now and then; the icon of a bar in the tray must come back to it.
+void TestBar::trayIconReturnsWhenTheTrayHostRestarts() {
+    Tfrmmain& bar = startBar();
+    QTest::mousePress(button("ImgClose"), Qt::LeftButton);
+    QTest::mouseRelease(button("ImgClose"), Qt::LeftButton);
+    const qint64 oldHost = trayHostOfThisDisplay();
+    QVERIFY(oldHost != 0);
+    QTRY_VERIFY(embeddedBy(oldHost));
+
+    QCOMPARE(::kill(pid_t(oldHost), SIGTERM), 0);
+    QTRY_COMPARE(trayHostOfThisDisplay(), 0);
+    QProcess trayer;
+    trayer.setProgram(u"trayer"_qs);
+    trayer.setArguments({u"--edge"_qs, u"bottom"_qs, u"--align"_qs, u"left"_qs, u"--widthtype"_qs,
+                         u"pixel"_qs, u"--width"_qs, u"120"_qs, u"--heighttype"_qs, u"pixel"_qs,
+                         u"--height"_qs, u"24"_qs, u"--SetDockType"_qs, u"true"_qs,
+                         u"--transparent"_qs, u"false"_qs});
+    // It outlives the test, as the old one would have: the display's end stops it.
+    trayer.setStandardOutputFile(QProcess::nullDevice());
+    trayer.setStandardErrorFile(QProcess::nullDevice());
+    qint64 newHost = 0;
+    QVERIFY(trayer.startDetached(&newHost));
+    QTRY_VERIFY_WITH_TIMEOUT(embeddedBy(newHost), 15000);
+
+    // The new host is at the bottom left: a real click there restores the bar.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QTRY_VERIFY(bar.tray()->geometry().left() < 120 &&
+                bar.tray()->geometry().top() >= screen.bottom() - 30);
+    const QPoint icon = bar.tray()->geometry().center();
+    QVERIFY(xdotool(
+        {u"mousemove"_qs, u"--sync"_qs, QString::number(icon.x()), QString::number(icon.y())}));
+    QVERIFY(xdotool({u"click"_qs, u"--repeat"_qs, u"2"_qs, u"--delay"_qs, u"80"_qs, u"1"_qs}));
+    QTRY_VERIFY(bar.isVisible());
 }
 
 void TestBar::trayExit_data() {
