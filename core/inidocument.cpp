@@ -4,8 +4,9 @@
 
 namespace {
 
+// U+FEFF too: files joined together carry byte order marks at the start of lines.
 bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
+    return c == u' ' || c == u'\t' || c == u'\uFEFF';
 }
 
 QStringView trimBlanks(QStringView s) {

@@ -12,8 +12,9 @@
 //
 // How text is read:
 // - "[name]" opens a section; blanks around the brackets and the name are ignored.
-// - "key=value" is an entry; the key ends at the first "=", blanks around key and value
-//   are ignored, and a value wrapped in double quotes loses that one pair of quotes.
+// - "key=value" is an entry; the key ends at the first "=", blanks (space, tab, U+FEFF)
+//   around key and value are ignored, and a value wrapped in double quotes loses that one pair of
+//   quotes.
 // - Lines starting with ";" are comments; other lines without "=" are ignored. Both are
 //   kept as they stand when a single key is written.
 // - Section and key names match without regard to case. Of repeated sections or keys

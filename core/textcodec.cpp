@@ -42,8 +42,11 @@ std::optional<QByteArray> encode1252(const QString& text) {
     return bytes;
 }
 
+// The caller has taken off the one byte order mark that tells the encoding; any further
+// U+FEFF is text and must survive a rewrite.
 QString decodeStrict(QStringConverter::Encoding encoding, QByteArrayView bytes, bool* ok) {
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless |
+                                         QStringConverter::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     *ok = !decoder.hasError();
     return text;

@@ -107,6 +107,10 @@ void TestProfileFile::readString_data() {
                                        << "v";
     QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF[s]\r\nk=\xC3\xA9t\xC3\xA9\r\n") << "s"
                                << "k" << u"été"_qs;
+    QTest::newRow("byte order marks inside, as in files joined together")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[a]\r\nx=1\r\n\xEF\xBB\xBF[s]\r\nk=v\r\n") << "s"
+        << "k"
+        << "v";
     QTest::newRow("UTF-8 without BOM")
         << QByteArray("[s]\nk=\xE2\x82\xAC \xF0\x9F\x98\x80\n") << "s"
         << "k" << u"€ 😀"_qs;
@@ -235,6 +239,14 @@ void TestProfileFile::writeIntoFile_data() {
         << QByteArray("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x31\0\n\0", 18) << "s"
         << "k"
         << "2" << QByteArray("\xFF\xFE[\0s\0]\0\n\0k\0=\0\x32\0\n\0", 18);
+    QTest::newRow("second byte order mark kept, UTF-8")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s"
+        << "k"
+        << "2" << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[s]\r\nk=2\r\n");
+    QTest::newRow("second byte order mark kept, UTF-16 LE")
+        << QByteArray("\xFF\xFE\xFF\xFE[\0s\0]\0\n\0k\0=\0\x31\0\n\0", 20) << "s"
+        << "k"
+        << "2" << QByteArray("\xFF\xFE\xFF\xFE[\0s\0]\0\n\0k\0=\0\x32\0\n\0", 20);
     QTest::newRow("Windows-1252 kept while it fits")
         << QByteArray("[s]\r\na=\xE9\r\nk=1\r\n") << "s"
         << "k" << u"€"_qs << QByteArray("[s]\r\na=\xE9\r\nk=\x80\r\n");
