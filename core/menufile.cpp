@@ -109,13 +109,20 @@ QByteArray menuFileWithout(const IniDocument& document, int n) {
 }
 
 void DeleteMenuFileItem(int n) {
+    // Another program may have shortened the file since its entries were listed; taking one
+    // off the count then would hide an entry that is still there.
+    struct NoSuchEntry {};
     try {
         SafeFile::update(
             MenuIni->FileName(),
             [n](const std::optional<QByteArray>& old) {
-                return menuFileWithout(IniDocument::parse(old.value_or(QByteArray())), n);
+                const IniDocument document = IniDocument::parse(old.value_or(QByteArray()));
+                if (n < 1 || n > itemCount(ProfileSnapshot(document)))
+                    throw NoSuchEntry();
+                return menuFileWithout(document, n);
             },
             ProfileFile::kMaxFileSize);
+    } catch (const NoSuchEntry&) {
     } catch (const std::system_error& e) {
         throw LarkspanError(
             QStringLiteral("Cannot create file \"%1\". %2")

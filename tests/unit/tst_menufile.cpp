@@ -31,6 +31,8 @@ private slots:
     void captionsInOneRead();
     void deleteRewrites_data();
     void deleteRewrites();
+    void deleteOfAnEntryNotInTheFileChangesNothing_data();
+    void deleteOfAnEntryNotInTheFileChangesNothing();
     void deleteWithHugeCountKeepsEveryEntry();
     void sizeLimit_data();
     void sizeLimit();
@@ -150,8 +152,8 @@ void TestMenuFile::deleteRewrites_data() {
         << QByteArray("[menu]\r\nitems=3\r\n[item1]\r\ncaption=A\r\n[item3]\r\ncaption=C\r\n") << 1
         << kBom + "[menu]\r\nitems=2\r\n\r\n[item1]\r\n\r\n[item2]\r\ncaption=C\r\n\r\n";
     QTest::newRow("UTF-16 and LF become UTF-8 with CR LF")
-        << QByteArray("\xFF\xFE[\0m\0e\0n\0u\0]\0\n\0i\0t\0e\0m\0s\0=\0\x31\0\n\0", 32) << 5
-        << kBom + "[menu]\r\nitems=0\r\n\r\n[item1]\r\n\r\n";
+        << QByteArray("\xFF\xFE[\0m\0e\0n\0u\0]\0\n\0i\0t\0e\0m\0s\0=\0\x32\0\n\0", 32) << 1
+        << kBom + "[menu]\r\nitems=1\r\n\r\n[item1]\r\n\r\n";
     QTest::newRow("blanks and quotes survive")
         << QByteArray("[menu]\r\nitems=2\r\n[item1]\r\ncaption=x\r\n"
                       "[item2]\r\ncaption=\" y \"\r\nexec=\"\"q\"\"\r\n")
@@ -169,6 +171,27 @@ void TestMenuFile::deleteRewrites() {
     writeBytes(menuPath(), before);
     DeleteMenuFileItem(n);
     QCOMPARE(readBytes(menuPath()), after);
+}
+
+void TestMenuFile::deleteOfAnEntryNotInTheFileChangesNothing_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("n");
+    QTest::newRow("past the count") << kThree << 4;
+    QTest::newRow("zero") << kThree << 0;
+    QTest::newRow("empty file") << QByteArray() << 1;
+    QTest::newRow("no file") << QByteArray("missing") << 1;
+}
+
+void TestMenuFile::deleteOfAnEntryNotInTheFileChangesNothing() {
+    QFETCH(QByteArray, before);
+    QFETCH(int, n);
+    if (before != "missing")
+        writeBytes(menuPath(), before);
+    DeleteMenuFileItem(n);
+    if (before == "missing")
+        QVERIFY(!QFileInfo::exists(menuPath()));
+    else
+        QCOMPARE(readBytes(menuPath()), before);
 }
 
 void TestMenuFile::deleteWithHugeCountKeepsEveryEntry() {
