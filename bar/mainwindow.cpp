@@ -178,6 +178,8 @@ void Tfrmmain::setVisible(bool visible) {
         DesktopWindow::markAsDockedBar(windowHandle());
     }
     QWidget::setVisible(visible);
+    if (visible)
+        DesktopWindow::requestDockedBarStates(windowHandle());
 }
 
 void Tfrmmain::closeEvent(QCloseEvent* event) {

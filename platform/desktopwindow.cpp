@@ -40,6 +40,9 @@ void setOpacity(QWindow* window, qreal opacity) {
     xcb_flush(connection);
 }
 
+const char* const kBarStates[] = {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR",
+                                  "_NET_WM_STATE_SKIP_PAGER"};
+
 void markAsDockedBar(QWindow* window) {
     xcb_connection_t* connection = x11Connection();
     if (!connection || !window)
@@ -55,14 +58,34 @@ void markAsDockedBar(QWindow* window) {
             states.append(values[i]);
         free(reply);
     }
-    for (const char* name :
-         {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
+    for (const char* name : kBarStates) {
         const xcb_atom_t wanted = atom(connection, name);
         if (!states.contains(wanted))
             states.append(wanted);
     }
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
                         uint32_t(states.size()), states.constData());
+    xcb_flush(connection);
+}
+
+void requestDockedBarStates(QWindow* window) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || !window)
+        return;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    for (const char* name : kBarStates) {
+        xcb_client_message_event_t event = {};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = xcb_window_t(window->winId());
+        event.type = atom(connection, "_NET_WM_STATE");
+        event.data.data32[0] = 1; // add
+        event.data.data32[1] = atom(connection, name);
+        event.data.data32[3] = 1; // from an application
+        xcb_send_event(connection, 0, root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&event));
+    }
     xcb_flush(connection);
 }
 

@@ -11,6 +11,9 @@ namespace DesktopWindow {
 // bars or pagers. The window manager drops these states when a window is hidden, so this is
 // called before every showing. Does nothing where the display is not X11.
 void markAsDockedBar(QWindow* window);
+// The same states asked of the window manager once the window is shown: a manager still
+// busy with the hiding before may have cleared what markAsDockedBar wrote.
+void requestDockedBarStates(QWindow* window);
 
 // The whole window's opacity as the compositor reads it (_NET_WM_WINDOW_OPACITY), shown or
 // hidden; 1 removes it. Qt applies its own opacity only when a window is created.
