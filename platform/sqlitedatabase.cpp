@@ -17,8 +17,25 @@ constexpr int kDefaultTextWidth = 255;
 
 using Handle = std::shared_ptr<sqlite3>;
 
+QString movedText(sqlite3* db) {
+    return QStringLiteral("The database \"%1\" was deleted, moved or replaced after it was "
+                          "opened; the change was not stored")
+        .arg(QString::fromUtf8(sqlite3_db_filename(db, "main")));
+}
+
 QString errorText(sqlite3* db) {
+    // SQLite's own text for this one speaks of a read-only database, which it is not.
+    if (sqlite3_extended_errcode(db) == SQLITE_READONLY_DBMOVED)
+        return movedText(db);
     return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+// The open file is no longer the one its name leads to. A write-ahead log would still take
+// changes to it, which nobody would ever read again.
+bool hasMoved(sqlite3* db) {
+    int moved = 0;
+    return sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+           moved != 0;
 }
 
 class Statement {
@@ -161,7 +178,11 @@ public:
     }
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
-    void commit() { execute(m_db, "COMMIT"); }
+    void commit() {
+        if (hasMoved(m_db))
+            throw LarkspanError(movedText(m_db));
+        execute(m_db, "COMMIT");
+    }
 
 private:
     sqlite3* m_db;
@@ -266,12 +287,16 @@ public:
         requireUpdatable();
         const auto& identity = identityOf(row);
         sqlite3* db = m_db.get();
-        Statement remove(
-            db, QStringLiteral("DELETE FROM %1 WHERE %2").arg(m_quotedName, unchangedSql()));
-        bindIdentity(remove.get(), 1, identity);
-        remove.step();
-        if (sqlite3_changes(db) != 1)
-            throw LarkspanError(kChangedByOthers + QStringLiteral("; it was not deleted"));
+        Transaction transaction(db);
+        {
+            Statement remove(
+                db, QStringLiteral("DELETE FROM %1 WHERE %2").arg(m_quotedName, unchangedSql()));
+            bindIdentity(remove.get(), 1, identity);
+            remove.step();
+            if (sqlite3_changes(db) != 1)
+                throw LarkspanError(kChangedByOthers + QStringLiteral("; it was not deleted"));
+        }
+        transaction.commit();
     }
 
 private:

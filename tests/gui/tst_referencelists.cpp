@@ -15,11 +15,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
+#include <cstdio>
 
 namespace {
 
@@ -30,6 +32,66 @@ const QString kRows =
                    "('Event Viewer', 'eventvwr.msc')");
 const QStringList kNames{u"Computer Management"_qs, u"Device Manager"_qs, u"Event Viewer"_qs};
 const QString kRunRows = QStringLiteral("('Calculator', 'calc'), ('Notepad', 'notepad')");
+
+const QByteArray kMenu = "[menu]\r\nitems=2\r\n[item1]\r\ncaption=Terminal\r\nexec=xterm\r\n"
+                         "[item2]\r\ncaption=Files\r\nexec=/home\r\n";
+const QByteArray kConfig = "[menu]\r\nfile=$apppath$\\menu.ini\r\n"
+                           "[skin]\r\nfile=$apppath$\\skins\\default\\\r\n"
+                           "[WindowPos]\r\nTop=40\r\nLeft=300\r\n";
+const QString kLocked = QStringLiteral("database is locked.");
+const QString kMoved = QStringLiteral("The database \"%1\" was deleted, moved or replaced after it "
+                                      "was opened; the change was not stored.");
+
+// Bytes no database provider takes for its own.
+QByteArray garbage(int size = 8192) {
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char((i * 7919 + 13) & 0xFF);
+    return bytes;
+}
+
+// Whether a writer would have to wait: another connection holds a lock on the file.
+bool writeLocked(const QString& path) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const bool busy = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_BUSY;
+    sqlite3_close_v2(db); // rolls back what it began
+    return busy;
+}
+
+// Another program in a transaction it has not ended: the sqlite3 tool reading its commands
+// from a pipe that stays open.
+class LockingProgram {
+public:
+    ~LockingProgram() {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(10000);
+        }
+    }
+    bool start(const QString& path, const QString& sql) {
+        m_process.start(QStringLiteral(SQLITE3_PROGRAM), {QStringLiteral("-bail"), path});
+        if (!m_process.waitForStarted(10000))
+            return false;
+        m_process.write(sql.toUtf8() + "\n");
+        return QTest::qWaitFor([&] { return writeLocked(path); }, 10000);
+    }
+    // Commits and ends; true when the tool saw no error.
+    bool release() {
+        m_process.write("COMMIT;\n");
+        m_process.closeWriteChannel();
+        return m_process.waitForFinished(10000) && m_process.exitCode() == 0 &&
+               m_process.readAllStandardError().isEmpty();
+    }
+
+private:
+    QProcess m_process;
+};
+
+const QString kExclusive = QStringLiteral("BEGIN EXCLUSIVE;");
+// Changes a row the tests never touch, so that their own store succeeds afterwards.
+const QString kWriting = QStringLiteral(
+    "BEGIN IMMEDIATE; UPDATE [List of Windows MMC files] SET Name = 'Theirs' WHERE rowid = 3;");
 
 } // namespace
 
@@ -67,6 +129,14 @@ private slots:
     void grids();
     void tabOrder();
     void screenshot();
+
+    // data.mdb held by another program, gone or turned into garbage while the program runs:
+    // the user is told, and a change that was not stored stays in the list to be stored again
+    // or cancelled; the menu and configuration files stay as they were.
+    void lockedWhileStoring_data();
+    void lockedWhileStoring();
+    void fileChangedUnderneath_data();
+    void fileChangedUnderneath();
 
 private:
     QString dbPath() const { return m_folder->file(u"data.mdb"_qs); }
@@ -110,6 +180,33 @@ private:
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(field, text);
     }
+
+    void writeMenuAndConfig() const {
+        writeBytes(m_folder->file(u"menu.ini"_qs), kMenu);
+        writeBytes(m_folder->file(u"config.ini"_qs), kConfig);
+    }
+    // Neither file may change through a database fault.
+    void verifyMenuAndConfigUntouched() const {
+        QCOMPARE(readBytes(m_folder->file(u"menu.ini"_qs)), kMenu);
+        QCOMPARE(readBytes(m_folder->file(u"config.ini"_qs)), kConfig);
+    }
+    QStringList folderEntries() const {
+        return QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    static QStringList errorBoxes() {
+        QStringList texts;
+        for (const Dialogs::Box& box : Dialogs::boxesShown()) {
+            if (box.title == u"Larkspan")
+                texts.append(box.text);
+        }
+        return texts;
+    }
+    // Puts the first list into the state an operation stores from; "delete" needs none.
+    void prepare(const QString& operation);
+    // Stores (or deletes) what prepare left.
+    void store(const QString& operation);
+    // The first list still holds what could not be stored.
+    void verifyStillPending(const QString& operation);
 
     std::unique_ptr<TestAppFolder> m_folder;
     std::unique_ptr<QTemporaryDir> m_currentFolder;
@@ -158,49 +255,96 @@ QStringList TestReferenceLists::shownNames(DBGrid* g) {
 }
 
 void TestReferenceLists::openingAtStartUp_data() {
-    QTest::addColumn<QString>("sql"); // empty: no data.mdb at all
+    QTest::addColumn<QString>("sql"); // empty: no database made
+    // Garbage put in the database's place, or another program's transaction left open.
+    QTest::addColumn<QString>("fault");
+    // "%1" stands for the current folder, "%2" for the application folder.
     QTest::addColumn<QStringList>("boxes");
     // Per list: its rows and navigator buttons, then what typing "x" into its Name field
     // left there.
     QTest::addColumn<QStringList>("lists");
+    const QStringList closed{u"0 000000000 "_qs, u"0 000000000 "_qs, u"0"_qs};
     const QString missing = u"The database \"data.mdb\" was found neither in the current folder "
                             u"(%1) nor in the application folder (%2)"_qs;
-    QTest::newRow("no database") << QString() << QStringList(4, missing)
-                                 << QStringList{u"0 000000000 "_qs, u"0 000000000 "_qs, u"0"_qs};
+    const QString threeRows =
+        u"CREATE TABLE [List of Windows MMC files] (Name TEXT, [MMC File] TEXT);"
+        u"INSERT INTO [List of Windows MMC files] VALUES %1;"
+        u"CREATE TABLE [List of Windows Server MMC files] (Name TEXT, [MMC File] TEXT);"
+        u"CREATE TABLE [Run Commands] (Name TEXT, Command TEXT);"_qs.arg(kRows);
+    QTest::newRow("no database") << QString() << QString() << QStringList(4, missing) << closed;
     QTest::newRow("the second table lacks a column")
         << u"CREATE TABLE [List of Windows MMC files] (Name TEXT, [MMC File] TEXT);"
            u"INSERT INTO [List of Windows MMC files] VALUES ('Services', 'services.msc');"
            u"CREATE TABLE [List of Windows Server MMC files] (Name TEXT, File TEXT);"
            u"CREATE TABLE [Run Commands] (Name TEXT, Command TEXT);"_qs
-        << QStringList{u"ADOTable2: Field 'MMC File' not found."_qs}
+        << QString() << QStringList{u"ADOTable2: Field 'MMC File' not found."_qs}
         << QStringList{u"1 001111100 Servicesx"_qs, u"0 000000000 "_qs, u"0"_qs};
+    // SQLite's busy timeout, once for the connection and once for each table: then the
+    // program goes on while the lock is still held.
+    QTest::newRow("held exclusively by another program")
+        << threeRows << kExclusive
+        << QStringList(4, u"The database \"%2data.mdb\" cannot be opened: database is locked."_qs)
+        << closed;
+    // Readers go on while another program writes; they see what it committed.
+    QTest::newRow("in another program's write transaction")
+        << threeRows << kWriting << QStringList()
+        << QStringList{u"3 001111100 Computer Managementx"_qs, u"0 000010100 x"_qs, u"0"_qs};
+    QTest::newRow("garbage bytes")
+        << QString() << "garbage"
+        << QStringList(4, u"The file \"%2data.mdb\" is neither an SQLite nor a Jet database."_qs)
+        << closed;
+    QTest::newRow("an SQLite header, then garbage")
+        << QString() << "header"
+        << QStringList(4,
+                       u"The database \"%2data.mdb\" cannot be opened: file is not a database."_qs)
+        << closed;
+    QTest::newRow("empty file")
+        << QString() << "empty"
+        << QStringList(4, u"The file \"%2data.mdb\" is neither an SQLite nor a Jet database."_qs)
+        << closed;
 }
 
 void TestReferenceLists::openingAtStartUp() {
     QFETCH(QString, sql);
+    QFETCH(QString, fault);
     QFETCH(QStringList, boxes);
     QFETCH(QStringList, lists);
+    writeMenuAndConfig();
     if (!sql.isEmpty())
         execSql(dbPath(), sql);
+    if (fault == u"garbage")
+        writeBytes(dbPath(), garbage());
+    else if (fault == u"header")
+        writeBytes(dbPath(), QByteArray("SQLite format 3\0", 16) + garbage());
+    else if (fault == u"empty")
+        writeBytes(dbPath(), QByteArray());
     const QString before = readBytes(dbPath()).toHex();
+    const QStringList entries = folderEntries();
+    LockingProgram other;
+    const bool locked = fault == kExclusive || fault == kWriting;
+    if (locked)
+        QVERIFY(other.start(dbPath(), fault));
+
     auto windows = std::make_unique<ProgramWindows>();
     QVERIFY(!windows->bar().isVisible());
+    if (fault == kExclusive)
+        QVERIFY(writeLocked(dbPath()));
     QStringList texts;
     for (const Dialogs::Box& box : Dialogs::boxesShown()) {
         QCOMPARE(box.title, u"Larkspan"_qs);
         QCOMPARE(box.icon, QMessageBox::Critical);
         texts.append(box.text);
     }
-    for (QString& box : boxes) {
-        if (box.contains(u"%1"))
-            box = box.arg(m_currentFolder->path(), m_folder->path());
-    }
+    for (QString& box : boxes)
+        box.replace(u"%1"_qs, m_currentFolder->path()).replace(u"%2"_qs, m_folder->path());
     QCOMPARE(texts, boxes);
 
-    // The program goes on: the bar shows and opens the Settings window with the lists.
+    // The program goes on: the bar shows and opens the Settings window with the lists, and
+    // the menu editor works as usual.
     windows->bar().show();
     QVERIFY(QTest::qWaitForWindowExposed(&windows->bar()));
     QStringList seen;
+    QStringList menuLines;
     QTimer::singleShot(0, this, [&] {
         // Closed in any case, so that the bar's modal showing returns.
         const auto close = qScopeGuard([] { FrmSettings->close(); });
@@ -213,16 +357,27 @@ void TestReferenceLists::openingAtStartUp() {
             seen.append(state + edit(2 * n - 1)->text());
         }
         seen.append(QString::number(grid(3)->model()->rowCount()));
+        auto* list = control<QListWidget>(u"LstItems"_qs);
+        for (int i = 0; i < list->count(); ++i)
+            menuLines.append(list->item(i)->text());
     });
     PictureButton* customize = windows->bar().findChild<PictureButton*>(u"ImgSettings"_qs);
     QTest::mousePress(customize, Qt::LeftButton);
     QTest::mouseRelease(customize, Qt::LeftButton);
     QCOMPARE(seen, lists);
+    QCOMPARE(menuLines, (QStringList{u"Terminal"_qs, u"Files"_qs}));
     QVERIFY(windows->bar().isVisible());
     QCOMPARE(Dialogs::boxesShown().size(), boxes.size());
     // What was typed was never stored.
     windows.reset();
     QCOMPARE(QString(readBytes(dbPath()).toHex()), before);
+
+    if (locked)
+        QVERIFY(other.release());
+    if (fault == kWriting)
+        QCOMPARE(fileNames(kWindows), (QStringList{kNames[0], kNames[1], u"Theirs"_qs}));
+    QCOMPARE(folderEntries(), entries);
+    verifyMenuAndConfigUntouched();
 }
 
 void TestReferenceLists::emptyTableOffersInsertAndEdit() {
@@ -702,6 +857,169 @@ void TestReferenceLists::screenshot() {
                      ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
                      .toImage(),
                  u"settings-lists.png"_qs);
+}
+
+void TestReferenceLists::prepare(const QString& operation) {
+    if (operation == u"insert") {
+        press(1, NavigatorButton::Insert);
+        retype(edit(1), u"New one"_qs);
+        retype(edit(2), u"new.msc"_qs);
+    } else if (operation != u"delete") {
+        retype(edit(1), u"Mine"_qs);
+    }
+}
+
+void TestReferenceLists::store(const QString& operation) {
+    if (operation == u"move")
+        clickRow(grid(1), 2);
+    else if (operation == u"delete")
+        press(1, NavigatorButton::Delete); // OK is the default answer
+    else
+        press(1, NavigatorButton::Post);
+}
+
+void TestReferenceLists::verifyStillPending(const QString& operation) {
+    QCOMPARE(grid(1)->currentIndex().row(), 0);
+    if (operation == u"delete") {
+        QCOMPARE(shownNames(grid(1)), kNames);
+        QCOMPARE(mark(grid(1), 0), DataSet::RecordMark::Current);
+        QCOMPARE(edit(1)->text(), kNames[0]);
+    } else if (operation == u"insert") {
+        QCOMPARE(shownNames(grid(1)), QStringList{u"New one"_qs} + kNames);
+        QCOMPARE(mark(grid(1), 0), DataSet::RecordMark::Inserting);
+        QCOMPARE(edit(2)->text(), u"new.msc"_qs);
+    } else {
+        QCOMPARE(mark(grid(1), 0), DataSet::RecordMark::Editing);
+        QCOMPARE(edit(1)->text(), u"Mine"_qs);
+        QCOMPARE(buttons(1), u"001111011"_qs);
+    }
+}
+
+void TestReferenceLists::lockedWhileStoring_data() {
+    QTest::addColumn<QString>("lock");
+    QTest::addColumn<QString>("operation"); // Post, move, insert, delete
+    for (const char* operation : {"Post", "move", "insert", "delete"})
+        QTest::addRow("exclusive, %s", operation) << kExclusive << operation;
+    for (const char* operation : {"Post", "delete"})
+        QTest::addRow("write transaction, %s", operation) << kWriting << operation;
+}
+
+void TestReferenceLists::lockedWhileStoring() {
+    QFETCH(QString, lock);
+    QFETCH(QString, operation);
+    writeMenuAndConfig();
+    makeReferenceDatabase(dbPath(), kRows);
+    makeWindow();
+    QVERIFY(showAndWait());
+    prepare(operation);
+    LockingProgram other;
+    QVERIFY(other.start(dbPath(), lock));
+
+    // SQLite's busy timeout: the window waits a moment for the lock, then gives up.
+    store(operation);
+    QTRY_COMPARE(errorBoxes(), QStringList{kLocked});
+    QVERIFY(writeLocked(dbPath()));
+    verifyStillPending(operation);
+
+    QVERIFY(other.release());
+    QStringList expected = kNames;
+    if (lock == kWriting)
+        expected[2] = u"Theirs"_qs;
+    QCOMPARE(fileNames(kWindows), expected);
+
+    // Once the lock has gone the same change goes through.
+    store(operation == u"move" ? u"Post"_qs : operation);
+    QCOMPARE(errorBoxes(), QStringList{kLocked});
+    if (operation == u"delete")
+        expected.removeFirst();
+    else if (operation == u"insert")
+        expected.append(u"New one"_qs);
+    else
+        expected[0] = u"Mine"_qs;
+    QCOMPARE(fileNames(kWindows), expected);
+    QVERIFY(!shownNames(grid(1)).contains(u"Theirs"_qs)); // a static cursor
+    verifyMenuAndConfigUntouched();
+}
+
+void TestReferenceLists::fileChangedUnderneath_data() {
+    QTest::addColumn<QString>("journal"); // SQLite's journal mode of the file
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("message"); // "%1" stands for the file's path
+    for (const char* journal : {"delete", "wal"}) {
+        for (const char* operation : {"Post", "insert", "delete"})
+            QTest::addRow("deleted, %s, %s journal", operation, journal)
+                << journal << "deleted" << operation << kMoved;
+        QTest::addRow("replaced by garbage, Post, %s journal", journal) << journal << "replaced"
+                                                                        << "Post" << kMoved;
+    }
+    // The same file, rewritten: SQLite reads it anew and refuses it.
+    QTest::newRow("overwritten with garbage, Post, delete journal")
+        << "delete"
+        << "overwritten"
+        << "Post" << u"file is not a database."_qs;
+    QTest::newRow("overwritten with garbage, Post, wal journal")
+        << "wal"
+        << "overwritten"
+        << "Post" << u"database disk image is malformed."_qs;
+}
+
+void TestReferenceLists::fileChangedUnderneath() {
+    QFETCH(QString, journal);
+    QFETCH(QString, fault);
+    QFETCH(QString, operation);
+    QFETCH(QString, message);
+    writeMenuAndConfig();
+    makeReferenceDatabase(dbPath(), kRows);
+    execSql(dbPath(), u"PRAGMA journal_mode = %1"_qs.arg(journal));
+    makeWindow();
+    QVERIFY(showAndWait());
+    QVERIFY(errorBoxes().isEmpty());
+
+    if (fault == u"deleted") {
+        QVERIFY(QFile::remove(dbPath()));
+    } else if (fault == u"overwritten") {
+        writeBytes(dbPath(), garbage());
+    } else {
+        writeBytes(dbPath() + u".new"_qs, garbage());
+        QCOMPARE(std::rename(QFile::encodeName(dbPath() + u".new"_qs).constData(),
+                             QFile::encodeName(dbPath()).constData()),
+                 0);
+    }
+    const QStringList entries = folderEntries();
+
+    // Browsing needs only what was read at opening.
+    press(1, NavigatorButton::Last);
+    QCOMPARE(edit(1)->text(), kNames[2]);
+    clickRow(grid(1), 1);
+    QCOMPARE(edit(1)->text(), kNames[1]);
+    press(1, NavigatorButton::First);
+    QCOMPARE(edit(1)->text(), kNames[0]);
+
+    prepare(operation);
+    store(operation);
+    if (message.contains(u"%1"))
+        message = message.arg(dbPath());
+    QTRY_COMPARE(errorBoxes(), QStringList{message});
+    verifyStillPending(operation);
+    // Nothing took the lost file's place, and a garbage file was not written into.
+    QCOMPARE(folderEntries(), entries);
+    if (fault != u"deleted")
+        QCOMPARE(readBytes(dbPath()), garbage());
+
+    // The user can give up the change and go on browsing.
+    press(1, NavigatorButton::Cancel);
+    QCOMPARE(shownNames(grid(1)), kNames);
+    clickRow(grid(1), 2);
+    QCOMPARE(edit(1)->text(), kNames[2]);
+    QCOMPARE(errorBoxes().size(), 1);
+
+    m_window.reset();
+    QCOMPARE(QFileInfo::exists(dbPath()), fault != u"deleted");
+    QVERIFY(!QFileInfo::exists(dbPath() + u"-journal"_qs));
+    if (fault != u"deleted")
+        QCOMPARE(readBytes(dbPath()), garbage());
+    verifyMenuAndConfigUntouched();
 }
 
 int main(int argc, char** argv) {
