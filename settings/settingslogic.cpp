@@ -72,6 +72,13 @@ void SaveMenuCopy(const QString& target) {
     // without replacing what may have appeared there meanwhile.
     if (!source.copy(to))
         throw failed(source.errorString());
-    ConfigIni->WriteString(QStringLiteral("menu"), QStringLiteral("file"), CollapseAppPath(target));
+    try {
+        ConfigIni->WriteString(QStringLiteral("menu"), QStringLiteral("file"),
+                               CollapseAppPath(target));
+    } catch (const LarkspanError&) {
+        // The copy is ours, made a moment ago: without it a retry under the same name works.
+        QFile::remove(to);
+        throw;
+    }
     MenuFileName = target;
 }

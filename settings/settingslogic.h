@@ -23,6 +23,6 @@ QString QtNameFilter(const QString& filter);
 
 // Copies the current menu file to `target`, never over an existing file, then names the copy
 // in the configuration and makes it the current menu file (from the next showing of the
-// Settings window on). A failed copy throws and changes nothing; a refused configuration
-// write throws and leaves the copy, but not the switch.
+// Settings window on). A failed copy or a refused configuration write throws and changes
+// nothing: the copy just made is removed again.
 void SaveMenuCopy(const QString& target);

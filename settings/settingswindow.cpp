@@ -19,6 +19,7 @@
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QToolButton>
+#include <limits>
 
 TFrmSettings* FrmSettings = nullptr;
 
@@ -149,14 +150,31 @@ void TFrmSettings::FormShow() {
 
 void TFrmSettings::LoadMenuList() {
     MenuIni = std::make_unique<ProfileFile>(MenuFileName);
-    LstItems->clear();
-    for (const QString& caption : ReadMenuCaptions())
-        LstItems->addItem(ListLineText(caption));
+    fillList(ReadMenuCaptions());
     if (LstItems->count() > 0) {
         LstItems->setCurrentRow(0);
         SelectedItem = 1;
         LstItems->setFocus();
     }
+}
+
+void TFrmSettings::fillList(const QStringList& captions) {
+    LstItems->clear();
+    for (const QString& caption : captions)
+        LstItems->addItem(ListLineText(caption));
+}
+
+bool TFrmSettings::refillIfStale(int row) {
+    const QStringList captions = ReadMenuCaptions();
+    bool same = captions.size() == LstItems->count();
+    for (int i = 0; same && i < captions.size(); ++i)
+        same = LstItems->item(i)->text() == ListLineText(captions[i]);
+    if (same)
+        return false;
+    fillList(captions);
+    if (LstItems->count() > 0)
+        LstItems->setCurrentRow(qBound(0, row, LstItems->count() - 1));
+    return true;
 }
 
 void TFrmSettings::AppendItem() {
@@ -211,11 +229,13 @@ void TFrmSettings::cmdNewClick() {
     // Also after a refused write: the entry dialog expects 0 when it opens.
     const auto reset = qScopeGuard([] { DialogResult = 0; });
     AppendItem();
+    // The entry went after whatever the file holds now; the list shows that too.
+    refillIfStale(std::numeric_limits<int>::max());
     SelectedItem = LstItems->selectedRow() + 1;
 }
 
 void TFrmSettings::cmdEditClick() {
-    if (LstItems->selectedRow() < 0)
+    if (LstItems->selectedRow() < 0 || refillIfStale(LstItems->selectedRow()))
         return;
     ReadMenuItem(SelectedItem);
     EditMode = true;
@@ -224,10 +244,11 @@ void TFrmSettings::cmdEditClick() {
         return;
     const auto reset = qScopeGuard([] { DialogResult = 0; });
     UpdateItem(SelectedItem);
+    refillIfStale(SelectedItem - 1);
 }
 
 void TFrmSettings::cmdDeleteClick() {
-    if (LstItems->selectedRow() < 0)
+    if (LstItems->selectedRow() < 0 || refillIfStale(LstItems->selectedRow()))
         return;
     const QString line = LstItems->item(SelectedItem - 1)->text();
     const auto answer = Dialogs::show(

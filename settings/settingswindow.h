@@ -71,6 +71,12 @@ private slots:
     void cmdCloseClick();
 
 private:
+    void fillList(const QStringList& captions);
+    // Another program may have changed the file since the list was filled, so that a line
+    // number no longer names the entry the line shows: then the list is filled anew, `row`
+    // (or the last line) is selected, and the result is true.
+    bool refillIfStale(int row);
+
     QTabWidget* sTab1;
     QWidget* TabApps;
     QToolButton* cmdOpen;

@@ -2,14 +2,23 @@
 
 #include "core/appdir.h"
 
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <memory>
+#include <utility>
 
 // A temporary application folder holding a copy of the default skin, so that a test never
 // touches a real user's files.
@@ -57,4 +66,89 @@ inline bool xdotool(const QStringList& args) {
     while (p.state() != QProcess::NotRunning && !deadline.hasExpired())
         QTest::qWait(5);
     return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// A menu file holding the entries (caption, target) in order.
+inline QByteArray menuFile(const QList<std::pair<QByteArray, QByteArray>>& entries) {
+    QByteArray text = "[menu]\r\nitems=" + QByteArray::number(entries.size()) + "\r\n";
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        text += "[item" + QByteArray::number(i + 1) + "]\r\ncaption=" + entries[i].first +
+                "\r\nexec=" + entries[i].second + "\r\n";
+    return text;
+}
+
+// Runs `command`, which shows `dialog` modally (exec); once it is up, `answer(*dialog)` acts on
+// it. False when it never came up: the command returned without it, or 20 s went by.
+template <typename Dialog, typename Answer>
+bool withModalDialog(Dialog* dialog, const std::function<void()>& command, Answer answer) {
+    enum State { Waiting, Answered, NeverCameUp };
+    auto state = std::make_shared<State>(Waiting);
+    auto returned = std::make_shared<bool>(false);
+    QTimer::singleShot(0, dialog, [dialog, state, returned, answer] {
+        const bool up =
+            QTest::qWaitFor(
+                [&] { return QApplication::activeModalWidget() == dialog || *returned; }, 20000) &&
+            QApplication::activeModalWidget() == dialog;
+        if (up) {
+            answer(*dialog);
+            // An answer that failed to close it must not leave the run hanging.
+            if (!QTest::qWaitFor([&] { return !dialog->isVisible(); }, 10000))
+                dialog->reject();
+        }
+        *state = up ? Answered : NeverCameUp;
+    });
+    command();
+    *returned = true;
+    return QTest::qWaitFor([&] { return *state != Waiting; }, 30000) && *state == Answered;
+}
+
+// Types into the entry dialog's fields as a user would and presses `button`.
+inline void fillEntryDialog(QWidget& dialog, const QString& caption, const QString& target,
+                            const QString& button = QStringLiteral("cmdOK")) {
+    auto* captionField = dialog.findChild<QLineEdit*>(QStringLiteral("txtCaption"));
+    auto* targetField = dialog.findChild<QLineEdit*>(QStringLiteral("txtAppPath"));
+    captionField->selectAll();
+    QTest::keyClicks(captionField, caption);
+    targetField->selectAll();
+    QTest::keyClicks(targetField, target);
+    if (caption.isEmpty())
+        captionField->clear();
+    if (target.isEmpty())
+        targetField->clear();
+    QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+}
+
+// Opens `menu` by a left-button release on `start`, runs `act(*menu)` once it shows and
+// returns after the menu closed and the chosen item's handler ran. `act` may leave it open.
+template <typename Menu, typename Act> bool withOpenMenu(Menu* menu, QWidget* start, Act act) {
+    bool acted = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, menu, [&] {
+        if (acted || !menu->isVisible())
+            return;
+        acted = true;
+        act(*menu);
+        if (menu->isVisible())
+            menu->hide();
+    });
+    poll.start(5);
+    QTest::mousePress(start, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(start, Qt::LeftButton, {}, QPoint(10, 10));
+    return acted;
+}
+
+inline QList<QAction*> shownItems(const QMenu& menu) {
+    QList<QAction*> shown;
+    for (QAction* a : menu.actions())
+        if (a->isVisible())
+            shown.append(a);
+    return shown;
+}
+
+// The rows a user sees, a separator as "----".
+inline QStringList shownRows(const QMenu& menu) {
+    QStringList rows;
+    for (const QAction* a : shownItems(menu))
+        rows.append(a->isSeparator() ? QStringLiteral("----") : a->text());
+    return rows;
 }

@@ -13,33 +13,6 @@
 #include <QSignalSpy>
 #include <QTimer>
 
-namespace {
-
-QByteArray menuFile(const QList<std::pair<QByteArray, QByteArray>>& entries) {
-    QByteArray text = "[menu]\r\nitems=" + QByteArray::number(entries.size()) + "\r\n";
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        text += "[item" + QByteArray::number(i + 1) + "]\r\ncaption=" + entries[i].first +
-                "\r\nexec=" + entries[i].second + "\r\n";
-    return text;
-}
-
-QList<QAction*> shownItems(const QMenu& menu) {
-    QList<QAction*> shown;
-    for (QAction* a : menu.actions())
-        if (a->isVisible())
-            shown.append(a);
-    return shown;
-}
-
-QStringList shownRows(const QMenu& menu) {
-    QStringList rows;
-    for (const QAction* a : shownItems(menu))
-        rows.append(a->isSeparator() ? u"----"_qs : a->text());
-    return rows;
-}
-
-} // namespace
-
 class TestLauncherMenu : public QObject {
     Q_OBJECT
 private slots:
@@ -93,22 +66,8 @@ void TestLauncherMenu::startBar() {
 }
 
 bool TestLauncherMenu::withOpenMenu(const std::function<void(LauncherMenu&)>& act) {
-    LauncherMenu* menu = m_bar->launcherMenu();
-    bool acted = false;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, menu, [&] {
-        if (acted || !menu->isVisible())
-            return;
-        acted = true;
-        act(*menu);
-        if (menu->isVisible())
-            menu->hide();
-    });
-    poll.start(5);
-    auto* start = m_bar->findChild<PictureButton*>(u"ImgMenu"_qs);
-    QTest::mousePress(start, Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(start, Qt::LeftButton, {}, QPoint(10, 10));
-    return acted;
+    return ::withOpenMenu(m_bar->launcherMenu(), m_bar->findChild<PictureButton*>(u"ImgMenu"_qs),
+                          act);
 }
 
 QString TestLauncherMenu::writeScript(const QString& name) {

@@ -158,37 +158,12 @@ void TestSettingsWindow::closeWindow() {
 
 bool TestSettingsWindow::withEntryDialog(const std::function<void()>& command,
                                          const std::function<void(TfrmAddNew&)>& answer) {
-    auto state = std::make_shared<int>(0); // waiting, answered, never came up
-    QTimer::singleShot(0, m_addNew.get(), [this, state, answer] {
-        const bool up = QTest::qWaitFor(
-            [&] { return QApplication::activeModalWidget() == m_addNew.get(); }, 20000);
-        if (up) {
-            answer(*m_addNew);
-            // An answer that failed to close it must not leave the run hanging.
-            if (!QTest::qWaitFor([&] { return !m_addNew->isVisible(); }, 10000))
-                m_addNew->reject();
-        }
-        *state = up ? 1 : 2;
-    });
-    command();
-    return QTest::qWaitFor([&] { return *state != 0; }, 30000) && *state == 1;
+    return withModalDialog(m_addNew.get(), command, answer);
 }
 
 std::function<void(TfrmAddNew&)>
 TestSettingsWindow::type(const QString& caption, const QString& target, const QString& button) {
-    return [=](TfrmAddNew& dialog) {
-        auto* captionField = dialog.findChild<QLineEdit*>(u"txtCaption"_qs);
-        auto* targetField = dialog.findChild<QLineEdit*>(u"txtAppPath"_qs);
-        captionField->selectAll();
-        QTest::keyClicks(captionField, caption);
-        targetField->selectAll();
-        QTest::keyClicks(targetField, target);
-        if (caption.isEmpty())
-            captionField->clear();
-        if (target.isEmpty())
-            targetField->clear();
-        QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
-    };
+    return [=](TfrmAddNew& dialog) { fillEntryDialog(dialog, caption, target, button); };
 }
 
 void TestSettingsWindow::firstShowingIsCentredThenWhereClosed() {

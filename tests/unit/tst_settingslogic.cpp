@@ -213,8 +213,12 @@ void TestSettingsLogic::refusedConfigWriteKeepsTheMenu() {
     QVERIFY_THROWS_EXCEPTION(LarkspanError, SaveMenuCopy(path));
     QCOMPARE(readBytes(ConfigIni->FileName()), config);
     QCOMPARE(MenuFileName, before);
-    // What was asked for is there; only the switch to it did not happen.
+    // No copy is left behind, so that saving under the same name works once the fault is gone.
+    QVERIFY(!QFile::exists(path));
+    SafeFile::setWriteFaultForTesting({});
+    SaveMenuCopy(path);
     QCOMPARE(readBytes(path), readBytes(m_app + u"menu.ini"_qs));
+    QCOMPARE(MenuFileName, path);
 }
 
 QTEST_APPLESS_MAIN(TestSettingsLogic)

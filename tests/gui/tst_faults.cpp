@@ -1,0 +1,637 @@
+#include "../unit/testfiles.h"
+#include "app/errorbox.h"
+#include "app/startup.h"
+#include "bar/launchermenu.h"
+#include "bar/mainwindow.h"
+#include "bar/picturebutton.h"
+#include "core/profilefile.h"
+#include "core/safefile.h"
+#include "core/tools.h"
+#include "guitest.h"
+#include "platform/dialogs.h"
+#include "settings/addnewdialog.h"
+#include "settings/settingswindow.h"
+
+#include <QDirIterator>
+#include <QSignalSpy>
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace {
+
+enum class Command { Add, Edit, Delete, Open, Save, FirstRun, PositionSave };
+enum class Fault { ReadOnlyFolder, ReadOnlyFile, DiskFull, MissingFolder };
+enum class OutsideChange { Replaced, Truncated, Deleted, Cut, Folder };
+
+const QByteArray kMenu =
+    menuFile({{"Alpha", "/usr/bin/alpha"}, {"-", ""}, {"Gamma", "/usr/bin/gamma"}});
+const QStringList kCaptions{u"Alpha"_qs, u"-"_qs, u"Gamma"_qs};
+const QByteArray kWork = menuFile({{"Work", "/usr/bin/work"}, {"Mail", "/usr/bin/mail"}});
+const QStringList kWorkCaptions{u"Work"_qs, u"Mail"_qs};
+const QByteArray kConfig = "[menu]\r\nfile=$apppath$\\menu.ini\r\n"
+                           "[skin]\r\nfile=$apppath$\\skins\\default\\\r\n"
+                           "[WindowPos]\r\nTop=40\r\nLeft=300\r\n";
+const QByteArray kDefaultConfig = "[menu]\r\nfile=$apppath$\\menu.ini\r\n"
+                                  "[skin]\r\nfile=$apppath$\\skins\\default\\\r\n";
+const QPoint kMovedTo(120, 60);
+
+QStringList listLines(const QStringList& captions) {
+    QStringList lines;
+    for (const QString& caption : captions)
+        lines.append(caption == u"-" ? u"Menu Seperator (-)"_qs : caption);
+    return lines;
+}
+
+// The launcher's rows without access keys, for captions whose separators stand between
+// entries only.
+QStringList launcherRows(const QStringList& captions) {
+    QStringList rows;
+    for (const QString& caption : captions)
+        rows.append(caption == u"-" ? u"----"_qs : caption);
+    if (!rows.isEmpty())
+        rows.append(u"----"_qs);
+    rows.append(u"Exit"_qs);
+    return rows;
+}
+
+// What is on disk, read apart from the windows.
+QStringList captionsIn(const QString& path) {
+    const ProfileSnapshot menu = ProfileFile(path).Snapshot();
+    QStringList captions;
+    for (int i = 1; i <= menu.ReadInteger(u"menu"_qs, u"items"_qs, 0); ++i)
+        captions.append(menu.ReadString(u"item%1"_qs.arg(i), u"caption"_qs, u"<none>"_qs));
+    return captions;
+}
+
+void setMode(const QString& path, mode_t mode) {
+    ::chmod(QFile::encodeName(path).constData(), mode);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(Fault)
+Q_DECLARE_METATYPE(OutsideChange)
+
+// Every run starts the program as main does, in an application folder of its own, and works in
+// an empty current folder (where data.mdb would be looked for first).
+class TestFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void failedWriteChangesNothing_data();
+    void failedWriteChangesNothing();
+    void launcherMenuAfterOutsideChange_data();
+    void launcherMenuAfterOutsideChange();
+    void outsideChangeWhileSettingsOpen_data();
+    void outsideChangeWhileSettingsOpen();
+
+private:
+    QString menuPath() const { return m_folder->file(u"menu.ini"_qs); }
+    QString configPath() const { return m_folder->file(u"config.ini"_qs); }
+    QString workPath() const { return m_folder->file(u"menus/work.ini"_qs); }
+    QString copyPath() const { return m_folder->file(u"copies/copy.ini"_qs); }
+    // The name the program knows the menu file by: "$apppath$\menu.ini" expanded.
+    QString menuName() const { return m_folder->path() + u"\\menu.ini"_qs; }
+
+    void freshFolder();
+    void startProgram();
+    Tfrmmain& bar() const { return m_windows->bar(); }
+    MenuEntryList* list() const { return FrmSettings->findChild<MenuEntryList*>(u"LstItems"_qs); }
+    QStringList shownLines() const;
+    void click(const char* button) {
+        QTest::mouseClick(FrmSettings->findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
+    }
+    void clickLine(int number) {
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                          list()->visualItemRect(list()->item(number - 1)).center());
+    }
+    // Only shown and exposed: where the window manager framed it does not matter here.
+    void openSettings() {
+        FrmSettings->open();
+        QVERIFY(QTest::qWaitForWindowExposed(FrmSettings, 20000));
+    }
+    void closeSettings() {
+        FrmSettings->close();
+        QTRY_VERIFY(!FrmSettings->isVisible());
+    }
+    QStringList menuRows() const;
+    QStringList errorTexts() const;
+    QMap<QString, QByteArray> filesNow() const;
+    void compareFiles(const QMap<QString, QByteArray>& before) const;
+
+    void run(Command command);
+    QString failedFile(Command command, Fault fault) const;
+    std::shared_ptr<int> arm(Fault fault, const QString& file, int point);
+    void disarm(const QString& file);
+    void checkFailure(Command command, Fault fault, const QMap<QString, QByteArray>& before);
+    void checkRetry(Command command);
+
+    std::unique_ptr<TestAppFolder> m_folder;
+    std::unique_ptr<ProgramWindows> m_windows;
+    std::unique_ptr<QSignalSpy> m_closed;
+    std::unique_ptr<QTemporaryDir> m_currentFolder;
+    const QString m_startFolder = QDir::currentPath();
+};
+
+void TestFaults::init() {
+    QVERIFY2(QGuiApplication::platformName() == u"xcb"_qs,
+             "needs an X display with a window manager");
+    m_currentFolder = std::make_unique<QTemporaryDir>();
+    QDir::setCurrent(m_currentFolder->path());
+    freshFolder();
+}
+
+void TestFaults::cleanup() {
+    SafeFile::setWriteFaultForTesting({});
+    m_closed.reset();
+    m_windows.reset();
+    if (m_folder) {
+        setMode(m_folder->path(), 0755);
+        setMode(configPath(), 0644);
+        setMode(menuPath(), 0644);
+    }
+    m_folder.reset();
+    ConfigIni.reset();
+    MenuIni.reset();
+    QDir::setCurrent(m_startFolder);
+    m_currentFolder.reset();
+}
+
+// Each attempt starts from the same files, as a new process would find them.
+void TestFaults::freshFolder() {
+    m_closed.reset();
+    m_windows.reset();
+    if (m_folder)
+        setMode(m_folder->path(), 0755);
+    m_folder.reset(); // first, since it forgets the application folder when it goes
+    m_folder = std::make_unique<TestAppFolder>();
+    writeBytes(menuPath(), kMenu);
+    writeBytes(configPath(), kConfig);
+    QDir().mkpath(m_folder->file(u"menus"_qs));
+    writeBytes(workPath(), kWork);
+    QDir().mkpath(m_folder->file(u"copies"_qs));
+}
+
+void TestFaults::startProgram() {
+    m_closed.reset();
+    m_windows.reset();
+    // What a new process starts with.
+    MenuFileName.clear();
+    MenuIni.reset();
+    ConfigIni.reset();
+    SelectedItem = 0;
+    AppInfo = {};
+    Dialogs::resetForTesting();
+    m_windows = std::make_unique<ProgramWindows>();
+    m_closed = std::make_unique<QSignalSpy>(&bar(), &Tfrmmain::closed);
+    bar().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar(), 20000));
+}
+
+QStringList TestFaults::shownLines() const {
+    QStringList texts;
+    for (int i = 0; i < list()->count(); ++i)
+        texts.append(list()->item(i)->text());
+    return texts;
+}
+
+QStringList TestFaults::menuRows() const {
+    QStringList rows{u"<the menu did not open>"_qs};
+    ::withOpenMenu(
+        bar().launcherMenu(), bar().findChild<PictureButton*>(u"ImgMenu"_qs),
+        [&](QMenu& menu) { rows = shownRows(menu).replaceInStrings(u"&"_qs, QString()); });
+    return rows;
+}
+
+// The error boxes shown, but for the start's about the database, which the test folder lacks.
+QStringList TestFaults::errorTexts() const {
+    QStringList texts;
+    for (const Dialogs::Box& box : Dialogs::boxesShown()) {
+        if (box.icon != QMessageBox::Critical || box.text.contains(u"data.mdb"_qs))
+            continue;
+        texts.append(box.text);
+        if (box.title != u"Larkspan")
+            texts.append(u"<titled %1>"_qs.arg(box.title));
+    }
+    return texts;
+}
+
+// Every file of the folder but the skin, hidden ones included: a temporary left behind or a
+// stray copy shows up as a name of its own.
+QMap<QString, QByteArray> TestFaults::filesNow() const {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(m_folder->path(), QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString name = path.mid(m_folder->path().size());
+        if (!name.startsWith(u"skins/"_qs))
+            files.insert(name, readBytes(path));
+    }
+    return files;
+}
+
+void TestFaults::compareFiles(const QMap<QString, QByteArray>& before) const {
+    const QMap<QString, QByteArray> after = filesNow();
+    QCOMPARE(QStringList(after.keys()), QStringList(before.keys()));
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        QCOMPARE(after.value(it.key()), it.value());
+}
+
+void TestFaults::run(Command command) {
+    switch (command) {
+    case Command::Add:
+        QVERIFY(withModalDialog(
+            frmAddNew, [&] { click("cmdNew"); },
+            [](TfrmAddNew& dialog) { fillEntryDialog(dialog, u"New"_qs, u"/usr/bin/new"_qs); }));
+        break;
+    case Command::Edit:
+        clickLine(3);
+        QVERIFY(withModalDialog(
+            frmAddNew, [&] { click("cmdEdit"); },
+            [](TfrmAddNew& dialog) {
+                fillEntryDialog(dialog, u"Changed"_qs, u"/usr/bin/changed"_qs);
+            }));
+        break;
+    case Command::Delete:
+        clickLine(2);
+        Dialogs::answerNextBox(QMessageBox::Yes);
+        click("cmdDelete");
+        break;
+    case Command::Open:
+        Dialogs::answerNextFile(workPath());
+        click("cmdOpen");
+        break;
+    case Command::Save:
+        Dialogs::answerNextFile(copyPath());
+        click("cmdSave");
+        break;
+    case Command::FirstRun:
+        startProgram();
+        break;
+    case Command::PositionSave:
+        bar().close();
+        break;
+    }
+}
+
+QString TestFaults::failedFile(Command command, Fault fault) const {
+    switch (command) {
+    case Command::Add:
+    case Command::Edit:
+    case Command::Delete:
+        return menuPath();
+    case Command::Save:
+        return fault == Fault::MissingFolder ? copyPath() : configPath();
+    default:
+        return configPath();
+    }
+}
+
+// Makes the write of `file` fail; a full disk only at the `point`-th write of the command. The
+// result counts the writes that reached the disk seam.
+std::shared_ptr<int> TestFaults::arm(Fault fault, const QString& file, int point) {
+    auto writes = std::make_shared<int>(0);
+    const QString folder = QFileInfo(file).absolutePath();
+    switch (fault) {
+    case Fault::ReadOnlyFolder:
+        setMode(folder, 0555);
+        break;
+    case Fault::ReadOnlyFile:
+        setMode(file, 0444);
+        break;
+    case Fault::DiskFull:
+        SafeFile::setWriteFaultForTesting(
+            [writes, point] { return ++*writes == point ? ENOSPC : 0; });
+        break;
+    case Fault::MissingFolder:
+        QDir(folder).removeRecursively();
+        break;
+    }
+    return writes;
+}
+
+void TestFaults::disarm(const QString& file) {
+    const QString folder = QFileInfo(file).absolutePath();
+    SafeFile::setWriteFaultForTesting({});
+    QDir().mkpath(folder);
+    setMode(folder, 0755);
+    if (QFile::exists(file))
+        setMode(file, 0644);
+}
+
+void TestFaults::failedWriteChangesNothing_data() {
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<Fault>("fault");
+    const std::pair<const char*, Command> commands[] = {{"add", Command::Add},
+                                                        {"edit", Command::Edit},
+                                                        {"delete", Command::Delete},
+                                                        {"open", Command::Open},
+                                                        {"save", Command::Save},
+                                                        {"first run", Command::FirstRun},
+                                                        {"position save", Command::PositionSave}};
+    const std::pair<const char*, Fault> faults[] = {{"read-only folder", Fault::ReadOnlyFolder},
+                                                    {"read-only file", Fault::ReadOnlyFile},
+                                                    {"disk full", Fault::DiskFull}};
+    for (const auto& [commandName, command] : commands)
+        for (const auto& [faultName, fault] : faults) {
+            // On the first run there is no file yet to be read-only.
+            if (command == Command::FirstRun && fault == Fault::ReadOnlyFile)
+                continue;
+            QTest::addRow("%s, %s", commandName, faultName) << command << fault;
+        }
+    QTest::newRow("save, copy's folder missing") << Command::Save << Fault::MissingFolder;
+}
+
+// A failing write, at each of the command's writes in turn, leaves every file as it was, says so
+// in the error box, and a retry once the fault is gone works in the same windows.
+void TestFaults::failedWriteChangesNothing() {
+    QFETCH(Command, command);
+    QFETCH(Fault, fault);
+    for (int point = 1;; ++point) {
+        freshFolder();
+        if (command == Command::FirstRun) {
+            QVERIFY(QFile::remove(configPath()));
+        } else {
+            startProgram();
+            if (command == Command::PositionSave) {
+                bar().move(kMovedTo);
+                QTRY_COMPARE(bar().frameGeometry().topLeft(), kMovedTo);
+            } else {
+                openSettings();
+                QCOMPARE(shownLines(), listLines(kCaptions));
+            }
+        }
+        const QMap<QString, QByteArray> before = filesNow();
+        const QString file = failedFile(command, fault);
+        Dialogs::resetForTesting();
+        const std::shared_ptr<int> writes = arm(fault, file, point);
+        run(command);
+        if (QTest::currentTestFailed())
+            return;
+        if (fault == Fault::DiskFull && *writes < point) {
+            // The command has fewer writes than this: it went through.
+            QVERIFY(point > 1);
+            QCOMPARE(errorTexts(), QStringList());
+            break;
+        }
+        checkFailure(command, fault, before);
+        if (QTest::currentTestFailed())
+            return;
+        disarm(file);
+        Dialogs::resetForTesting();
+        checkRetry(command);
+        if (QTest::currentTestFailed() || fault != Fault::DiskFull)
+            return;
+    }
+}
+
+void TestFaults::checkFailure(Command command, Fault fault,
+                              const QMap<QString, QByteArray>& before) {
+    const QString reason =
+        fault == Fault::DiskFull ? u"No space left on device"_qs : u"Permission denied"_qs;
+    QString expected;
+    switch (command) {
+    case Command::Add:
+    case Command::Edit:
+        expected = u"Unable to write to "_qs + menuName() + u'.';
+        break;
+    case Command::Delete:
+        expected = u"Cannot create file \""_qs + menuName() + u"\". "_qs + reason + u'.';
+        break;
+    default:
+        expected = u"Unable to write to "_qs + configPath() + u'.';
+    }
+    const QStringList errors = errorTexts();
+    if (fault == Fault::MissingFolder) {
+        const QString prefix = u"Cannot copy \"%1\" to \"%2\". "_qs.arg(menuPath(), copyPath());
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors[0].startsWith(prefix) && errors[0].size() > prefix.size() + 1,
+                 qPrintable(errors[0]));
+    } else {
+        QCOMPARE(errors, QStringList{expected});
+    }
+    compareFiles(before);
+    if (QTest::currentTestFailed())
+        return;
+
+    // The program goes on, and what it shows agrees with the files.
+    QVERIFY(bar().isVisible());
+    if (command == Command::PositionSave) {
+        QCOMPARE(m_closed->count(), 0);
+        QCOMPARE(menuRows(), launcherRows(kCaptions));
+        return;
+    }
+    // A failed first start names no menu file; an open has loaded the file before it failed to
+    // note it.
+    const QStringList shown = command == Command::FirstRun ? QStringList()
+                              : command == Command::Open   ? kWorkCaptions
+                                                           : kCaptions;
+    if (command != Command::FirstRun) {
+        QCOMPARE(shownLines(), listLines(shown));
+        closeSettings();
+    }
+    QCOMPARE(menuRows(),
+             command == Command::FirstRun ? QStringList{u"Exit"_qs} : launcherRows(shown));
+    openSettings();
+    QCOMPARE(shownLines(), listLines(shown));
+    if (command == Command::FirstRun)
+        closeSettings();
+}
+
+void TestFaults::checkRetry(Command command) {
+    run(command);
+    if (QTest::currentTestFailed())
+        return;
+    if (command == Command::FirstRun) {
+        QCOMPARE(errorTexts(), QStringList());
+        QCOMPARE(readBytes(configPath()), kDefaultConfig);
+        QCOMPARE(menuRows(), launcherRows(kCaptions));
+        return;
+    }
+    QCOMPARE(errorTexts(), QStringList());
+    const ProfileFile config(configPath());
+    if (command == Command::PositionSave) {
+        QCOMPARE(m_closed->count(), 1);
+        QCOMPARE(QPoint(config.ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1),
+                        config.ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1)),
+                 kMovedTo);
+        return;
+    }
+    QStringList shown = kCaptions;
+    switch (command) {
+    case Command::Add:
+        shown.append(u"New"_qs);
+        break;
+    case Command::Edit:
+        shown[2] = u"Changed"_qs;
+        break;
+    case Command::Delete:
+        shown.removeAt(1);
+        break;
+    case Command::Open:
+        shown = kWorkCaptions;
+        QCOMPARE(config.ReadString(u"menu"_qs, u"file"_qs, QString()),
+                 u"$apppath$\\menus/work.ini"_qs);
+        break;
+    case Command::Save:
+        QCOMPARE(readBytes(copyPath()), kMenu);
+        QCOMPARE(config.ReadString(u"menu"_qs, u"file"_qs, QString()),
+                 u"$apppath$\\copies/copy.ini"_qs);
+        break;
+    default:
+        break;
+    }
+    QCOMPARE(shownLines(), listLines(shown));
+    QCOMPARE(captionsIn(command == Command::Open ? workPath() : menuPath()), shown);
+    closeSettings();
+    QCOMPARE(menuRows(), launcherRows(shown));
+}
+
+void TestFaults::launcherMenuAfterOutsideChange_data() {
+    QTest::addColumn<OutsideChange>("change");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("replaced by renaming another file over it")
+        << OutsideChange::Replaced << launcherRows(kWorkCaptions);
+    QTest::newRow("truncated to nothing") << OutsideChange::Truncated << launcherRows({});
+    QTest::newRow("cut inside an entry")
+        << OutsideChange::Cut
+        << QStringList{u"Alpha"_qs, QString(), QString(), u"----"_qs, u"Exit"_qs};
+    QTest::newRow("deleted") << OutsideChange::Deleted << launcherRows({});
+    QTest::newRow("a folder in its place") << OutsideChange::Folder << launcherRows({});
+}
+
+namespace {
+// What another program does to the menu file.
+void changeFromOutside(OutsideChange change, const QString& path) {
+    switch (change) {
+    case OutsideChange::Replaced: {
+        const QString other = path + u".new"_qs;
+        writeBytes(other, kWork);
+        QVERIFY(::rename(QFile::encodeName(other).constData(),
+                         QFile::encodeName(path).constData()) == 0);
+        break;
+    }
+    case OutsideChange::Truncated:
+        writeBytes(path, QByteArray());
+        break;
+    case OutsideChange::Cut:
+        writeBytes(path, kMenu.left(kMenu.indexOf("caption=-") + 4));
+        break;
+    case OutsideChange::Deleted:
+        QVERIFY(QFile::remove(path));
+        break;
+    case OutsideChange::Folder:
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+        break;
+    }
+}
+} // namespace
+
+// Each opening reads the file as it is then: another program's change shows at once, whatever
+// it left, and a restored file shows again.
+void TestFaults::launcherMenuAfterOutsideChange() {
+    QFETCH(OutsideChange, change);
+    QFETCH(QStringList, rows);
+    startProgram();
+    QCOMPARE(errorTexts(), QStringList());
+    Dialogs::resetForTesting();
+    QCOMPARE(menuRows(), launcherRows(kCaptions));
+    changeFromOutside(change, menuPath());
+    QCOMPARE(menuRows(), rows);
+    QDir().rmdir(menuPath());
+    writeBytes(menuPath(), kMenu);
+    QCOMPARE(menuRows(), launcherRows(kCaptions));
+    QVERIFY(Dialogs::boxesShown().isEmpty());
+}
+
+void TestFaults::outsideChangeWhileSettingsOpen_data() {
+    QTest::addColumn<OutsideChange>("change");
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QStringList>("captions"); // in the file afterwards
+    const std::pair<const char*, OutsideChange> changes[] = {
+        {"replaced", OutsideChange::Replaced},
+        {"truncated", OutsideChange::Truncated},
+        {"deleted", OutsideChange::Deleted}};
+    for (const auto& [name, change] : changes) {
+        const QStringList left = change == OutsideChange::Replaced ? kWorkCaptions : QStringList();
+        // Adding keeps what the other program left; editing and deleting must not act on a line
+        // number that now stands for another entry, or for none.
+        QTest::addRow("%s, then add", name)
+            << change << Command::Add << left + QStringList{u"New"_qs};
+        QTest::addRow("%s, then edit", name) << change << Command::Edit << left;
+        QTest::addRow("%s, then delete", name) << change << Command::Delete << left;
+    }
+}
+
+// Another program changes the menu file while the Settings window shows it: the command keeps
+// that program's entries, and afterwards the list, the launcher menu and the file agree.
+void TestFaults::outsideChangeWhileSettingsOpen() {
+    QFETCH(OutsideChange, change);
+    QFETCH(Command, command);
+    QFETCH(QStringList, captions);
+    const QByteArray left = change == OutsideChange::Replaced ? kWork : QByteArray();
+    startProgram();
+    openSettings();
+    clickLine(3);
+    changeFromOutside(change, menuPath());
+    Dialogs::resetForTesting();
+    Dialogs::answerNextBox(QMessageBox::Yes);
+    // The entry dialog is answered if it comes up; a stale line must not bring it up.
+    bool entryDialogShown = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, frmAddNew, [&] {
+        if (entryDialogShown || QApplication::activeModalWidget() != frmAddNew)
+            return;
+        entryDialogShown = true;
+        fillEntryDialog(*frmAddNew, u"New"_qs, u"/usr/bin/new"_qs);
+    });
+    poll.start(5);
+    click(command == Command::Add ? "cmdNew" : command == Command::Edit ? "cmdEdit" : "cmdDelete");
+    poll.stop();
+    QVERIFY(!frmAddNew->isVisible());
+    QCOMPARE(entryDialogShown, command == Command::Add);
+    if (command == Command::Add) {
+        QCOMPARE(Dialogs::boxesShown().size(), 0);
+        QCOMPARE(list()->selectedRow(), list()->count() - 1);
+        QCOMPARE(SelectedItem, list()->count());
+    } else {
+        // Nothing was asked about a line that no longer says what it stands for.
+        QCOMPARE(Dialogs::boxesShown().size(), 0);
+        if (change != OutsideChange::Deleted)
+            QCOMPARE(readBytes(menuPath()), left);
+        else
+            QVERIFY(!QFile::exists(menuPath()));
+    }
+    QCOMPARE(captionsIn(menuPath()), captions);
+    QCOMPARE(shownLines(), listLines(captions));
+    if (command == Command::Delete && list()->count() > 0) {
+        // Asked again, the delete names and removes the line now selected.
+        const int selected = list()->selectedRow();
+        QVERIFY(selected >= 0);
+        QCOMPARE(SelectedItem, selected + 1);
+        const QString line = list()->item(selected)->text();
+        Dialogs::answerNextBox(QMessageBox::Yes);
+        click("cmdDelete");
+        QCOMPARE(Dialogs::boxesShown().size(), 1);
+        QCOMPARE(Dialogs::boxesShown()[0].text,
+                 u"Are you sure you want to delete \""_qs + line + u'"');
+        captions.removeAt(selected);
+        QCOMPARE(captionsIn(menuPath()), captions);
+        QCOMPARE(shownLines(), listLines(captions));
+    }
+    closeSettings();
+    QCOMPARE(menuRows(), launcherRows(captions));
+}
+
+int main(int argc, char** argv) {
+    LarkspanApplication app(argc, argv);
+    TestFaults test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_faults.moc"
