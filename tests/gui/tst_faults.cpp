@@ -87,6 +87,8 @@ private slots:
     void launcherMenuAfterOutsideChange();
     void outsideChangeWhileSettingsOpen_data();
     void outsideChangeWhileSettingsOpen();
+    void largeMenus_data();
+    void largeMenus();
 
 private:
     QString menuPath() const { return m_folder->file(u"menu.ini"_qs); }
@@ -626,6 +628,60 @@ void TestFaults::outsideChangeWhileSettingsOpen() {
     }
     closeSettings();
     QCOMPARE(menuRows(), launcherRows(captions));
+}
+
+void TestFaults::largeMenus_data() {
+    QTest::addColumn<int>("targetLength");
+    QTest::newRow("20,000 entries") << 10;
+    QTest::newRow("20,000 entries, 50 MB") << 2450;
+}
+
+// Every entry is shown and can be reached, and the commands work; how long each takes is
+// measured by the benchmarks.
+void TestFaults::largeMenus() {
+    QFETCH(int, targetLength);
+    const int count = 20000;
+    QByteArray text = "[menu]\r\nitems=" + QByteArray::number(count) + "\r\n";
+    const QByteArray arguments(targetLength, 'a');
+    for (int i = 1; i <= count; ++i)
+        text += "[item" + QByteArray::number(i) + "]\r\ncaption=Program " + QByteArray::number(i) +
+                "\r\nexec=/usr/bin/program " + arguments + "\r\n";
+    writeBytes(menuPath(), text);
+    startProgram();
+
+    bool lastReached = false;
+    ::withOpenMenu(bar().launcherMenu(), bar().findChild<PictureButton*>(u"ImgMenu"_qs),
+                   [&](QMenu& menu) {
+                       const QList<QAction*> shown = shownItems(menu);
+                       QCOMPARE(shown.size(), count + 2);
+                       QCOMPARE(shown[count - 1]->text().remove(u'&'), u"Program 20000"_qs);
+                       // Taller than the screen, the menu scrolls to its last entry.
+                       QTest::keyClick(&menu, Qt::Key_End);
+                       QTRY_COMPARE(menu.activeAction(), shown.last());
+                       QVERIFY(menu.actionGeometry(shown.last()).bottom() < menu.height());
+                       lastReached = true;
+                   });
+    QVERIFY(lastReached);
+
+    openSettings();
+    QCOMPARE(list()->count(), count);
+    run(Command::Add);
+    QCOMPARE(list()->count(), count + 1);
+    QCOMPARE(list()->item(count)->text(), u"New"_qs);
+    clickLine(1);
+    Dialogs::answerNextBox(QMessageBox::Yes);
+    click("cmdDelete");
+    QCOMPARE(list()->count(), count);
+    closeSettings();
+    QCOMPARE(errorTexts(), QStringList());
+
+    const QStringList captions = captionsIn(menuPath());
+    QCOMPARE(captions.size(), count);
+    QCOMPARE(captions.first(), u"Program 2"_qs);
+    QCOMPARE(captions.last(), u"New"_qs);
+    QVERIFY(ProfileFile(menuPath())
+                .ReadString(u"item19999"_qs, u"exec"_qs, QString())
+                .startsWith(u"/usr/bin/program "_qs + QString(targetLength, u'a').left(2000)));
 }
 
 int main(int argc, char** argv) {
