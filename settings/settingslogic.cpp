@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <sys/stat.h>
 
 QString ListLineText(const QString& caption) {
     return caption == u"-" ? QStringLiteral("Menu Seperator (-)") : caption;
@@ -72,6 +73,13 @@ void SaveMenuCopy(const QString& target) {
     // without replacing what may have appeared there meanwhile.
     if (!source.copy(to))
         throw failed(source.errorString());
+    // QFile::copy gives the copy the source's permissions, which may be wider than the user's
+    // umask allows for a new file.
+    const mode_t umask = ::umask(0);
+    ::umask(umask);
+    struct stat st;
+    if (::stat(QFile::encodeName(to).constData(), &st) == 0)
+        ::chmod(QFile::encodeName(to).constData(), st.st_mode & 07777 & ~umask);
     try {
         ConfigIni->WriteString(QStringLiteral("menu"), QStringLiteral("file"),
                                CollapseAppPath(target));

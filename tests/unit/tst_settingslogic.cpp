@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
+#include <sys/stat.h>
 
 class TestSettingsLogic : public QObject {
     Q_OBJECT
@@ -27,6 +28,7 @@ private slots:
     void cleanup();
     void saveCopy_data();
     void saveCopy();
+    void copyFollowsTheUmask();
     void refusedConfigWriteKeepsTheMenu();
 
 private:
@@ -203,6 +205,16 @@ void TestSettingsLogic::saveCopy() {
     }
     // Saving does not reload: this showing goes on with the previous file.
     QCOMPARE(MenuIni->FileName(), before);
+}
+
+void TestSettingsLogic::copyFollowsTheUmask() {
+    ::chmod(QFile::encodeName(m_app + u"menu.ini"_qs).constData(), 0664);
+    const mode_t old = ::umask(077);
+    SaveMenuCopy(m_app + u"copy.ini"_qs);
+    ::umask(old);
+    struct stat st;
+    QCOMPARE(::stat(QFile::encodeName(m_app + u"copy.ini"_qs).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0600));
 }
 
 void TestSettingsLogic::refusedConfigWriteKeepsTheMenu() {
