@@ -73,7 +73,8 @@ public:
         m_process.start(QStringLiteral(SQLITE3_PROGRAM), {QStringLiteral("-bail"), path});
         if (!m_process.waitForStarted(10000))
             return false;
-        m_process.write(sql.toUtf8() + "\n");
+        // Waits for a moment when the window is just reading, as a real program would.
+        m_process.write(".timeout 5000\n" + sql.toUtf8() + "\n");
         return QTest::qWaitFor([&] { return writeLocked(path); }, 10000);
     }
     // Commits and ends; true when the tool saw no error.
