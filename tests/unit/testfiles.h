@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QProcess>
 #include <QString>
+#include <QTest>
 
 inline void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -17,3 +19,17 @@ inline QByteArray readBytes(const QString& path) {
         return QByteArray();
     return f.readAll();
 }
+
+#ifdef PROFILE_WRITER
+// Two copies of the profile-writer helper at once, on one file, each with `mode` and its own
+// prefix ("a", "b"); returns once both have ended successfully.
+inline void runTwoWriters(const QString& path, const QString& mode) {
+    QProcess a, b;
+    a.start(QStringLiteral(PROFILE_WRITER), {path, mode, QStringLiteral("a")});
+    b.start(QStringLiteral(PROFILE_WRITER), {path, mode, QStringLiteral("b")});
+    QVERIFY(a.waitForFinished(120000));
+    QVERIFY(b.waitForFinished(120000));
+    QCOMPARE(a.exitCode(), 0);
+    QCOMPARE(b.exitCode(), 0);
+}
+#endif
