@@ -55,51 +55,76 @@ IniDocument IniDocument::parse(const QByteArray& bytes) {
     return doc;
 }
 
-void IniDocument::index() {
-    const QStringView text = m_text;
+namespace {
+
+// Calls `onLine(line, start, end, next)` for each line of `text`: `end` is where its line break
+// starts, `next` where the following line starts.
+template <typename OnLine> void scanLines(QStringView text, OnLine onLine) {
+    using Kind = IniDocument::Line::Kind;
     const qsizetype n = text.size();
-    m_entries.clear();
-    m_sections.clear();
-    m_sectionIndex.clear();
-    m_lineEnd.clear();
-    Section* current = nullptr; // entries before the first header belong to no section
-    Section orphan;
     qsizetype start = 0;
     while (start < n) {
         qsizetype end = start;
         while (end < n && text[end] != u'\r' && text[end] != u'\n')
             ++end;
         qsizetype next = end;
-        if (end < n) {
-            const bool crlf = text[end] == u'\r' && end + 1 < n && text[end + 1] == u'\n';
-            next = end + (crlf ? 2 : 1);
-            if (m_lineEnd.isEmpty())
-                m_lineEnd = crlf ? QStringLiteral("\r\n") : QString(text[end]);
-        }
-        const QStringView line = trimBlanks(text.sliced(start, end - start));
-        const qsizetype close = line.startsWith(u'[') ? line.indexOf(u']') : -1;
+        if (end < n)
+            next = end + (text[end] == u'\r' && end + 1 < n && text[end + 1] == u'\n' ? 2 : 1);
+        IniDocument::Line line{Kind::Other, text.sliced(start, end - start), {}, {}};
+        const QStringView trimmed = trimBlanks(line.text);
+        const qsizetype close = trimmed.startsWith(u'[') ? trimmed.indexOf(u']') : -1;
         if (close > 0) {
-            m_sections.append(Section{m_entries.size(), 0, next});
-            current = &m_sections.back();
-            m_sectionIndex.try_emplace(trimBlanks(line.sliced(1, close - 1)),
-                                       m_sections.size() - 1);
-        } else if (!line.startsWith(u';')) {
-            const qsizetype eq = line.indexOf(u'=');
-            const QStringView key = eq < 0 ? QStringView() : trimBlanks(line.first(eq));
-            if (!key.isEmpty()) {
-                m_entries.append(
-                    Entry{key, unquote(trimBlanks(line.sliced(eq + 1))), start, end, next});
-                Section& owner = current ? *current : orphan;
-                if (owner.entryCount == 0)
-                    owner.firstEntry = m_entries.size() - 1;
-                ++owner.entryCount;
-                owner.insertAt = next;
+            line.kind = Kind::Header;
+            line.name = trimBlanks(trimmed.sliced(1, close - 1));
+        } else if (trimmed.startsWith(u';')) {
+            line.kind = Kind::Comment;
+        } else if (const qsizetype eq = trimmed.indexOf(u'='); eq >= 0) {
+            line.name = trimBlanks(trimmed.first(eq));
+            if (!line.name.isEmpty()) {
+                line.kind = Kind::Entry;
+                line.value = unquote(trimBlanks(trimmed.sliced(eq + 1)));
             }
         }
+        onLine(line, start, end, next);
         start = next;
     }
+}
+
+} // namespace
+
+void IniDocument::index() {
+    const QStringView text = m_text;
+    m_entries.clear();
+    m_sections.clear();
+    m_sectionIndex.clear();
+    m_lineEnd.clear();
+    Section* current = nullptr; // entries before the first header belong to no section
+    Section orphan;
+    scanLines(text, [&](const Line& line, qsizetype start, qsizetype end, qsizetype next) {
+        if (m_lineEnd.isEmpty() && end < next)
+            m_lineEnd = text.sliced(end, next - end).toString();
+        if (line.kind == Line::Kind::Header) {
+            m_sections.append(Section{m_entries.size(), 0, next});
+            current = &m_sections.back();
+            m_sectionIndex.try_emplace(line.name, m_sections.size() - 1);
+        } else if (line.kind == Line::Kind::Entry) {
+            m_entries.append(Entry{line.name, line.value, start, end, next});
+            Section& owner = current ? *current : orphan;
+            if (owner.entryCount == 0)
+                owner.firstEntry = m_entries.size() - 1;
+            ++owner.entryCount;
+            owner.insertAt = next;
+        }
+    });
     if (m_lineEnd.isEmpty())
         m_lineEnd = QStringLiteral("\r\n");
+}
+
+QList<IniDocument::Line> IniDocument::lines() const {
+    QList<Line> lines;
+    scanLines(m_text,
+              [&](const Line& line, qsizetype, qsizetype, qsizetype) { lines.append(line); });
+    return lines;
 }
 
 const IniDocument::Section* IniDocument::findSection(QStringView name) const {

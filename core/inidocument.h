@@ -30,6 +30,17 @@ public:
     // Key and value of each key of the section, first occurrences in file order.
     QList<std::pair<QString, QString>> sectionEntries(QStringView section) const;
 
+    // One line of the file as the reading rules see it; the views point into the document.
+    struct Line {
+        enum class Kind { Header, Entry, Comment, Other };
+        Kind kind = Kind::Other;
+        QStringView text;  // without the line break
+        QStringView name;  // Header: the section name; Entry: the key
+        QStringView value; // Entry: trimmed and unquoted
+    };
+    // Every line in file order, for rewriting a file around the sections it keeps.
+    QList<Line> lines() const;
+
     // Sets the first matching key in place, or adds it after the section's last entry,
     // or adds the section at the end of the file. Every other character stays.
     void setValue(const QString& section, const QString& key, const QString& value);

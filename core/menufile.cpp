@@ -5,7 +5,10 @@
 #include "core/safefile.h"
 #include "core/tools.h"
 
+#include <QSet>
+#include <numeric>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -82,50 +85,145 @@ void UpdateMenuFileItem(int n) {
     });
 }
 
-QByteArray menuFileWithout(const IniDocument& document, int n) {
-    const ProfileSnapshot menu(document);
-    const int count = itemCount(menu);
-    // Past the entries anyone reads, an empty section is only written where the file has
-    // one: a hand-edited count of billions must not fill the disk.
-    const int last = count <= kMaxMenuCaptions
-                         ? count
-                         : qMax(kMaxMenuCaptions, qMin(count, lastItemSection(document)));
-    const QString crlf = QStringLiteral("\r\n");
-    QString text = QStringLiteral("[menu]") + crlf + QStringLiteral("items=") +
-                   QString::number(count - 1) + crlf + crlf;
-    int k = 1;
-    for (int i = 1; i <= last; ++i) {
-        if (i == n)
-            continue;
-        text += QStringLiteral("[item") + QString::number(k) + u']' + crlf;
-        // Whole values, not the 2047 characters a read returns: a delete must not
-        // shorten the entries it keeps.
-        for (const auto& [key, value] : document.sectionEntries(itemSection(i)))
-            text += formatEntryLine(key, value) + crlf;
-        text += crlf;
-        ++k;
-    }
-    return *encodeText(text, TextEncoding::Utf8Bom);
+namespace {
+
+// The number of the entry whose section this is, 0 for the menu section, -1 for any other:
+// "itemK" with K in 1..last written without leading zeros.
+int ownerOf(QStringView section, int last) {
+    if (section.compare(kMenu, Qt::CaseInsensitive) == 0)
+        return 0;
+    if (section.size() < 5 || section.first(4).compare(u"item", Qt::CaseInsensitive) != 0 ||
+        section[4] == u'0')
+        return -1;
+    bool ok = false;
+    const int n = section.sliced(4).toInt(&ok);
+    const bool canonical = ok && section.sliced(4).size() == QString::number(n).size();
+    return canonical && n >= 1 && n <= last ? n : -1;
 }
 
-void DeleteMenuFileItem(int n) {
-    // Another program may have shortened the file since its entries were listed; taking one
-    // off the count then would hide an entry that is still there.
-    struct NoSuchEntry {};
+// The entries a rewrite covers: 1..N, or in a file that claims more than anyone reads, only
+// as far as its sections go, so that a hand-edited count of billions cannot fill the disk.
+int rewrittenEntries(const IniDocument& document, int count) {
+    return count <= kMaxMenuCaptions
+               ? count
+               : qMax(kMaxMenuCaptions, qMin(count, lastItemSection(document)));
+}
+
+// Rewrites the menu file in one locked replacement, its entries in the order `orderOf` gives
+// for the file as it is at that moment (its count and the entries a rewrite covers), the count
+// lowered by `removed`. Nothing is written when it gives none.
+void rewriteEntries(const std::function<std::optional<QList<int>>(int count, int last)>& orderOf,
+                    int removed) {
+    struct Unchanged {};
     try {
         SafeFile::update(
             MenuIni->FileName(),
-            [n](const std::optional<QByteArray>& old) {
+            [&](const std::optional<QByteArray>& old) {
                 const IniDocument document = IniDocument::parse(old.value_or(QByteArray()));
-                if (n < 1 || n > itemCount(ProfileSnapshot(document)))
-                    throw NoSuchEntry();
-                return menuFileWithout(document, n);
+                const int count = itemCount(ProfileSnapshot(document));
+                const auto order = orderOf(count, rewrittenEntries(document, count));
+                if (!order)
+                    throw Unchanged();
+                return menuFileInOrder(document, *order, count - removed);
             },
             ProfileFile::kMaxFileSize);
-    } catch (const NoSuchEntry&) {
+    } catch (const Unchanged&) {
     } catch (const std::system_error& e) {
         throw LarkspanError(
             QStringLiteral("Cannot create file \"%1\". %2")
                 .arg(MenuIni->FileName(), QString::fromLocal8Bit(e.code().message())));
     }
+}
+
+QList<int> entryNumbers(int last) {
+    QList<int> numbers(qMax(last, 0));
+    std::iota(numbers.begin(), numbers.end(), 1);
+    return numbers;
+}
+
+} // namespace
+
+QByteArray menuFileInOrder(const IniDocument& document, const QList<int>& order, int count) {
+    using Kind = IniDocument::Line::Kind;
+    const int last = rewrittenEntries(document, itemCount(ProfileSnapshot(document)));
+    const QString crlf = QStringLiteral("\r\n");
+    constexpr int kStays = -1;
+    constexpr int kRepeat = -2;
+
+    // What the menu section (0) and each entry's section hold, and the rest of the file with
+    // the place where they stood. Only the first section of a name is ever read, so a repeat
+    // goes with it.
+    QList<QString> bodies(last + 1);
+    QList<bool> taken(last + 1, false);
+    QString rest;
+    qsizetype blockAt = -1;
+    int owner = kStays;
+    QSet<QString> keys;
+    for (const IniDocument::Line& line : document.lines()) {
+        if (line.kind == Kind::Header) {
+            owner = ownerOf(line.name, last);
+            if (owner >= 0) {
+                owner = std::exchange(taken[owner], true) ? kRepeat : owner;
+                keys.clear();
+                if (blockAt < 0)
+                    blockAt = rest.size();
+                continue;
+            }
+        }
+        if (owner == kStays) {
+            rest += line.text;
+            rest += crlf;
+            continue;
+        }
+        if (owner == kRepeat || line.text.trimmed().isEmpty())
+            continue; // the layout of the entries is written anew
+        if (line.kind != Kind::Entry) {
+            bodies[owner] += line.text;
+            bodies[owner] += crlf;
+            continue;
+        }
+        // The menu's keys are written anew; of repeated keys only the first is ever read.
+        // Whole values, not the 2047 characters a read returns: a rewrite must not shorten
+        // the entries it keeps.
+        const QString key = line.name.toString();
+        if (owner > 0 && !keys.contains(key.toCaseFolded())) {
+            keys.insert(key.toCaseFolded());
+            bodies[owner] += formatEntryLine(key, line.value.toString()) + crlf;
+        }
+    }
+
+    QString block = QStringLiteral("[menu]") + crlf + QStringLiteral("items=") +
+                    QString::number(count) + crlf + bodies[0] + crlf;
+    int k = 1;
+    for (const int i : order)
+        block += QStringLiteral("[item") + QString::number(k++) + u']' + crlf + bodies[i] + crlf;
+    rest.insert(qMax(blockAt, qsizetype(0)), block);
+    return *encodeText(rest, TextEncoding::Utf8Bom);
+}
+
+void DeleteMenuFileItem(int n) {
+    // Another program may have shortened the file since its entries were listed; taking one
+    // off the count then would hide an entry that is still there.
+    rewriteEntries(
+        [n](int count, int last) -> std::optional<QList<int>> {
+            if (n < 1 || n > count)
+                return std::nullopt;
+            QList<int> order = entryNumbers(last);
+            order.removeOne(n);
+            return order;
+        },
+        1);
+}
+
+void MoveMenuFileItem(int from, int to) {
+    rewriteEntries(
+        [from, to](int, int last) -> std::optional<QList<int>> {
+            // Entries past the ones a rewrite covers are never listed, so never moved.
+            if (from < 1 || from > last || to < 1 || to > last || from == to)
+                return std::nullopt;
+            QList<int> order = entryNumbers(last);
+            order.move(from - 1, to - 1);
+            return order;
+        },
+        0);
 }

@@ -10,12 +10,17 @@ bool IsSeparator(const QString& caption);
 void AppendMenuFileItem();
 void UpdateMenuFileItem(int n);
 void DeleteMenuFileItem(int n);
+// Moves entry `from` to number `to`, the entries between shifting by one, in one locked
+// rewrite like a delete; nothing happens unless both are entries of the file.
+void MoveMenuFileItem(int from, int to);
 
 // The captions of entries 1..N from one read of the file, at most kMaxMenuCaptions of them:
 // a hand-edited count of billions must not exhaust memory.
 inline constexpr int kMaxMenuCaptions = 65536;
 QStringList ReadMenuCaptions();
 
-// The bytes of a menu file holding `document`'s entries without entry n, renumbered.
+// The bytes of a menu file holding `document`'s entries in `order` (their old numbers),
+// renumbered from 1, under a menu section saying `count`. Other sections, comments and text
+// outside the entries stay where they were; an entry's comments go with it.
 class IniDocument;
-QByteArray menuFileWithout(const IniDocument& document, int n);
+QByteArray menuFileInOrder(const IniDocument& document, const QList<int>& order, int count);

@@ -31,6 +31,8 @@ private slots:
     void captionsInOneRead();
     void deleteRewrites_data();
     void deleteRewrites();
+    void moveRewrites_data();
+    void moveRewrites();
     void deleteOfAnEntryNotInTheFileChangesNothing_data();
     void deleteOfAnEntryNotInTheFileChangesNothing();
     void deleteWithHugeCountKeepsEveryEntry();
@@ -144,10 +146,19 @@ void TestMenuFile::deleteRewrites_data() {
                   "[item2]\r\ncaption=C\r\nexec=c.exe\r\nicon=c.png\r\n\r\n";
     QTest::newRow("only entry") << QByteArray("[menu]\r\nitems=1\r\n[item1]\r\ncaption=A\r\n") << 1
                                 << kBom + "[menu]\r\nitems=0\r\n\r\n";
-    QTest::newRow("comment, other section and case dropped")
+    QTest::newRow("comments and other sections stay in place, header case does not")
         << QByteArray("; my menu\r\n[MENU]\r\nItems=2\r\ncolumns=3\r\n[Other]\r\nx=1\r\n"
-                      "[ITEM1]\r\nCaption=A\r\n[item2]\r\ncaption=B\r\n[item3]\r\ncaption=Z\r\n")
-        << 1 << kBom + "[menu]\r\nitems=1\r\n\r\n[item1]\r\ncaption=B\r\n\r\n";
+                      "[ITEM1]\r\nCaption=A\r\n[item2]\r\n; mine\r\ncaption=B\r\n"
+                      "[item3]\r\ncaption=Z\r\n")
+        << 1
+        << kBom + "; my menu\r\n[menu]\r\nitems=1\r\n\r\n[item1]\r\n; mine\r\ncaption=B\r\n\r\n"
+                  "[Other]\r\nx=1\r\n[item3]\r\ncaption=Z\r\n";
+    QTest::newRow("text before the menu and repeated sections")
+        << QByteArray("Dear diary,\nno entries.\n\n[menu]\nitems=2\n[item1]\ncaption=A\n"
+                      "[item2]\ncaption=B\n[item1]\ncaption=never read\n[notes]\n")
+        << 1
+        << kBom + "Dear diary,\r\nno entries.\r\n\r\n[menu]\r\nitems=1\r\n\r\n"
+                  "[item1]\r\ncaption=B\r\n\r\n[notes]\r\n";
     QTest::newRow("missing section gives an empty one")
         << QByteArray("[menu]\r\nitems=3\r\n[item1]\r\ncaption=A\r\n[item3]\r\ncaption=C\r\n") << 1
         << kBom + "[menu]\r\nitems=2\r\n\r\n[item1]\r\n\r\n[item2]\r\ncaption=C\r\n\r\n";
@@ -171,6 +182,49 @@ void TestMenuFile::deleteRewrites() {
     writeBytes(menuPath(), before);
     DeleteMenuFileItem(n);
     QCOMPARE(readBytes(menuPath()), after);
+}
+
+void TestMenuFile::moveRewrites_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QByteArray>("captions"); // afterwards, in order; empty: file unchanged
+    const QByteArray three = "; top\r\n" + kThree + "[keep]\r\nk=1\r\n";
+    QTest::newRow("first to last") << three << 1 << 3 << QByteArray("BCA");
+    QTest::newRow("last to first") << three << 3 << 1 << QByteArray("CAB");
+    QTest::newRow("middle down") << three << 2 << 3 << QByteArray("ACB");
+    QTest::newRow("one entry") << QByteArray("[menu]\r\nitems=1\r\n[item1]\r\ncaption=A\r\n") << 1
+                               << 2 << QByteArray();
+    QTest::newRow("past the count") << three << 3 << 4 << QByteArray();
+    QTest::newRow("read-only file") << three << 1 << 2 << QByteArray("read-only");
+}
+
+void TestMenuFile::moveRewrites() {
+    QFETCH(QByteArray, before);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QByteArray, captions);
+    writeBytes(menuPath(), before);
+    if (captions == "read-only") {
+        QFile::setPermissions(menuPath(), QFile::ReadOwner);
+        QVERIFY_THROWS_EXCEPTION(LarkspanError, MoveMenuFileItem(from, to));
+        captions.clear();
+    } else {
+        MoveMenuFileItem(from, to);
+    }
+    const QByteArray after = readBytes(menuPath());
+    if (captions.isEmpty()) {
+        QCOMPARE(after, before);
+        return;
+    }
+    QByteArray expected = kBom + "; top\r\n[menu]\r\nitems=3\r\n\r\n";
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        const QByteArray c(1, captions[i]);
+        expected += "[item" + QByteArray::number(i + 1) + "]\r\ncaption=" + c +
+                    "\r\nexec=" + c.toLower() + ".exe\r\n" + (c == "C" ? "icon=c.png\r\n" : "") +
+                    "\r\n";
+    }
+    QCOMPARE(after, expected + "[keep]\r\nk=1\r\n");
 }
 
 void TestMenuFile::deleteOfAnEntryNotInTheFileChangesNothing_data() {
@@ -203,8 +257,8 @@ void TestMenuFile::deleteWithHugeCountKeepsEveryEntry() {
     QVERIFY2(after.size() < 2'000'000, QByteArray::number(after.size()));
     QVERIFY(after.startsWith(kBom + "[menu]\r\nitems=2147483646\r\n\r\n[item1]\r\ncaption=B"));
     QVERIFY(after.contains("\r\n[item65535]\r\n\r\n[item65536]\r\n\r\n"));
-    QVERIFY(after.endsWith("[item69999]\r\ncaption=far\r\n\r\n"));
-    QVERIFY(!after.contains("not an entry"));
+    QVERIFY(after.endsWith("[item69999]\r\ncaption=far\r\n\r\n"
+                           "[item+80000]\r\ncaption=not an entry\r\n"));
 }
 
 void TestMenuFile::sizeLimit_data() {
