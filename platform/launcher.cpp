@@ -90,10 +90,7 @@ std::optional<LaunchPlan> openerPlan(const QString& pathOrUrl) {
 }
 
 std::optional<LaunchPlan> desktopEntryPlan(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > DesktopEntryMaxSize)
-        return std::nullopt;
-    const auto entry = parseDesktopEntry(file.read(DesktopEntryMaxSize), path);
+    const auto entry = readDesktopEntry(path);
     if (!entry)
         return std::nullopt;
     if (entry->type == u"Link")
@@ -236,7 +233,17 @@ std::optional<QStringList> splitCommandLine(const QString& commandLine) {
     return words;
 }
 
-std::optional<DesktopEntry> parseDesktopEntry(const QByteArray& content, const QString& location) {
+QString messagesLocale() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (!value.isEmpty())
+            return value;
+    }
+    return {};
+}
+
+std::optional<DesktopEntry> parseDesktopEntry(const QByteArray& content, const QString& location,
+                                              const QString& locale) {
     const QString text = QString::fromUtf8(content);
     bool inGroup = false;
     bool found = false;
@@ -265,12 +272,50 @@ std::optional<DesktopEntry> parseDesktopEntry(const QByteArray& content, const Q
     entry.type = values.value(u"Type"_qs);
     entry.exec = values.value(u"Exec"_qs);
     entry.name = values.value(u"Name"_qs);
+    const qsizetype at = locale.indexOf(u'@');
+    const QString modifier = at < 0 ? QString() : locale.mid(at);
+    QString language = at < 0 ? locale : locale.left(at);
+    language.truncate(language.indexOf(u'.') < 0 ? language.size() : language.indexOf(u'.'));
+    const QString shortLanguage =
+        language.left(language.indexOf(u'_') < 0 ? language.size() : language.indexOf(u'_'));
+    // Most specific first; a part the locale lacks makes some candidates repeat, which is harmless.
+    for (const QString& key :
+         {language + modifier, language, shortLanguage + modifier, shortLanguage}) {
+        const auto found = values.constFind(u"Name["_qs + key + u']');
+        if (!key.isEmpty() && found != values.constEnd()) {
+            entry.name = *found;
+            break;
+        }
+    }
     entry.icon = values.value(u"Icon"_qs);
     entry.path = values.value(u"Path"_qs);
     entry.url = values.value(u"URL"_qs);
     entry.terminal = values.value(u"Terminal"_qs) == u"true";
+    entry.noDisplay = values.value(u"NoDisplay"_qs) == u"true";
+    entry.hidden = values.value(u"Hidden"_qs) == u"true";
+    entry.onlyShowIn = values.value(u"OnlyShowIn"_qs).split(u';', Qt::SkipEmptyParts);
+    entry.notShowIn = values.value(u"NotShowIn"_qs).split(u';', Qt::SkipEmptyParts);
     entry.location = location;
     return entry;
+}
+
+std::optional<DesktopEntry> readDesktopEntry(const QString& path, const QString& locale) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > DesktopEntryMaxSize)
+        return std::nullopt;
+    return parseDesktopEntry(file.read(DesktopEntryMaxSize), path, locale);
+}
+
+bool isListedOn(const DesktopEntry& entry, const QStringList& currentDesktops) {
+    const auto anyCurrent = [&](const QStringList& desktops) {
+        for (const QString& desktop : currentDesktops)
+            if (desktops.contains(desktop))
+                return true;
+        return false;
+    };
+    return !entry.noDisplay && !entry.hidden &&
+           (entry.onlyShowIn.isEmpty() || anyCurrent(entry.onlyShowIn)) &&
+           !anyCurrent(entry.notShowIn);
 }
 
 std::optional<QStringList> desktopExecArguments(const DesktopEntry& entry) {

@@ -217,7 +217,7 @@ void TestLauncher::parseDesktopEntry() {
     QFETCH(QString, exec);
     QFETCH(QString, name);
     QFETCH(bool, terminal);
-    const auto entry = ::parseDesktopEntry(content, u"/x.desktop"_qs);
+    const auto entry = ::parseDesktopEntry(content, u"/x.desktop"_qs, u"C"_qs);
     QCOMPARE(entry.has_value(), valid);
     if (!valid)
         return;
