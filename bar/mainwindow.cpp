@@ -12,6 +12,7 @@
 #include "platform/dialogs.h"
 #include "platform/errorbox.h"
 #include "platform/launcher.h"
+#include "platform/newentries.h"
 #include "platform/uifont.h"
 
 #include <QApplication>
@@ -19,10 +20,12 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -51,6 +54,7 @@ Tfrmmain::Tfrmmain(QWidget* parent)
     background.setColor(QPalette::Window, QColor(226, 198, 255));
     setPalette(background);
     setAutoFillBackground(true);
+    setAcceptDrops(true);
 
     lblCaption = new QLabel(QStringLiteral("LARKSPAN"), this);
     lblCaption->setObjectName(QStringLiteral("lblCaption"));
@@ -139,6 +143,19 @@ void Tfrmmain::ApplyBarTiles() {
 void Tfrmmain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintBarBackground(painter, m_skin.bar, BarRect);
+}
+
+void Tfrmmain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void Tfrmmain::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    // After the drop has ended, so that an error box does not hold up the program it came from.
+    QTimer::singleShot(0, this, [urls = event->mimeData()->urls()] {
+        reportingErrors([&] { AppendDroppedEntries(urls); });
+    });
 }
 
 QPoint Tfrmmain::primaryOrigin() const {

@@ -69,11 +69,17 @@ QStringList ReadMenuCaptions() {
 // One update each: another copy adding at the same moment cannot take the same number,
 // and a failure leaves no count without its entry.
 void AppendMenuFileItem() {
-    MenuIni->Update([](ProfileEditor& menu) {
-        const int n = menu.ReadInteger(kMenu, kItems, 0) + 1;
-        menu.WriteInteger(kMenu, kItems, n);
-        menu.WriteString(itemSection(n), kCaption, AppInfo.vCaption);
-        menu.WriteString(itemSection(n), kExec, AppInfo.vExePath);
+    AppendMenuFileItems({AppInfo});
+}
+
+void AppendMenuFileItems(const QList<TAppInfo>& entries) {
+    MenuIni->Update([&](ProfileEditor& menu) {
+        for (const TAppInfo& entry : entries) {
+            const int n = menu.ReadInteger(kMenu, kItems, 0) + 1;
+            menu.WriteInteger(kMenu, kItems, n);
+            menu.WriteString(itemSection(n), kCaption, entry.vCaption);
+            menu.WriteString(itemSection(n), kExec, entry.vExePath);
+        }
     });
 }
 

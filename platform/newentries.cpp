@@ -1,5 +1,7 @@
 #include "platform/newentries.h"
 
+#include "core/menufile.h"
+
 #include <QCollator>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -48,6 +50,12 @@ QList<TAppInfo> entriesForDroppedUrls(const QList<QUrl>& urls, const QString& lo
         entries.append(entry);
     }
     return entries;
+}
+
+void AppendDroppedEntries(const QList<QUrl>& urls) {
+    const QList<TAppInfo> entries = entriesForDroppedUrls(urls);
+    if (MenuIni && !entries.isEmpty())
+        AppendMenuFileItems(entries);
 }
 
 TAppInfo entryForApplication(const DesktopEntry& application) {

@@ -17,6 +17,9 @@
 QList<TAppInfo> entriesForDroppedUrls(const QList<QUrl>& urls,
                                       const QString& locale = messagesLocale());
 
+// Appends the entries for the dropped items to the menu file of MenuIni, when there is one.
+void AppendDroppedEntries(const QList<QUrl>& urls);
+
 // The entry for an installed application: its name and its desktop file.
 TAppInfo entryForApplication(const DesktopEntry& application);
 

@@ -6,13 +6,18 @@
 #include "platform/bevelline.h"
 #include "platform/dialogs.h"
 #include "platform/errorbox.h"
+#include "platform/newentries.h"
 #include "settings/addnewdialog.h"
+#include "settings/applicationpicker.h"
 #include "settings/referencelists.h"
 #include "settings/settingslogic.h"
 #include "settings/settingswidgets.h"
 
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -43,6 +48,9 @@ MenuEntryList::MenuEntryList(QWidget* parent) : QListWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
     setItemDelegate(new FixedLineHeight(this));
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setDropIndicatorShown(true);
 }
 
 int MenuEntryList::selectedRow() const {
@@ -64,7 +72,57 @@ void MenuEntryList::keyPressEvent(QKeyEvent* event) {
         emit deletePressed();
         return;
     }
+    const bool up = event->key() == Qt::Key_Up;
+    if ((up || event->key() == Qt::Key_Down) && event->modifiers() == Qt::AltModifier) {
+        const int row = selectedRow();
+        const int to = row + (up ? -1 : 1);
+        if (row >= 0 && to >= 0 && to < count())
+            emit moveRequested(row, to);
+        return;
+    }
     QListWidget::keyPressEvent(event);
+}
+
+void MenuEntryList::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->source() != this && event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+    else
+        QListWidget::dragEnterEvent(event);
+}
+
+void MenuEntryList::dragMoveEvent(QDragMoveEvent* event) {
+    if (event->source() != this && event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QListWidget::dragMoveEvent(event);
+    if (event->source() == this)
+        event->acceptProposedAction();
+}
+
+void MenuEntryList::dropEvent(QDropEvent* event) {
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
+    if (event->source() != this) {
+        if (event->mimeData()->hasUrls()) {
+            event->acceptProposedAction();
+            emit urlsDropped(event->mimeData()->urls());
+        }
+        return;
+    }
+    // Not a move for the drag itself: the line only moves once the file has.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    const int from = selectedRow();
+    const QPoint at = event->position().toPoint();
+    const QModelIndex under = indexAt(at);
+    int before = count();
+    if (under.isValid())
+        before = under.row() + (at.y() >= visualRect(under).center().y() ? 1 : 0);
+    const int to = before > from ? before - 1 : before;
+    if (from >= 0 && to != from)
+        emit moveRequested(from, to);
 }
 
 void MenuEntryList::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -99,6 +157,24 @@ TFrmSettings::TFrmSettings(QWidget* parent, const std::function<void(const QStri
     LstItems = new MenuEntryList(TabApps);
     LstItems->setObjectName(u"LstItems"_qs);
     LstItems->setGeometry(3, 37, 387, 182);
+    LstItems->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    mnuItems = new QMenu(this);
+    mnuItems->setObjectName(u"mnuItems"_qs);
+    const auto item = [this](const QString& name, const QString& text) {
+        QAction* action = mnuItems->addAction(text);
+        action->setObjectName(name);
+        return action;
+    };
+    mnuAddInstalled = item(u"mnuAddInstalled"_qs, u"Add installed application\u2026"_qs);
+    mnuItems->addSeparator();
+    mnuMoveUp = item(u"mnuMoveUp"_qs, u"Move up"_qs);
+    mnuMoveDown = item(u"mnuMoveDown"_qs, u"Move down"_qs);
+    mnuTry = item(u"mnuTry"_qs, u"Try it"_qs);
+    mnuItems->addSeparator();
+    mnuEdit = item(u"mnuEdit"_qs, u"Edit"_qs);
+    mnuDelete = item(u"mnuDelete"_qs, u"Delete"_qs);
+    frmApplications = new ApplicationPicker(this);
 
     cmdClose = new QPushButton(u"Close"_qs, this);
     cmdClose->setObjectName(u"cmdClose"_qs);
@@ -137,6 +213,24 @@ TFrmSettings::TFrmSettings(QWidget* parent, const std::function<void(const QStri
     connect(cmdOpen, &QToolButton::clicked, this, handled(&TFrmSettings::cmdOpenClick));
     connect(cmdSave, &QToolButton::clicked, this, handled(&TFrmSettings::cmdSaveClick));
     connect(cmdClose, &QPushButton::clicked, this, &TFrmSettings::cmdCloseClick);
+    connect(mnuAddInstalled, &QAction::triggered, this,
+            handled(&TFrmSettings::mnuAddInstalledClick));
+    connect(mnuMoveUp, &QAction::triggered, this, handled(&TFrmSettings::mnuMoveUpClick));
+    connect(mnuMoveDown, &QAction::triggered, this, handled(&TFrmSettings::mnuMoveDownClick));
+    connect(mnuTry, &QAction::triggered, this, handled(&TFrmSettings::mnuTryClick));
+    connect(mnuEdit, &QAction::triggered, this, handled(&TFrmSettings::cmdEditClick));
+    connect(mnuDelete, &QAction::triggered, this, handled(&TFrmSettings::cmdDeleteClick));
+    connect(LstItems, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { reportingErrors([&] { LstItemsContextPopup(at); }); });
+    // Queued: after the drop has ended, so that an error box holds up no program.
+    connect(
+        LstItems, &MenuEntryList::moveRequested, this,
+        [this](int from, int to) { reportingErrors([&] { LstItemsDragDrop(from, to); }); },
+        Qt::QueuedConnection);
+    connect(
+        LstItems, &MenuEntryList::urlsDropped, this,
+        [this](const QList<QUrl>& urls) { reportingErrors([&] { LstItemsUrlsDrop(urls); }); },
+        Qt::QueuedConnection);
 
     m_referenceData.open([&](const QString& message) {
         if (reportError)
@@ -178,9 +272,30 @@ bool TFrmSettings::refillIfStale(int row) {
 }
 
 void TFrmSettings::AppendItem() {
-    AppendMenuFileItem();
-    LstItems->addItem(ListLineText(AppInfo.vCaption));
+    AppendItems({AppInfo});
+}
+
+void TFrmSettings::AppendItems(const QList<TAppInfo>& entries) {
+    AppendMenuFileItems(entries);
+    for (const TAppInfo& entry : entries)
+        LstItems->addItem(ListLineText(entry.vCaption));
     LstItems->setCurrentRow(LstItems->count() - 1);
+}
+
+void TFrmSettings::addEntries(const QList<TAppInfo>& entries) {
+    if (entries.isEmpty())
+        return;
+    AppendItems(entries);
+    refillIfStale(std::numeric_limits<int>::max());
+    SelectedItem = LstItems->selectedRow() + 1;
+}
+
+void TFrmSettings::MoveItem(int from, int to) {
+    // A failed rewrite throws first: file and list stay as they were.
+    MoveMenuFileItem(from, to);
+    LstItems->insertItem(to - 1, LstItems->takeItem(from - 1));
+    LstItems->setCurrentRow(to - 1);
+    SelectedItem = to;
 }
 
 void TFrmSettings::UpdateItem(int n) {
@@ -228,10 +343,7 @@ void TFrmSettings::cmdNewClick() {
         return;
     // Also after a refused write: the entry dialog expects 0 when it opens.
     const auto reset = qScopeGuard([] { DialogResult = 0; });
-    AppendItem();
-    // The entry went after whatever the file holds now; the list shows that too.
-    refillIfStale(std::numeric_limits<int>::max());
-    SelectedItem = LstItems->selectedRow() + 1;
+    addEntries({AppInfo});
 }
 
 void TFrmSettings::cmdEditClick() {
@@ -278,4 +390,50 @@ void TFrmSettings::cmdSaveClick() {
 
 void TFrmSettings::cmdCloseClick() {
     close();
+}
+
+void TFrmSettings::LstItemsContextPopup(const QPoint& at) {
+    const int row = LstItems->selectedRow();
+    for (QAction* action : {mnuMoveUp, mnuMoveDown, mnuTry, mnuEdit, mnuDelete})
+        action->setEnabled(row >= 0);
+    mnuMoveUp->setEnabled(row > 0);
+    mnuMoveDown->setEnabled(row >= 0 && row + 1 < LstItems->count());
+    mnuTry->setVisible(bool(m_runProgram));
+    mnuItems->popup(LstItems->viewport()->mapToGlobal(at));
+}
+
+void TFrmSettings::LstItemsDragDrop(int from, int to) {
+    if (!refillIfStale(from))
+        MoveItem(from + 1, to + 1);
+}
+
+void TFrmSettings::LstItemsUrlsDrop(const QList<QUrl>& urls) {
+    addEntries(entriesForDroppedUrls(urls));
+}
+
+void TFrmSettings::mnuAddInstalledClick() {
+    frmApplications->load(readInstalledApplications(applicationFolders(), currentDesktops()));
+    if (frmApplications->exec() != QDialog::Accepted)
+        return;
+    if (const auto application = frmApplications->chosen())
+        addEntries({entryForApplication(*application)});
+}
+
+void TFrmSettings::mnuMoveUpClick() {
+    const int row = LstItems->selectedRow();
+    if (row > 0)
+        LstItemsDragDrop(row, row - 1);
+}
+
+void TFrmSettings::mnuMoveDownClick() {
+    const int row = LstItems->selectedRow();
+    if (row >= 0 && row + 1 < LstItems->count())
+        LstItemsDragDrop(row, row + 1);
+}
+
+void TFrmSettings::mnuTryClick() {
+    if (!m_runProgram || LstItems->selectedRow() < 0 || refillIfStale(LstItems->selectedRow()))
+        return;
+    ReadMenuItem(SelectedItem);
+    m_runProgram(AppInfo.vExePath);
 }

@@ -1,18 +1,25 @@
 #pragma once
 
+#include "core/tools.h"
 #include "settings/data/referencedata.h"
 #include "settings/settingswidgets.h"
 
 #include <QListWidget>
+#include <QUrl>
 #include <functional>
 
+class ApplicationPicker;
+class QAction;
 class QGroupBox;
+class QMenu;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
 
 // The list of menu entries: one line selectable, which stays selected (a click beside the
-// lines or with Ctrl keeps it), and no editing in place.
+// lines or with Ctrl keeps it), and no editing in place. A line dragged to another place, or
+// moved with Alt+Up and Alt+Down, is only asked for: the window moves it once the file has.
+// Files and URLs dropped from other programs are handed on.
 class MenuEntryList : public QListWidget {
     Q_OBJECT
 public:
@@ -24,12 +31,18 @@ public:
 signals:
     void deletePressed();
     void doubleClickedAnywhere();
+    // Rows counted from 0; `to` is the row the line is to have afterwards.
+    void moveRequested(int from, int to);
+    void urlsDropped(const QList<QUrl>& urls);
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 };
 
 // The Settings window: edits the entries of the current menu file, every change written at
@@ -50,6 +63,15 @@ public:
     void UpdateItem(int n);
     void DeleteItem(int n);
     static void DeleteSelectedListItem(MenuEntryList* list);
+    // Entry `from` becomes entry `to` in the file, then in the list, and stays selected.
+    void MoveItem(int from, int to);
+    // Appends the entries to the file and the list and selects the last of them.
+    void AppendItems(const QList<TAppInfo>& entries);
+
+    // How "Try it" starts a target; without one the command is not offered.
+    void setRunProgram(std::function<bool(const QString&)> runProgram) {
+        m_runProgram = std::move(runProgram);
+    }
 
     // The reference lists' boxes, placed and captioned, filled by their own code.
     QGroupBox* GroupBox1;
@@ -69,8 +91,17 @@ private slots:
     void cmdOpenClick();
     void cmdSaveClick();
     void cmdCloseClick();
+    void LstItemsContextPopup(const QPoint& at);
+    void LstItemsDragDrop(int from, int to);
+    void LstItemsUrlsDrop(const QList<QUrl>& urls);
+    void mnuAddInstalledClick();
+    void mnuMoveUpClick();
+    void mnuMoveDownClick();
+    void mnuTryClick();
 
 private:
+    // Appends the entries after whatever the file holds by then, as the list shows afterwards.
+    void addEntries(const QList<TAppInfo>& entries);
     void fillList(const QStringList& captions);
     // Another program may have changed the file since the list was filled, so that a line
     // number no longer names the entry the line shows: then the list is filled anew, `row`
@@ -87,6 +118,15 @@ private:
     QToolButton* cmdDelete;
     MenuEntryList* LstItems;
     QPushButton* cmdClose;
+    QMenu* mnuItems;
+    QAction* mnuAddInstalled;
+    QAction* mnuMoveUp;
+    QAction* mnuMoveDown;
+    QAction* mnuTry;
+    QAction* mnuEdit;
+    QAction* mnuDelete;
+    ApplicationPicker* frmApplications;
+    std::function<bool(const QString&)> m_runProgram;
     ReferenceData m_referenceData;
 };
 
