@@ -13,6 +13,8 @@
 #include "settings/settingslogic.h"
 #include "settings/settingswidgets.h"
 
+#include <QApplication>
+#include <QDrag>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -83,6 +85,35 @@ void MenuEntryList::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
 }
 
+void MenuEntryList::mousePressEvent(QMouseEvent* event) {
+    QListWidget::mousePressEvent(event);
+    m_pressedAt =
+        event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid()
+            ? std::optional(event->position().toPoint())
+            : std::nullopt;
+}
+
+// The drag starts at the first move past the drag distance, whatever the selection did.
+void MenuEntryList::mouseMoveEvent(QMouseEvent* event) {
+    if (m_pressedAt && (event->buttons() & Qt::LeftButton)) {
+        if ((event->position().toPoint() - *m_pressedAt).manhattanLength() >=
+            QApplication::startDragDistance()) {
+            m_pressedAt.reset();
+            // Not the view's own drag, which takes a line out when it ends as a move.
+            auto* drag = new QDrag(this);
+            drag->setMimeData(model()->mimeData(selectedIndexes()));
+            drag->exec(Qt::MoveAction);
+        }
+        return;
+    }
+    QListWidget::mouseMoveEvent(event);
+}
+
+void MenuEntryList::mouseReleaseEvent(QMouseEvent* event) {
+    m_pressedAt.reset();
+    QListWidget::mouseReleaseEvent(event);
+}
+
 void MenuEntryList::dragEnterEvent(QDragEnterEvent* event) {
     if (event->source() != this && event->mimeData()->hasUrls())
         event->acceptProposedAction();
@@ -111,9 +142,7 @@ void MenuEntryList::dropEvent(QDropEvent* event) {
         }
         return;
     }
-    // Not a move for the drag itself: the line only moves once the file has.
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
+    event->acceptProposedAction();
     const int from = selectedRow();
     const QPoint at = event->position().toPoint();
     const QModelIndex under = indexAt(at);

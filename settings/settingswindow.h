@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QUrl>
 #include <functional>
+#include <optional>
 
 class ApplicationPicker;
 class QAction;
@@ -40,9 +41,15 @@ protected:
                                                          const QEvent* event) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+
+private:
+    std::optional<QPoint> m_pressedAt; // a press on a line that may become a drag
 };
 
 // The Settings window: edits the entries of the current menu file, every change written at
