@@ -244,10 +244,40 @@ QString messagesLocale() {
 
 std::optional<DesktopEntry> parseDesktopEntry(const QByteArray& content, const QString& location,
                                               const QString& locale) {
+    const qsizetype at = locale.indexOf(u'@');
+    const QString modifier = at < 0 ? QString() : locale.mid(at);
+    QString language = at < 0 ? locale : locale.left(at);
+    language.truncate(language.indexOf(u'.') < 0 ? language.size() : language.indexOf(u'.'));
+    const QString shortLanguage =
+        language.left(language.indexOf(u'_') < 0 ? language.size() : language.indexOf(u'_'));
+    // Only the keys used are kept: a desktop's files carry dozens of translations of each.
+    enum Key {
+        Type,
+        Exec,
+        Name,
+        Icon,
+        Path,
+        Url,
+        Terminal,
+        NoDisplay,
+        Hidden,
+        OnlyShowIn,
+        NotShowIn,
+        LocalName
+    };
+    QStringList keys{u"Type"_qs,   u"Exec"_qs,       u"Name"_qs,     u"Icon"_qs,
+                     u"Path"_qs,   u"URL"_qs,        u"Terminal"_qs, u"NoDisplay"_qs,
+                     u"Hidden"_qs, u"OnlyShowIn"_qs, u"NotShowIn"_qs};
+    // The localised names, most specific first; a part the locale lacks repeats a candidate.
+    if (!language.isEmpty())
+        for (const QString& suffix :
+             {language + modifier, language, shortLanguage + modifier, shortLanguage})
+            keys.append(u"Name["_qs + suffix + u']');
+
     const QString text = QString::fromUtf8(content);
     bool inGroup = false;
     bool found = false;
-    QHash<QString, QString> values;
+    QList<std::optional<QString>> values(keys.size());
     for (QStringView line : QStringView(text).split(u'\n')) {
         line = line.trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
@@ -262,39 +292,32 @@ std::optional<DesktopEntry> parseDesktopEntry(const QByteArray& content, const Q
         const qsizetype equals = line.indexOf(u'=');
         if (!inGroup || equals < 0)
             continue;
-        const QString key = line.left(equals).trimmed().toString();
-        if (!values.contains(key))
-            values.insert(key, unescapeDesktopString(line.mid(equals + 1).trimmed()));
+        const QStringView key = line.left(equals).trimmed();
+        const qsizetype index = keys.indexOf(key);
+        if (index >= 0 && !values[index])
+            values[index] = unescapeDesktopString(line.mid(equals + 1).trimmed());
     }
     if (!found)
         return std::nullopt;
+    const auto value = [&](qsizetype key) { return values[key].value_or(QString()); };
     DesktopEntry entry;
-    entry.type = values.value(u"Type"_qs);
-    entry.exec = values.value(u"Exec"_qs);
-    entry.name = values.value(u"Name"_qs);
-    const qsizetype at = locale.indexOf(u'@');
-    const QString modifier = at < 0 ? QString() : locale.mid(at);
-    QString language = at < 0 ? locale : locale.left(at);
-    language.truncate(language.indexOf(u'.') < 0 ? language.size() : language.indexOf(u'.'));
-    const QString shortLanguage =
-        language.left(language.indexOf(u'_') < 0 ? language.size() : language.indexOf(u'_'));
-    // Most specific first; a part the locale lacks makes some candidates repeat, which is harmless.
-    for (const QString& key :
-         {language + modifier, language, shortLanguage + modifier, shortLanguage}) {
-        const auto found = values.constFind(u"Name["_qs + key + u']');
-        if (!key.isEmpty() && found != values.constEnd()) {
-            entry.name = *found;
+    entry.type = value(Type);
+    entry.exec = value(Exec);
+    entry.name = value(Name);
+    for (qsizetype i = LocalName; i < keys.size(); ++i) {
+        if (values[i]) {
+            entry.name = *values[i];
             break;
         }
     }
-    entry.icon = values.value(u"Icon"_qs);
-    entry.path = values.value(u"Path"_qs);
-    entry.url = values.value(u"URL"_qs);
-    entry.terminal = values.value(u"Terminal"_qs) == u"true";
-    entry.noDisplay = values.value(u"NoDisplay"_qs) == u"true";
-    entry.hidden = values.value(u"Hidden"_qs) == u"true";
-    entry.onlyShowIn = values.value(u"OnlyShowIn"_qs).split(u';', Qt::SkipEmptyParts);
-    entry.notShowIn = values.value(u"NotShowIn"_qs).split(u';', Qt::SkipEmptyParts);
+    entry.icon = value(Icon);
+    entry.path = value(Path);
+    entry.url = value(Url);
+    entry.terminal = value(Terminal) == u"true";
+    entry.noDisplay = value(NoDisplay) == u"true";
+    entry.hidden = value(Hidden) == u"true";
+    entry.onlyShowIn = value(OnlyShowIn).split(u';', Qt::SkipEmptyParts);
+    entry.notShowIn = value(NotShowIn).split(u';', Qt::SkipEmptyParts);
     entry.location = location;
     return entry;
 }
