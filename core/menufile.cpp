@@ -124,8 +124,8 @@ void DeleteMenuFileItem(int n) {
             ProfileFile::kMaxFileSize);
     } catch (const NoSuchEntry&) {
     } catch (const std::system_error& e) {
-        throw LarkspanError(
-            QStringLiteral("Cannot create file \"%1\". %2")
-                .arg(MenuIni->FileName(), QString::fromLocal8Bit(e.code().message())));
+        throw LarkspanError(QStringLiteral("Cannot create file \"%1\". %2")
+                                .arg(SafeFile::shownPath(MenuIni->FileName()),
+                                     QString::fromLocal8Bit(e.code().message())));
     }
 }
