@@ -221,6 +221,14 @@ void TestProfileFile::writeIntoFile_data() {
     QTest::newRow("no final line end") << QByteArray("[a]\r\nk=1") << "b"
                                        << "k"
                                        << "2" << QByteArray("[a]\r\nk=1\r\n[b]\r\nk=2\r\n");
+    QTest::newRow("added key takes the LF of the file")
+        << QByteArray("[a]\nk=1\n\n[b]\nk=2") << "a"
+        << "j"
+        << "3" << QByteArray("[a]\nk=1\nj=3\n\n[b]\nk=2");
+    QTest::newRow("added section takes the CR of the file")
+        << QByteArray("[a]\rk=1") << "b"
+        << "k"
+        << "2" << QByteArray("[a]\rk=1\r[b]\rk=2\r");
     QTest::newRow("comments and stray lines kept, LF kept")
         << QByteArray("; mine\n[s]\n;note\nk = old \nstray\n") << "s"
         << "k"
