@@ -11,6 +11,7 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -442,22 +443,26 @@ void TestSettingsWindow::typeIntoFileDialog(const std::function<void()>& command
                                             const QString& name) {
     Dialogs::showRealDialogs();
     const auto modal = [] { return QApplication::activeModalWidget(); };
+    QPointer<QFileDialog> dialog;
     bool stayedOpen = false;
-    QTimer answer; // ends with this function even when no dialog shows
+    QTimer answer; // both end with this function even when no dialog shows
+    QTimer rescue; // fires inside a box the dialog itself may show about the name
     answer.setSingleShot(true);
+    rescue.setSingleShot(true);
     connect(&answer, &QTimer::timeout, this, [&] {
         if (!QTest::qWaitFor([&] { return qobject_cast<QFileDialog*>(modal()); }, 20000))
             return;
-        QWidget* dialog = modal();
+        dialog = qobject_cast<QFileDialog*>(modal());
         auto* edit = dialog->findChild<QLineEdit*>(u"fileNameEdit"_qs);
         edit->setText(name);
+        rescue.start(3000);
         QTest::keyClick(edit, Qt::Key_Return);
-        const bool closed = QTest::qWaitFor([&] { return !dialog->isVisible(); }, 3000);
         Dialogs::resetForTesting(); // the command's own boxes are answered again
-        if (closed)
+    });
+    connect(&rescue, &QTimer::timeout, this, [&] {
+        if (!dialog || !dialog->isVisible())
             return;
         stayedOpen = true;
-        // A question about the name, then the dialog itself.
         while (qobject_cast<QMessageBox*>(modal()) || qobject_cast<QFileDialog*>(modal()))
             qobject_cast<QDialog*>(modal())->reject();
     });
@@ -479,9 +484,6 @@ void TestSettingsWindow::realDialogsTakeTypedNames_data() {
     QTest::newRow("save adds the extension") << "cmdSave"
                                              << "copy"
                                              << "copy.ini";
-    QTest::newRow("save onto a file asks nothing") << "cmdSave"
-                                                   << "taken.ini"
-                                                   << "taken.ini";
 }
 
 void TestSettingsWindow::realDialogsTakeTypedNames() {
