@@ -111,7 +111,7 @@ Tfrmmain::Tfrmmain(QWidget* parent)
 Tfrmmain::~Tfrmmain() = default;
 
 void Tfrmmain::FormCreate() {
-    m_tray->setIcon(programIcon());
+    m_tray->setIcon(windowIcon()); // its eight pictures decoded once, not again
     m_tray->setToolTip(QStringLiteral("Larkspan"));
     DialogResult = 0;
     LoadConfig(*this);
