@@ -3,8 +3,6 @@
 #include "core/error.h"
 #include "core/safefile.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <array>
 #include <bit>
 #include <cerrno>
@@ -340,7 +338,7 @@ QImage decodeBmp(QByteArrayView bytes) {
 }
 
 QImage loadBmpFile(const QString& path) {
-    const QString shown = QDir::cleanPath(QFileInfo(SafeFile::localPath(path)).absoluteFilePath());
+    const QString shown = SafeFile::shownPath(path);
     int error = 0;
     const auto bytes = SafeFile::read(path, &error, kMaxFileSize);
     if (!bytes) {

@@ -104,19 +104,18 @@ Tfrmmain::Tfrmmain(QWidget* parent)
                     Tray1Click();
             });
 
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState state) {
-                if (state == Qt::ApplicationActive)
-                    AppActivate();
-                else
-                    AppDeactivate();
-            });
+    DesktopWindow::watchActivation(this, [this](bool active) {
+        if (active)
+            AppActivate();
+        else
+            AppDeactivate();
+    });
 }
 
 Tfrmmain::~Tfrmmain() = default;
 
 void Tfrmmain::FormCreate() {
-    m_tray->setIcon(programIcon());
+    m_tray->setIcon(windowIcon()); // its eight pictures decoded once, not again
     m_tray->setToolTip(QStringLiteral("Larkspan"));
     DialogResult = 0;
     LoadConfig(*this);
@@ -225,9 +224,25 @@ void Tfrmmain::ConfirmExit() {
 void Tfrmmain::FormMouseDown(Qt::MouseButton button, QPoint at) {
     if (button != Qt::LeftButton)
         return;
-    if (windowHandle() && windowHandle()->startSystemMove())
+    const bool byManager = windowHandle() && windowHandle()->startSystemMove();
+    m_drag = byManager ? Drag::ByWindowManager : Drag::BySelf;
+    m_pressedAt = at;
+}
+
+void Tfrmmain::FormMouseMove(Qt::MouseButtons buttons, QPoint globalAt) {
+    // No window-manager move here: follow the pointer ourselves.
+    if (m_drag == Drag::BySelf && (buttons & Qt::LeftButton))
+        move(globalAt - m_pressedAt);
+}
+
+void Tfrmmain::FormMouseUp(Qt::MouseButton button) {
+    if (button != Qt::LeftButton)
         return;
-    m_manualDrag = at; // no window-manager move here: follow the pointer ourselves
+    // A release that reaches us came before the manager's move began; begun after it, that
+    // move would drag the bar after the pointer and swallow the next click.
+    if (m_drag == Drag::ByWindowManager)
+        DesktopWindow::cancelMove(windowHandle());
+    m_drag = Drag::None;
 }
 
 void Tfrmmain::mousePressEvent(QMouseEvent* event) {
@@ -235,23 +250,31 @@ void Tfrmmain::mousePressEvent(QMouseEvent* event) {
 }
 
 void Tfrmmain::mouseMoveEvent(QMouseEvent* event) {
-    if (m_manualDrag)
-        move(event->globalPosition().toPoint() - *m_manualDrag);
+    FormMouseMove(event->buttons(), event->globalPosition().toPoint());
 }
 
 void Tfrmmain::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        m_manualDrag.reset();
+    FormMouseUp(event->button());
 }
 
 bool Tfrmmain::eventFilter(QObject* watched, QEvent* event) {
     // lblCaptionMouseDown: a press on the caption drags like one on the bar.
-    if (watched == lblCaption && event->type() == QEvent::MouseButtonPress) {
-        auto* press = static_cast<QMouseEvent*>(event);
-        FormMouseDown(press->button(), lblCaption->mapToParent(press->position().toPoint()));
+    if (watched != lblCaption)
+        return QWidget::eventFilter(watched, event);
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        FormMouseDown(mouse->button(), lblCaption->mapToParent(mouse->position().toPoint()));
         return true;
+    case QEvent::MouseMove:
+        FormMouseMove(mouse->buttons(), mouse->globalPosition().toPoint());
+        return true;
+    case QEvent::MouseButtonRelease:
+        FormMouseUp(mouse->button());
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
     }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Tfrmmain::ImgMenuMouseUp(Qt::MouseButton button, int x, int y) {

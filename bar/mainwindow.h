@@ -63,6 +63,8 @@ protected:
 
 private:
     void FormMouseDown(Qt::MouseButton button, QPoint at);
+    void FormMouseMove(Qt::MouseButtons buttons, QPoint globalAt);
+    void FormMouseUp(Qt::MouseButton button);
     void ApplyBarTiles();
     void ImgMenuMouseUp(Qt::MouseButton button, int x, int y);
     void BuildMenu();
@@ -89,7 +91,9 @@ private:
     QDialog* m_aboutWindow = nullptr;
     bool m_placed = false;
     bool m_translucent = false;
-    std::optional<QPoint> m_manualDrag; // pointer offset while we move the window ourselves
+    enum class Drag { None, ByWindowManager, BySelf };
+    Drag m_drag = Drag::None;
+    QPoint m_pressedAt; // where the left button went down, in bar coordinates
 };
 
 // Opens a menu entry's target; false when nothing could be started.

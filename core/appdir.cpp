@@ -38,8 +38,9 @@ QString CollapseAppPath(const QString& path) {
     const QString dir = GetAppDir();
     if (dir.isEmpty())
         return path;
+    // Linux file names are case-sensitive: /home/u/Lark/ is not the folder /home/u/lark/.
     QString result = path;
-    return result.replace(dir, kToken + u'\\', Qt::CaseInsensitive);
+    return result.replace(dir, kToken + u'\\', Qt::CaseSensitive);
 }
 
 QString ResolveAppPath(const QString& path) {

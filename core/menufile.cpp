@@ -135,9 +135,9 @@ void rewriteEntries(const std::function<std::optional<QList<int>>(int count, int
             ProfileFile::kMaxFileSize);
     } catch (const Unchanged&) {
     } catch (const std::system_error& e) {
-        throw LarkspanError(
-            QStringLiteral("Cannot create file \"%1\". %2")
-                .arg(MenuIni->FileName(), QString::fromLocal8Bit(e.code().message())));
+        throw LarkspanError(QStringLiteral("Cannot create file \"%1\". %2")
+                                .arg(SafeFile::shownPath(MenuIni->FileName()),
+                                     QString::fromLocal8Bit(e.code().message())));
     }
 }
 

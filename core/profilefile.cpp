@@ -30,7 +30,8 @@ qint32 readInteger(const IniDocument& document, const QString& section, const QS
 }
 
 LarkspanError unwritable(const QString& fileName) {
-    return LarkspanError(QStringLiteral("Unable to write to %1").arg(fileName));
+    return LarkspanError(
+        QStringLiteral("Unable to write to %1").arg(SafeFile::shownPath(fileName)));
 }
 
 } // namespace

@@ -149,6 +149,10 @@ QString localPath(const QString& fileName) {
     return path;
 }
 
+QString shownPath(const QString& fileName) {
+    return QDir::cleanPath(QFileInfo(localPath(fileName)).absoluteFilePath());
+}
+
 std::optional<QByteArray> read(const QString& fileName, int* error, qint64 maxSize) {
     const auto failed = [error](int code) -> std::optional<QByteArray> {
         if (error)

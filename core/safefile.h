@@ -14,6 +14,9 @@ namespace SafeFile {
 // The path as Linux sees it: stored paths may use "\" as the separator.
 QString localPath(const QString& fileName);
 
+// The path as a message shows it: absolute, with single "/" separators.
+QString shownPath(const QString& fileName);
+
 // The content of a regular file, or nothing when it is missing, unreadable or not a file;
 // then `error` (when given) holds the errno: EISDIR for a folder, ENODEV for anything else
 // that is not a regular file (a FIFO would never end), EFBIG past `maxSize` bytes.

@@ -1,9 +1,11 @@
 #include "platform/desktopwindow.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QList>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
+#include <algorithm>
 #include <xcb/xcb.h>
 
 namespace DesktopWindow {
@@ -22,7 +24,107 @@ xcb_connection_t* x11Connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
+xcb_window_t rootWindow(xcb_connection_t* connection) {
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
+// The values of a 32-bit property of the root window; empty when it is not set.
+QList<quint32> rootProperty(xcb_connection_t* connection, xcb_atom_t property, xcb_atom_t type) {
+    QList<quint32> values;
+    const auto cookie =
+        xcb_get_property(connection, 0, rootWindow(connection), property, type, 0, 1024);
+    if (xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr)) {
+        if (reply->format == 32) {
+            const auto* data = static_cast<const quint32*>(xcb_get_property_value(reply));
+            values = QList<quint32>(data, data + xcb_get_property_value_length(reply) / 4);
+        }
+        free(reply);
+    }
+    return values;
+}
+
+void sendToWindowManager(xcb_connection_t* connection, QWindow* window, xcb_atom_t type,
+                         std::initializer_list<uint32_t> data) {
+    xcb_client_message_event_t event = {};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = xcb_window_t(window->winId());
+    event.type = type;
+    std::copy(data.begin(), data.end(), event.data.data32);
+    xcb_send_event(connection, 0, rootWindow(connection),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+}
+
+class ActiveWindowWatch : public QObject, public QAbstractNativeEventFilter {
+public:
+    ActiveWindowWatch(QObject* owner, xcb_connection_t* connection, xcb_atom_t activeWindow,
+                      std::function<void(bool)> changed)
+        : QObject(owner), m_connection(connection), m_root(rootWindow(connection)),
+          m_activeWindow(activeWindow), m_changed(std::move(changed)) {
+        // Added to the events Qt already takes from the root window, never replacing them.
+        const auto cookie = xcb_get_window_attributes(connection, m_root);
+        uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        if (auto* reply = xcb_get_window_attributes_reply(connection, cookie, nullptr)) {
+            mask |= reply->your_event_mask;
+            free(reply);
+        }
+        xcb_change_window_attributes(connection, m_root, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(connection);
+        qGuiApp->installNativeEventFilter(this);
+    }
+    ~ActiveWindowWatch() override { qGuiApp->removeNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+            return false;
+        const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+        if (change->window == m_root && change->atom == m_activeWindow)
+            report();
+        return false;
+    }
+
+private:
+    void report() {
+        const QList<quint32> active = rootProperty(m_connection, m_activeWindow, XCB_ATOM_WINDOW);
+        if (active.isEmpty() || active[0] == XCB_WINDOW_NONE)
+            return; // between two windows, or the desktop itself: nothing has changed yet
+        bool ours = false;
+        for (QWindow* window : QGuiApplication::topLevelWindows())
+            ours = ours || (window->handle() && window->winId() == active[0]);
+        if (ours != m_ours) {
+            m_ours = ours;
+            m_changed(ours);
+        }
+    }
+
+    xcb_connection_t* m_connection;
+    xcb_window_t m_root;
+    xcb_atom_t m_activeWindow;
+    std::function<void(bool)> m_changed;
+    bool m_ours = true; // the bar starts opaque
+};
+
 } // namespace
+
+void watchActivation(QObject* owner, std::function<void(bool active)> changed) {
+    xcb_connection_t* connection = x11Connection();
+    const xcb_atom_t activeWindow =
+        connection ? atom(connection, "_NET_ACTIVE_WINDOW") : xcb_atom_t(XCB_ATOM_NONE);
+    if (activeWindow != XCB_ATOM_NONE &&
+        rootProperty(connection, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM)
+            .contains(activeWindow)) {
+        new ActiveWindowWatch(owner, connection, activeWindow, std::move(changed));
+        return;
+    }
+    QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, owner,
+                     [changed = std::move(changed)](Qt::ApplicationState state) {
+                         changed(state == Qt::ApplicationActive);
+                     });
+}
 
 void setOpacity(QWindow* window, qreal opacity) {
     xcb_connection_t* connection = x11Connection();
@@ -72,20 +174,23 @@ void requestDockedBarStates(QWindow* window) {
     xcb_connection_t* connection = x11Connection();
     if (!connection || !window)
         return;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     for (const char* name : kBarStates) {
-        xcb_client_message_event_t event = {};
-        event.response_type = XCB_CLIENT_MESSAGE;
-        event.format = 32;
-        event.window = xcb_window_t(window->winId());
-        event.type = atom(connection, "_NET_WM_STATE");
-        event.data.data32[0] = 1; // add
-        event.data.data32[1] = atom(connection, name);
-        event.data.data32[3] = 1; // from an application
-        xcb_send_event(connection, 0, root,
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char*>(&event));
+        const uint32_t add = 1;
+        const uint32_t fromApplication = 1;
+        sendToWindowManager(connection, window, atom(connection, "_NET_WM_STATE"),
+                            {add, atom(connection, name), 0, fromApplication});
     }
+    xcb_flush(connection);
+}
+
+void cancelMove(QWindow* window) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || !window)
+        return;
+    const uint32_t cancel = 11;
+    const uint32_t fromApplication = 1;
+    sendToWindowManager(connection, window, atom(connection, "_NET_WM_MOVERESIZE"),
+                        {0, 0, cancel, 0, fromApplication});
     xcb_flush(connection);
 }
 

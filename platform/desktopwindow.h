@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QtGlobal>
+#include <functional>
 
+class QObject;
 class QWindow;
 
 // What the desktop must know of the bar that Qt has no words for.
@@ -18,5 +20,16 @@ void requestDockedBarStates(QWindow* window);
 // The whole window's opacity as the compositor reads it (_NET_WM_WINDOW_OPACITY), shown or
 // hidden; 1 removes it. Qt applies its own opacity only when a window is created.
 void setOpacity(QWindow* window, qreal opacity);
+
+// Ends a move that QWindow::startSystemMove asked of the window manager (or keeps it from
+// starting).
+void cancelMove(QWindow* window);
+
+// Calls `changed(true)` when one of this program's windows becomes the active window and
+// `changed(false)` when another program's does, for as long as `owner` lives. Follows the
+// window manager's _NET_ACTIVE_WINDOW where it keeps one: Qt's own idea of being active
+// misses activations that come with a press starting a window move. Elsewhere Qt's
+// application state is used.
+void watchActivation(QObject* owner, std::function<void(bool active)> changed);
 
 } // namespace DesktopWindow

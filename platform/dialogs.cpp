@@ -40,12 +40,23 @@ std::optional<QString> preparedFile() {
         return QString();
     return std::nullopt;
 }
+
+QString chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
 } // namespace
 
 QString openFileName(QWidget* parent, const QString& caption, const QString& filter) {
     if (const auto prepared = preparedFile())
         return *prepared;
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    QFileDialog dialog(parent, caption, QString(), filter);
+    // The name need not exist yet: a new menu file is created by its first Add. The desktop's
+    // own open dialogs insist on an existing file, so Qt's dialog is used.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    return chosenFile(dialog);
 }
 
 QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
@@ -57,9 +68,7 @@ QString saveFileName(QWidget* parent, const QString& caption, const QString& fil
     dialog.setDefaultSuffix(defaultSuffix);
     // The program itself refuses to overwrite, so the dialog does not ask.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().constFirst();
+    return chosenFile(dialog);
 }
 
 QString folderName(QWidget* parent, const QString& caption) {

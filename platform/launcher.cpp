@@ -400,15 +400,20 @@ std::optional<QStringList> desktopExecArguments(const DesktopEntry& entry) {
     return arguments;
 }
 
-std::optional<LaunchPlan> planLaunch(const QString& expandedTarget) {
+std::optional<LaunchPlan> planLaunch(const QString& target, const EnvironmentLookup& lookup) {
+    const QString whole = expandEnvironmentStrings(target, lookup);
     // An argument cannot hold a zero character; it would be cut short without a word.
-    if (expandedTarget.isEmpty() || expandedTarget.contains(QChar(0)))
+    if (whole.isEmpty() || whole.contains(QChar(0)))
         return std::nullopt;
-    if (const NameResolution whole = resolveName(expandedTarget); whole.named)
-        return whole.plan;
-    const auto words = splitCommandLine(expandedTarget);
+    if (const NameResolution resolved = resolveName(whole); resolved.named)
+        return resolved.plan;
+    // Split before expanding, as a shell treats a quoted variable: a value's blanks and
+    // quotes never add or break words.
+    auto words = splitCommandLine(target);
     if (!words || words->isEmpty())
         return std::nullopt;
+    for (QString& word : *words)
+        word = expandEnvironmentStrings(word, lookup);
     if (words->size() == 1)
         return resolveName(words->first()).plan;
     const QString program = programFor(words->first());
@@ -418,8 +423,7 @@ std::optional<LaunchPlan> planLaunch(const QString& expandedTarget) {
 }
 
 bool openTarget(const QString& target) {
-    const QString expanded = expandEnvironmentStrings(target, processEnvironmentLookup);
-    const auto plan = planLaunch(expanded);
+    const auto plan = planLaunch(target, processEnvironmentLookup);
     if (!plan) {
         qWarning("Nothing to open for the target \"%s\"", qUtf8Printable(target));
         return false;

@@ -77,13 +77,14 @@ struct LaunchPlan {
     friend bool operator==(const LaunchPlan&, const LaunchPlan&) = default;
 };
 
-// Decides, without starting anything, how an already expanded target opens. The whole text
-// is first taken as one name: an existing folder or document (handed to xdg-open), a
-// desktop entry file, an executable file, a URL, a command on PATH. A name without "/"
-// is only looked up on PATH, never in the current folder. Failing that, the text is split
-// into words and the first word, a path or a command on PATH, starts with the rest as its
-// arguments. Nothing when the target names nothing that can be started.
-std::optional<LaunchPlan> planLaunch(const QString& expandedTarget);
+// Decides, without starting anything, how a target opens. The whole text, its %NAME%
+// variables expanded, is first taken as one name: an existing folder or document (handed to
+// xdg-open), a desktop entry file, an executable file, a URL, a command on PATH. A name
+// without "/" is only looked up on PATH, never in the current folder. Failing that, the
+// unexpanded text is split into words, variables are expanded inside each word, and the
+// first word, a path or a command on PATH, starts with the rest as its arguments. Nothing
+// when the target names nothing that can be started.
+std::optional<LaunchPlan> planLaunch(const QString& target, const EnvironmentLookup& lookup);
 
 // Expands, plans and starts the target as a detached process that never blocks the caller
 // and leaves no child behind. True when a process was started; failures only go to the log.

@@ -51,7 +51,8 @@ inline QString xprop(QWidget* window, const QString& property) {
     QProcess p;
     p.start(QStringLiteral("xprop"),
             {QStringLiteral("-id"), QString::number(window->winId()), property});
-    p.waitForFinished();
+    if (!p.waitForFinished(10000))
+        p.kill();
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
@@ -62,9 +63,15 @@ inline bool xdotool(const QStringList& args) {
     p.start(QStringLiteral("xdotool"), args);
     if (!p.waitForStarted())
         return false;
+    // --sync waits for the window manager, which may never do what was asked.
     QDeadlineTimer deadline(20000);
     while (p.state() != QProcess::NotRunning && !deadline.hasExpired())
         QTest::qWait(5);
+    if (p.state() != QProcess::NotRunning) {
+        p.kill();
+        p.waitForFinished();
+        return false;
+    }
     return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 

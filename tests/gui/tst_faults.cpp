@@ -95,8 +95,6 @@ private:
     QString configPath() const { return m_folder->file(u"config.ini"_qs); }
     QString workPath() const { return m_folder->file(u"menus/work.ini"_qs); }
     QString copyPath() const { return m_folder->file(u"copies/copy.ini"_qs); }
-    // The name the program knows the menu file by: "$apppath$\menu.ini" expanded.
-    QString menuName() const { return m_folder->path() + u"\\menu.ini"_qs; }
 
     void freshFolder();
     void startProgram();
@@ -399,10 +397,11 @@ void TestFaults::checkFailure(Command command, Fault fault,
     switch (command) {
     case Command::Add:
     case Command::Edit:
-        expected = u"Unable to write to "_qs + menuName() + u'.';
+        // The program knows the file as "$apppath$\menu.ini"; messages show it as on disk.
+        expected = u"Unable to write to "_qs + menuPath() + u'.';
         break;
     case Command::Delete:
-        expected = u"Cannot create file \""_qs + menuName() + u"\". "_qs + reason + u'.';
+        expected = u"Cannot create file \""_qs + menuPath() + u"\". "_qs + reason + u'.';
         break;
     default:
         expected = u"Unable to write to "_qs + configPath() + u'.';

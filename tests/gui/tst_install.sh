@@ -68,7 +68,7 @@ else
   screen_width=$(xwininfo -root | awk '/Width:/ { print $2 }')
   check_eq "first place" "$((screen_width - 407)) 1" \
     "$(wait_for_origin "$window" "$((screen_width - 407)) 1")"
-  close_bar "$window" "$pid" || fail "the program did not end on Alt+F4"
+  close_bar "$window" "$pid" || fail "the program did not end on the close request"
 fi
 config=$prefix/config.ini
 [ -f "$config" ] || fail "no config.ini in the installed folder"

@@ -9,7 +9,9 @@
 #include "settings/addnewdialog.h"
 #include "settings/settingswindow.h"
 
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -48,6 +50,8 @@ private slots:
     void failedDeleteKeepsTheLine();
     void refusedWriteResetsDialogResult_data();
     void refusedWriteResetsDialogResult();
+    void realDialogsTakeTypedNames_data();
+    void realDialogsTakeTypedNames();
     void openStoresThePath_data();
     void openStoresThePath();
     void saveOntoExistingFileChangesNothing();
@@ -83,6 +87,9 @@ private:
         return withEntryDialog([this] { click("cmdNew"); }, type(caption, target));
     }
     QString menuPath() const { return m_folder->file(u"menu.ini"_qs); }
+    // The real file dialog that `command` shows gets `name` typed and Enter; one that stays
+    // open is cancelled.
+    void typeIntoFileDialog(const std::function<void()>& command, const QString& name);
 
     std::unique_ptr<TFrmSettings> m_settings;
     std::unique_ptr<TfrmAddNew> m_addNew;
@@ -404,8 +411,8 @@ void TestSettingsWindow::failedDeleteKeepsTheLine() {
     const QList<Dialogs::Box> boxes = Dialogs::boxesShown();
     QCOMPARE(boxes.size(), 2);
     QCOMPARE(boxes[1].title, u"Larkspan"_qs);
-    QCOMPARE(boxes[1].text, u"Cannot create file \""_qs + MenuIni->FileName() +
-                                u"\". No space left on device."_qs);
+    QCOMPARE(boxes[1].text,
+             u"Cannot create file \""_qs + menuPath() + u"\". No space left on device."_qs);
     QCOMPARE(lines(), (QStringList{u"A"_qs, kSeparatorLine, u"C"_qs}));
     QCOMPARE(list()->selectedRow(), 1);
     QCOMPARE(SelectedItem, 2);
@@ -426,10 +433,67 @@ void TestSettingsWindow::refusedWriteResetsDialogResult() {
     QVERIFY(withEntryDialog([&] { click(qPrintable(command)); }, type(u"New"_qs, u"n"_qs)));
     QCOMPARE(Dialogs::boxesShown().size(), 1);
     QCOMPARE(Dialogs::boxesShown().constFirst().text,
-             u"Unable to write to "_qs + MenuIni->FileName() + u'.');
+             u"Unable to write to "_qs + menuPath() + u'.');
     QCOMPARE(DialogResult, 0);
     QCOMPARE(lines(), (QStringList{u"A"_qs, kSeparatorLine, u"C"_qs}));
     QCOMPARE(readBytes(menuPath()), kThree);
+}
+
+void TestSettingsWindow::typeIntoFileDialog(const std::function<void()>& command,
+                                            const QString& name) {
+    Dialogs::showRealDialogs();
+    const auto modal = [] { return QApplication::activeModalWidget(); };
+    QPointer<QFileDialog> dialog;
+    bool stayedOpen = false;
+    QTimer answer; // both end with this function even when no dialog shows
+    QTimer rescue; // fires inside a box the dialog itself may show about the name
+    answer.setSingleShot(true);
+    rescue.setSingleShot(true);
+    connect(&answer, &QTimer::timeout, this, [&] {
+        if (!QTest::qWaitFor([&] { return qobject_cast<QFileDialog*>(modal()); }, 20000))
+            return;
+        dialog = qobject_cast<QFileDialog*>(modal());
+        auto* edit = dialog->findChild<QLineEdit*>(u"fileNameEdit"_qs);
+        edit->setText(name);
+        rescue.start(3000);
+        QTest::keyClick(edit, Qt::Key_Return);
+        Dialogs::resetForTesting(); // the command's own boxes are answered again
+    });
+    connect(&rescue, &QTimer::timeout, this, [&] {
+        if (!dialog || !dialog->isVisible())
+            return;
+        stayedOpen = true;
+        while (qobject_cast<QMessageBox*>(modal()) || qobject_cast<QFileDialog*>(modal()))
+            qobject_cast<QDialog*>(modal())->reject();
+    });
+    answer.start(0);
+    command();
+    QVERIFY2(!stayedOpen, "the dialog did not take the name");
+}
+
+void TestSettingsWindow::realDialogsTakeTypedNames_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("open a new name") << "cmdOpen"
+                                     << "new.ini"
+                                     << "new.ini";
+    QTest::newRow("open in a missing folder") << "cmdOpen"
+                                              << "later/new.ini"
+                                              << "later/new.ini";
+    QTest::newRow("save adds the extension") << "cmdSave"
+                                             << "copy"
+                                             << "copy.ini";
+}
+
+void TestSettingsWindow::realDialogsTakeTypedNames() {
+    QFETCH(QString, command);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    writeBytes(menuPath(), kThree);
+    QVERIFY(showAndWait());
+    typeIntoFileDialog([&] { click(qPrintable(command)); }, m_folder->file(typed));
+    QCOMPARE(MenuFileName, m_folder->file(chosen));
 }
 
 void TestSettingsWindow::openStoresThePath_data() {
@@ -470,8 +534,8 @@ void TestSettingsWindow::saveOntoExistingFileChangesNothing() {
     const QByteArray config = readBytes(ConfigIni->FileName());
     const QString before = MenuFileName;
     QVERIFY(showAndWait());
-    Dialogs::answerNextFile(target);
-    click("cmdSave");
+    // The dialog adds the extension and asks nothing; the program refuses.
+    typeIntoFileDialog([&] { click("cmdSave"); }, m_folder->file(u"taken"_qs));
     QCOMPARE(Dialogs::boxesShown().size(), 1);
     const Dialogs::Box error = Dialogs::boxesShown().constFirst();
     QCOMPARE(error.title, u"Larkspan"_qs);

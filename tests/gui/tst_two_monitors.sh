@@ -62,7 +62,7 @@ run_case() { # name "X Y shown" "Left Top stored at the close" [WindowPos lines]
   check_eq "$name: shown at" "$shown" "$(wait_for_origin "$window" "$shown")"
   [ "$name" == "first run, primary on the left" ] &&
     import -window root "$artifacts/two-monitors.png" 2>/dev/null
-  close_bar "$window" "$pid" || fail "$name: the program did not end on Alt+F4"
+  close_bar "$window" "$pid" || fail "$name: the program did not end on the close request"
   local config=$work/app/config.ini
   check_eq "$name: stored at the close" "$stored" \
     "$(ini_value "$config" WindowPos Left) $(ini_value "$config" WindowPos Top)"

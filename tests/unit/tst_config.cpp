@@ -153,8 +153,8 @@ void TestConfig::collapse_data() {
                              << "/srv/menus/work.ini";
     QTest::newRow("inside") << "/opt/Bar/menus/work.ini"
                             << "$apppath$\\menus/work.ini";
-    QTest::newRow("case-blind") << "/OPT/BAR/work.ini"
-                                << "$apppath$\\work.ini";
+    QTest::newRow("other letter case is another folder") << "/opt/bar/work.ini"
+                                                         << "/opt/bar/work.ini";
     QTest::newRow("folder itself") << "/opt/Bar/"
                                    << "$apppath$\\";
 }
@@ -164,8 +164,7 @@ void TestConfig::collapse() {
     QFETCH(QString, collapsed);
     setAppDirForTesting(u"/opt/Bar/"_qs);
     QCOMPARE(CollapseAppPath(path), collapsed);
-    QCOMPARE(ExpandAppPath(CollapseAppPath(path)).replace(u"/\\"_qs, u"/"_qs),
-             QString(path).replace(u"/OPT/BAR/"_qs, u"/opt/Bar/"_qs));
+    QCOMPARE(ExpandAppPath(CollapseAppPath(path)).replace(u"/\\"_qs, u"/"_qs), path);
 }
 
 void TestConfig::firstRunWritesDefaults() {

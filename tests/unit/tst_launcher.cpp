@@ -329,7 +329,7 @@ void TestLauncher::planLaunch() {
     QFETCH(QString, program);
     QFETCH(QStringList, arguments);
     QFETCH(QString, workingDirectory);
-    const auto plan = ::planLaunch(fill(target));
+    const auto plan = ::planLaunch(fill(target), processEnvironmentLookup);
     QCOMPARE(plan.has_value(), !program.isEmpty());
     if (plan)
         QCOMPARE(*plan, (LaunchPlan{fill(program), fill(arguments), fill(workingDirectory)}));
@@ -341,6 +341,13 @@ void TestLauncher::launches_data() {
     QTest::addColumn<QStringList>("recorded"); // working folder, then the arguments
     QTest::newRow("script") << "@DIR@/record" << QStringList{"@DIR@"};
     QTest::newRow("variable") << "%LARKSPAN_WORK%/record" << QStringList{"@DIR@"};
+    QTest::newRow("variable naming a folder with a blank")
+        << "%LARKSPAN_WORK%/my folder" << QStringList{"@DIR@", "@DIR@/my folder"};
+    QTest::newRow("value with blanks stays one word")
+        << "'%LARKSPAN_WORK%/my script' %LARKSPAN_SPACEY%/file"
+        << QStringList{"@DIR@", "/home/John Smith/file"};
+    QTest::newRow("value with a quote breaks no word")
+        << "@DIR@/record %LARKSPAN_QUOTEY% x" << QStringList{"@DIR@", "it's", "x"};
     QTest::newRow("arguments") << R"(@DIR@/record "two words" x)"
                                << QStringList{"@DIR@", "two words", "x"};
     QTest::newRow("no shell") << "larkspan-record ; $(touch @DIR@/X) `touch @DIR@/Y` >@DIR@/Z"
@@ -358,6 +365,8 @@ void TestLauncher::launches() {
     QFETCH(QString, target);
     QFETCH(QStringList, recorded);
     qputenv("LARKSPAN_WORK", QFile::encodeName(m_dir));
+    qputenv("LARKSPAN_SPACEY", "/home/John Smith");
+    qputenv("LARKSPAN_QUOTEY", "it's");
     QVERIFY(openTarget(fill(target)));
     QVERIFY(noChildLeft());
     QTRY_VERIFY(QFile::exists(m_dir + u"/marker"_qs));

@@ -221,6 +221,14 @@ void TestProfileFile::writeIntoFile_data() {
     QTest::newRow("no final line end") << QByteArray("[a]\r\nk=1") << "b"
                                        << "k"
                                        << "2" << QByteArray("[a]\r\nk=1\r\n[b]\r\nk=2\r\n");
+    QTest::newRow("added key takes the LF of the file")
+        << QByteArray("[a]\nk=1\n\n[b]\nk=2") << "a"
+        << "j"
+        << "3" << QByteArray("[a]\nk=1\nj=3\n\n[b]\nk=2");
+    QTest::newRow("added section takes the CR of the file")
+        << QByteArray("[a]\rk=1") << "b"
+        << "k"
+        << "2" << QByteArray("[a]\rk=1\r[b]\rk=2\r");
     QTest::newRow("comments and stray lines kept, LF kept")
         << QByteArray("; mine\n[s]\n;note\nk = old \nstray\n") << "s"
         << "k"
@@ -328,7 +336,7 @@ void TestProfileFile::unwritableTargets() {
     const QByteArray before = "[s]\r\nk=old\r\n";
     QString value = u"new"_qs;
     if (kind == u"missing folder") {
-        name = m_dir->filePath(u"nowhere/test.ini"_qs);
+        name = m_dir->path() + u"/nowhere/\\test.ini"_qs;
     } else if (kind == u"read-only file") {
         writeBytes(name, before);
         QFile::setPermissions(name, QFile::ReadOwner | QFile::ReadGroup);
@@ -348,7 +356,10 @@ void TestProfileFile::unwritableTargets() {
         file.WriteString(u"s"_qs, u"k"_qs, value);
         QFAIL("the write succeeded");
     } catch (const LarkspanError& e) {
-        QCOMPARE(e.message(), u"Unable to write to "_qs + name);
+        // The message spells the path as the file system does.
+        const QString shown =
+            kind == u"missing folder" ? m_dir->filePath(u"nowhere/test.ini"_qs) : name;
+        QCOMPARE(e.message(), u"Unable to write to "_qs + shown);
     }
     if (kind != u"missing folder" && kind != u"folder")
         QCOMPARE(readBytes(name), before);
