@@ -381,7 +381,8 @@ void TestFaults::failedWriteChangesNothing() {
             break;
         }
         checkFailure(command, fault, before);
-        if (QTest::currentTestFailed())
+        // A program that has ended has nothing to retry.
+        if (QTest::currentTestFailed() || command == Command::PositionSave)
             return;
         disarm(file);
         Dialogs::resetForTesting();
@@ -420,13 +421,13 @@ void TestFaults::checkFailure(Command command, Fault fault,
     if (QTest::currentTestFailed())
         return;
 
-    // The program goes on, and what it shows agrees with the files.
-    QVERIFY(bar().isVisible());
+    // Quitting always works; any other command leaves the program going, showing what the
+    // files hold.
     if (command == Command::PositionSave) {
-        QCOMPARE(m_closed->count(), 0);
-        QCOMPARE(menuRows(), launcherRows(kCaptions));
+        QCOMPARE(m_closed->count(), 1);
         return;
     }
+    QVERIFY(bar().isVisible());
     // A failed first start names no menu file; an open has loaded the file before it failed to
     // note it.
     const QStringList shown = command == Command::FirstRun ? QStringList()
@@ -456,13 +457,6 @@ void TestFaults::checkRetry(Command command) {
     }
     QCOMPARE(errorTexts(), QStringList());
     const ProfileFile config(configPath());
-    if (command == Command::PositionSave) {
-        QCOMPARE(m_closed->count(), 1);
-        QCOMPARE(QPoint(config.ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1),
-                        config.ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1)),
-                 kMovedTo);
-        return;
-    }
     QStringList shown = kCaptions;
     switch (command) {
     case Command::Add:
