@@ -254,15 +254,17 @@ void Tfrmmain::openLauncherMenuAt(QPoint corner, bool fromKeyboard) {
     BuildMenu();
     PopupMenu1->setLook({font(), m_skin.menu});
     PopupMenu1->settleItems();
-    // A keyboard user starts on the first entry, as after pressing Down.
-    QAction* first = nullptr;
+    // A keyboard user starts on the first entry, as after pressing Down; the menu shows
+    // before its loop runs this.
     if (fromKeyboard)
-        for (QAction* item : PopupMenu1->actions())
-            if (item->isVisible() && !item->isSeparator()) {
-                first = item;
-                break;
-            }
-    const QAction* chosen = PopupMenu1->exec(corner, first);
+        QTimer::singleShot(0, PopupMenu1, [this] {
+            for (QAction* item : PopupMenu1->actions())
+                if (item->isVisible() && !item->isSeparator()) {
+                    PopupMenu1->setActiveAction(item);
+                    break;
+                }
+        });
+    const QAction* chosen = PopupMenu1->exec(corner);
     if (chosen)
         MenuItemClick(chosen);
 }

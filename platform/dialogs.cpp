@@ -1,5 +1,7 @@
 #include "platform/dialogs.h"
 
+#include "platform/windowplacement.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QQueue>
@@ -47,6 +49,7 @@ QMessageBox::StandardButton show(QWidget* parent, const Box& box) {
     QMessageBox dialog(box.icon, box.title, box.text, box.buttons, ownerOfBox(parent));
     // Above the bar, which stays on top of everything else.
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    new CentreOnFirstShow(&dialog, CentreOnFirstShow::Within::Owner);
     dialog.setDefaultButton(box.defaultButton);
     return QMessageBox::StandardButton(dialog.exec());
 }
