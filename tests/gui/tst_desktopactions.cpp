@@ -10,7 +10,6 @@
 #include "platform/dialogs.h"
 #include "settings/settingswindow.h"
 
-#include <QCursor>
 #include <QDBusConnection>
 #include <QScopeGuard>
 #include <QSystemTrayIcon>
@@ -40,8 +39,7 @@ private slots:
 
 private:
     // Runs a bus client to its end while the program's event loop goes on.
-    std::pair<int, QString> call(const QString& program, const QStringList& args);
-    std::pair<int, QString> gdbus(const QString& method, const QStringList& args);
+    std::pair<int, QString> call(const QStringList& command);
 
     QProcess m_bus;
     QString m_address;
@@ -83,28 +81,32 @@ void TestDesktopActions::cleanup() {
     m_folder.reset();
 }
 
-std::pair<int, QString> TestDesktopActions::call(const QString& program, const QStringList& args) {
+std::pair<int, QString> TestDesktopActions::call(const QStringList& command) {
     QProcess p;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_address);
     p.setProcessEnvironment(environment);
-    p.start(program, args);
-    if (!p.waitForStarted())
-        return {-1, QString()};
+    p.start(command.first(), command.mid(1));
     QDeadlineTimer deadline(20000);
     while (p.state() != QProcess::NotRunning && !deadline.hasExpired())
         QTest::qWait(5);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
 }
 
-std::pair<int, QString> TestDesktopActions::gdbus(const QString& method, const QStringList& args) {
-    return call(u"gdbus"_qs,
-                QStringList{u"call"_qs, u"--session"_qs, u"--dest"_qs,
-                            QLatin1String(ApplicationService::kServiceName), u"--object-path"_qs,
-                            QLatin1String(ApplicationService::kObjectPath), u"--method"_qs,
-                            u"org.freedesktop.Application."_qs + method} +
-                    args);
+namespace {
+QStringList gdbus(const QString& method, const QStringList& args) {
+    return QStringList{u"gdbus"_qs,
+                       u"call"_qs,
+                       u"--session"_qs,
+                       u"--dest"_qs,
+                       QLatin1String(ApplicationService::kServiceName),
+                       u"--object-path"_qs,
+                       QLatin1String(ApplicationService::kObjectPath),
+                       u"--method"_qs,
+                       u"org.freedesktop.Application."_qs + method} +
+           args;
 }
+} // namespace
 
 void TestDesktopActions::actions_data() {
     QTest::addColumn<QString>("action"); // empty: Activate
@@ -169,11 +171,10 @@ void TestDesktopActions::actions() {
         }
     });
     poll.start(10);
-    const auto [code, output] =
-        action.isEmpty()
-            ? gdbus(u"Activate"_qs, {u"{}"_qs})
-            : call(u"gapplication"_qs,
-                   {u"action"_qs, QLatin1String(ApplicationService::kServiceName), action});
+    const auto [code, output] = call(
+        action.isEmpty() ? gdbus(u"Activate"_qs, {u"{}"_qs})
+                         : QStringList{u"gapplication"_qs, u"action"_qs,
+                                       QLatin1String(ApplicationService::kServiceName), action});
     QVERIFY2(code == 0, qPrintable(output));
     QVERIFY(QTest::qWaitFor([&] { return looked; }, 20000));
     if (outcome == Outcome::BarShown)
@@ -182,10 +183,11 @@ void TestDesktopActions::actions() {
 
 // A second copy runs without the name, and so does a copy without a session bus.
 void TestDesktopActions::onlyTheFirstCopyHasTheName() {
-    const auto [listed, actions] = gdbus(u"ListActions"_qs, {});
+    const auto [listed, actions] = call(gdbus(u"ListActions"_qs, {}));
     QCOMPARE(listed, 0);
     QCOMPARE(actions.trimmed(), u"(['menu', 'settings', 'about'],)"_qs);
-    const auto [unknown, error] = gdbus(u"ActivateAction"_qs, {u"quit"_qs, u"[]"_qs, u"{}"_qs});
+    const auto [unknown, error] =
+        call(gdbus(u"ActivateAction"_qs, {u"quit"_qs, u"[]"_qs, u"{}"_qs}));
     QVERIFY(unknown != 0);
     QVERIFY2(error.contains(u"There is no action \"quit\"."_qs), qPrintable(error));
 
@@ -196,7 +198,7 @@ void TestDesktopActions::onlyTheFirstCopyHasTheName() {
     QVERIFY(!withoutBus.registerOn(
         QDBusConnection::connectToBus(u"unix:path=/nonexistent/bus"_qs, u"no bus"_qs)));
     // The first copy still answers.
-    QCOMPARE(gdbus(u"ListActions"_qs, {}).first, 0);
+    QCOMPARE(call(gdbus(u"ListActions"_qs, {})).first, 0);
 }
 
 int main(int argc, char** argv) {
