@@ -3,6 +3,8 @@
 #include "bar/mainwindow.h"
 #include "core/error.h"
 
+#include <QDBusConnection>
+
 int main(int argc, char** argv) {
     preferXWayland();
     LarkspanApplication app(argc, argv);
@@ -14,6 +16,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     QObject::connect(&windows->bar(), &Tfrmmain::closed, &app, &QCoreApplication::quit);
+    // The first copy is the one the desktop's actions reach; others run without.
+    windows->serveOn(QDBusConnection::sessionBus());
     windows->bar().show();
     return app.exec();
 }

@@ -4,8 +4,11 @@
 #include "app/errorbox.h"
 #include "bar/mainwindow.h"
 #include "core/error.h"
+#include "platform/applicationservice.h"
 #include "settings/addnewdialog.h"
 #include "settings/settingswindow.h"
+
+#include <QApplication>
 
 ProgramWindows::ProgramWindows() {
     m_bar = std::make_unique<Tfrmmain>();
@@ -27,7 +30,36 @@ ProgramWindows::ProgramWindows() {
     m_bar->setAboutWindow(m_about.get());
 }
 
+bool ProgramWindows::serveOn(const QDBusConnection& bus) {
+    auto service = std::make_unique<ApplicationService>(
+        QStringList{QStringLiteral("menu"), QStringLiteral("settings"), QStringLiteral("about")});
+    if (!service->registerOn(bus))
+        return false;
+    QObject::connect(service.get(), &ApplicationService::activated, m_bar.get(),
+                     &Tfrmmain::bringBack);
+    QObject::connect(service.get(), &ApplicationService::actionActivated, m_bar.get(),
+                     [this](const QString& name) { runAction(name); });
+    m_service = std::move(service);
+    return true;
+}
+
+void ProgramWindows::runAction(const QString& name) {
+    // While a modal window is open the others wait for it: it comes to the front instead.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+        return;
+    }
+    if (name == u"menu")
+        m_bar->showLauncherMenuFromKeyboard();
+    else if (name == u"settings")
+        m_settings->exec();
+    else if (name == u"about")
+        m_about->exec();
+}
+
 ProgramWindows::~ProgramWindows() {
+    m_service.reset();
     frmAbout = nullptr;
     frmAddNew = nullptr;
     FrmSettings = nullptr;

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
@@ -103,6 +104,15 @@ Tfrmmain::Tfrmmain(QWidget* parent)
                 if (reason == QSystemTrayIcon::Trigger && m_tray->isVisible())
                     Tray1Click();
             });
+
+    // Qt tells nobody when the notification area goes away; a hidden bar must not be lost
+    // with it.
+    m_trayWatch = new QTimer(this);
+    m_trayWatch->setInterval(kTrayWatchInterval);
+    connect(m_trayWatch, &QTimer::timeout, this, [this] {
+        if (!QSystemTrayIcon::isSystemTrayAvailable())
+            Tray1Click();
+    });
 
     DesktopWindow::watchActivation(this, [this](bool active) {
         if (active)
@@ -199,16 +209,9 @@ void Tfrmmain::setVisible(bool visible) {
 }
 
 void Tfrmmain::closeEvent(QCloseEvent* event) {
-    bool saved = false;
-    reportingErrors([&] {
-        SaveWindowPos(*this);
-        saved = true;
-    });
-    if (!saved) {
-        // The bar stays as it was and the next close request tries again.
-        event->ignore();
-        return;
-    }
+    // A place that cannot be stored is reported, but never keeps the user from quitting; the
+    // old file stays as it was.
+    reportingErrors([this] { SaveWindowPos(*this); });
     event->accept();
     emit closed();
 }
@@ -278,15 +281,50 @@ bool Tfrmmain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Tfrmmain::ImgMenuMouseUp(Qt::MouseButton button, int x, int y) {
-    if (!IsReleaseInside(ImgMenu->size(), button, x, y))
-        return;
+    if (IsReleaseInside(ImgMenu->size(), button, x, y))
+        openLauncherMenuAt(menuCorner());
+}
+
+QPoint Tfrmmain::menuCorner() const {
+    return mapToGlobal(QPoint(ImgMenu->x(), ImgMenu->y() + ImgMenu->height()));
+}
+
+void Tfrmmain::openLauncherMenuAt(QPoint corner, bool fromKeyboard) {
     BuildMenu();
     PopupMenu1->setLook({font(), m_skin.menu});
     PopupMenu1->settleItems();
-    const QPoint corner = mapToGlobal(QPoint(ImgMenu->x(), ImgMenu->y() + ImgMenu->height()));
+    // A keyboard user starts on the first entry, as after pressing Down; the menu shows
+    // before its loop runs this.
+    if (fromKeyboard)
+        QTimer::singleShot(0, PopupMenu1, [this] {
+            for (QAction* item : PopupMenu1->actions())
+                if (item->isVisible() && !item->isSeparator()) {
+                    PopupMenu1->setActiveAction(item);
+                    break;
+                }
+        });
     const QAction* chosen = PopupMenu1->exec(corner);
     if (chosen)
         MenuItemClick(chosen);
+}
+
+void Tfrmmain::showLauncherMenuFromKeyboard() {
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        openLauncherMenuAt(menuCorner(), true);
+    } else {
+        openLauncherMenuAt(QCursor::pos(), true);
+    }
+}
+
+void Tfrmmain::bringBack() {
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    } else {
+        Tray1Click();
+    }
 }
 
 void Tfrmmain::BuildMenu() {
@@ -329,11 +367,19 @@ void Tfrmmain::ImgSettingsMouseUp(Qt::MouseButton button, int x, int y) {
 void Tfrmmain::ImgCloseMouseUp(Qt::MouseButton button, int x, int y) {
     if (!IsReleaseInside(ImgClose->size(), button, x, y))
         return;
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        Dialogs::show(this, {QMessageBox::Information, QStringLiteral("Information"),
+                             QStringLiteral("There is no notification area to hide the bar into."),
+                             QMessageBox::Ok, QMessageBox::Ok});
+        return;
+    }
     hide();
     m_tray->show();
+    m_trayWatch->start();
 }
 
 void Tfrmmain::Tray1Click() {
+    m_trayWatch->stop();
     m_tray->hide();
     show();
     raise();

@@ -12,6 +12,7 @@ class QDialog;
 class QLabel;
 class QMenu;
 class QSystemTrayIcon;
+class QTimer;
 
 // The bar: a thin borderless window on top of all others, and the program's main window.
 class Tfrmmain : public QWidget, public BarPlacement {
@@ -20,6 +21,7 @@ public:
     static constexpr int kWidth = 406;
     static constexpr int kHeight = 30;
     static constexpr qreal kTranslucentOpacity = 188.0 / 255.0;
+    static constexpr int kTrayWatchInterval = 500; // ms
 
     explicit Tfrmmain(QWidget* parent = nullptr);
     ~Tfrmmain() override;
@@ -31,6 +33,12 @@ public:
     void setAboutWindow(QDialog* window) { m_aboutWindow = window; }
 
     void ConfirmExit();
+
+    // Opens the launcher menu with the keyboard in it: under the bar as from Start, or at the
+    // pointer while the bar is in the tray.
+    void showLauncherMenuFromKeyboard();
+    // Restores a hidden bar, or brings the shown one to the front.
+    void bringBack();
 
     int top() const override;
     int left() const override;
@@ -67,6 +75,8 @@ private:
     void FormMouseUp(Qt::MouseButton button);
     void ApplyBarTiles();
     void ImgMenuMouseUp(Qt::MouseButton button, int x, int y);
+    QPoint menuCorner() const;
+    void openLauncherMenuAt(QPoint corner, bool fromKeyboard = false);
     void BuildMenu();
     void MenuItemClick(const QAction* item);
     void ImgAboutMouseUp(Qt::MouseButton button, int x, int y);
@@ -86,6 +96,7 @@ private:
     LauncherMenu* PopupMenu1;
     QSystemTrayIcon* m_tray;
     QMenu* m_trayMenu;
+    QTimer* m_trayWatch;
     SkinImages m_skin;
     QDialog* m_settingsWindow = nullptr;
     QDialog* m_aboutWindow = nullptr;

@@ -1,5 +1,8 @@
 #include "platform/dialogs.h"
 
+#include "platform/windowplacement.h"
+
+#include <QApplication>
 #include <QFileDialog>
 #include <QQueue>
 #include <optional>
@@ -21,13 +24,32 @@ TestState& state() {
 
 } // namespace
 
+namespace {
+
+// The program's window the user is working in: a box belongs to it whoever raised the box,
+// so that a modal window never waits on a box hidden behind it.
+QWidget* ownerOfBox(QWidget* parent) {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    if (parent && parent->window()->isVisible())
+        return parent->window();
+    return nullptr;
+}
+
+} // namespace
+
 QMessageBox::StandardButton show(QWidget* parent, const Box& box) {
     state().shown.append(box);
     if (!state().boxAnswers.isEmpty())
         return state().boxAnswers.dequeue();
     if (state().answerUnprepared)
         return box.defaultButton;
-    QMessageBox dialog(box.icon, box.title, box.text, box.buttons, parent);
+    QMessageBox dialog(box.icon, box.title, box.text, box.buttons, ownerOfBox(parent));
+    // Above the bar, which stays on top of everything else.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    new CentreOnFirstShow(&dialog, CentreOnFirstShow::Within::Owner);
     dialog.setDefaultButton(box.defaultButton);
     return QMessageBox::StandardButton(dialog.exec());
 }

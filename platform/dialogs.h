@@ -18,6 +18,8 @@ struct Box {
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
+// The box is transient for the program's active window (the modal one first; `parent` when
+// none is active), centred on it and above the bar.
 QMessageBox::StandardButton show(QWidget* parent, const Box& box);
 
 // The chosen path, or the empty text when the user cancelled. Filters are Qt filters.

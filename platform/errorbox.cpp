@@ -2,10 +2,7 @@
 
 #include "platform/dialogs.h"
 
-#include <QApplication>
-
 void showErrorBox(const QString& message) {
-    Dialogs::show(QApplication::activeWindow(),
-                  {QMessageBox::Critical, QStringLiteral("Larkspan"), errorBoxText(message),
-                   QMessageBox::Ok, QMessageBox::Ok});
+    Dialogs::show(nullptr, {QMessageBox::Critical, QStringLiteral("Larkspan"),
+                            errorBoxText(message), QMessageBox::Ok, QMessageBox::Ok});
 }

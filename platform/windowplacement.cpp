@@ -32,7 +32,8 @@ bool canBeGrabbed(const QRect& frame, const QList<QRect>& workAreas) {
 
 } // namespace WindowPlacement
 
-CentreOnFirstShow::CentreOnFirstShow(QWidget* window) : QObject(window), m_window(window) {
+CentreOnFirstShow::CentreOnFirstShow(QWidget* window, Within within)
+    : QObject(window), m_window(window), m_within(within) {
     window->installEventFilter(this);
 }
 
@@ -50,6 +51,8 @@ bool CentreOnFirstShow::eventFilter(QObject* watched, QEvent* event) {
 
 QRect CentreOnFirstShow::workArea() const {
     const QWidget* anchor = m_window->parentWidget();
+    if (anchor && m_within == Within::Owner)
+        return anchor->window()->frameGeometry();
     QScreen* screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         screen = m_window->screen();

@@ -21,14 +21,16 @@ bool canBeGrabbed(const QRect& frame, const QList<QRect>& workAreas);
 
 } // namespace WindowPlacement
 
-// Centres a top-level window in the work area the first time it is shown; afterwards it
-// reappears where it was last, unless no screen shows its title bar any more (a screen was
-// removed), in which case it is centred again. The window's frame is only known once the
-// window manager has framed it, so the first placement is corrected then.
+// Centres a top-level window in the work area (or on the window it belongs to) the first time
+// it is shown; afterwards it reappears where it was last, unless no screen shows its title
+// bar any more (a screen was removed), in which case it is centred again. The window's frame
+// is only known once the window manager has framed it, so the first placement is corrected
+// then.
 class CentreOnFirstShow : public QObject {
     Q_OBJECT
 public:
-    explicit CentreOnFirstShow(QWidget* window);
+    enum class Within { WorkArea, Owner };
+    explicit CentreOnFirstShow(QWidget* window, Within within = Within::WorkArea);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +41,7 @@ private:
     void centreFrame();
 
     QWidget* m_window;
+    Within m_within;
     QPointer<QWindow> m_handle;
     bool m_shownBefore = false;
     bool m_awaitingFrame = false;

@@ -183,6 +183,19 @@ Terminal=false
 Categories=Utility;
 Keywords=launcher;menu;bar;
 StartupWMClass=Larkspan
+Actions=menu;settings;about;
+
+[Desktop Action menu]
+Name=Launcher Menu
+Exec=gapplication action org.larkspan.Larkspan menu
+
+[Desktop Action settings]
+Name=Settings
+Exec=gapplication action org.larkspan.Larkspan settings
+
+[Desktop Action about]
+Name=About Larkspan
+Exec=gapplication action org.larkspan.Larkspan about
 EOF
 }
 

@@ -10,6 +10,7 @@ packages=(
   xvfb xauth openbox trayer tint2 x11-utils xdotool wmctrl imagemagick
   fonts-noto-core libxcb-cursor0 libxcb1-dev desktop-file-utils
   x11-xserver-utils groff-base gtk-update-icon-cache
+  dbus libglib2.0-bin lintian appstream dpkg-dev
 )
 
 missing=()

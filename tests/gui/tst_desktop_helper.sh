@@ -60,7 +60,13 @@ check_eq "desktop-file-validate" "" "$(desktop-file-validate "$entry" "$autostar
 # \\ and %% are the file's escapes of \ and %, \\" and \\$ the quoting's of " and $.
 check_eq "Exec" \
   "Exec=env QT_QPA_PLATFORM=xcb \"$work/My \\\\\"apps\\\\\" \\\\\$HOME %%u \\\\\\\\x/larkspan\"" \
-  "$(grep '^Exec=' "$entry")"
+  "$(grep -m 1 '^Exec=' "$entry")"
+# Each action reaches the running copy over the session bus.
+check_eq "actions" "menu;settings;about;
+gapplication action org.larkspan.Larkspan menu
+gapplication action org.larkspan.Larkspan settings
+gapplication action org.larkspan.Larkspan about" \
+  "$(sed -n -e 's/^Actions=//p' -e 's/^Exec=\(gapplication .*\)/\1/p' "$entry")"
 check_eq "TryExec" "TryExec=$work/My \"apps\" \$HOME %u \\\\x/larkspan" \
   "$(grep '^TryExec=' "$entry")"
 check_eq "autostart entry" "$(cat "$entry")" "$(cat "$autostart")"
