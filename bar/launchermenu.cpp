@@ -228,7 +228,7 @@ void LauncherMenu::layoutRows() {
     m_rowTop.back() = y;
 }
 
-int LauncherMenu::exec(const QRect& anchor, const QRect& opener) {
+int LauncherMenu::exec(const QRect& anchor) {
     QScreen* screen = QGuiApplication::screenAt(anchor.bottomLeft() + QPoint(0, 1));
     if (!screen)
         screen = QGuiApplication::screenAt(anchor.topLeft());
@@ -236,8 +236,6 @@ int LauncherMenu::exec(const QRect& anchor, const QRect& opener) {
         screen = QGuiApplication::primaryScreen();
     const QRect placed = placeMenu(QSize(m_rowWidth, m_rowTop.back()), anchor, screen->geometry());
     m_scrolls = placed.height() < m_rowTop.back();
-    m_opener = opener;
-    setAttribute(Qt::WA_NoMouseReplay, false);
     m_chosen = -1;
     setGeometry(placed);
     QEventLoop loop;
@@ -488,12 +486,10 @@ void LauncherMenu::leaveEvent(QEvent*) {
 }
 
 void LauncherMenu::mousePressEvent(QMouseEvent* event) {
-    if (rect().contains(event->position().toPoint()))
-        return;
-    // The press that closes the menu on Start must not reach Start and open it again.
-    if (m_opener.contains(event->globalPosition().toPoint()))
-        setAttribute(Qt::WA_NoMouseReplay);
-    hide();
+    // A press outside closes the menu and, on this platform, goes no further: a press on
+    // Start closes it without opening it again.
+    if (!rect().contains(event->position().toPoint()))
+        hide();
 }
 
 void LauncherMenu::mouseReleaseEvent(QMouseEvent* event) {

@@ -38,9 +38,8 @@ public:
     void settleItems();
 
     // Opens beside `anchor` (screen coordinates; see placeMenu), with the keyboard, and
-    // returns once closed: the chosen row, or -1. A press inside `opener` closes it and is not
-    // passed on, so the button that opened it does not open it again.
-    int exec(const QRect& anchor, const QRect& opener);
+    // returns once closed: the chosen row, or -1.
+    int exec(const QRect& anchor);
 
     const QList<MenuRow>& rows() const { return m_rows; }
     int activeRow() const { return m_active; }
@@ -85,7 +84,6 @@ private:
     bool m_scrolls = false;
     int m_active = -1;
     int m_chosen = -1;
-    QRect m_opener;
     QTimer m_scrollTimer;
     int m_scrollStep = 0;
     QPointer<QEventLoop> m_loop;

@@ -253,8 +253,7 @@ void Tfrmmain::openLauncherMenu(QPoint at) {
     QRect anchor(at, QSize(0, 0));
     if (bar.adjusted(0, 0, 0, 1).contains(at))
         anchor = QRect(at.x(), bar.top(), 0, bar.height());
-    const QRect start(ImgMenu->mapToGlobal(QPoint(0, 0)), ImgMenu->size());
-    const int chosen = PopupMenu1->exec(anchor, start);
+    const int chosen = PopupMenu1->exec(anchor);
     if (chosen >= 0)
         MenuItemClick(PopupMenu1->rows()[chosen].tag);
 }

@@ -9,6 +9,7 @@
 #include "guitest.h"
 #include "platform/dialogs.h"
 
+#include <QAccessible>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
@@ -33,6 +34,9 @@ private slots:
     void entry1026AsksToClose();
     void exitAsks();
     void changesShowAtTheNextOpening();
+    void secondPressOnStartAboveTheBar();
+    void tallMenuScrolls();
+    void accessibleRows();
 
 private:
     void startBar();
@@ -345,6 +349,121 @@ void TestLauncherMenu::changesShowAtTheNextOpening() {
     }));
     QCOMPARE(third, QStringList{u"&Exit"_qs});
     QCOMPARE(actions, 4);
+}
+
+// Near the bottom of the screen the menu opens above the bar; a second real click on Start
+// then closes it, chooses nothing and does not open it again.
+void TestLauncherMenu::secondPressOnStartAboveTheBar() {
+    writeBytes(m_folder->file(u"menu.ini"_qs),
+               menuFile({{"One", writeScript(u"one.sh"_qs).toUtf8()},
+                         {"Two", writeScript(u"two.sh"_qs).toUtf8()}}));
+    startBar();
+    const QRect screen = m_bar->screen()->geometry();
+    m_bar->move(screen.left() + 200, screen.bottom() - 40);
+    QTRY_COMPARE(m_bar->frameGeometry().top(), screen.bottom() - 40);
+    LauncherMenu* menu = m_bar->launcherMenu();
+    const QPoint start = m_bar->mapToGlobal(QPoint(10, 10));
+    const QStringList at{QString::number(start.x()), QString::number(start.y())};
+    QVERIFY(xdotool(QStringList{u"mousemove"_qs, u"--sync"_qs} + at));
+    int openings = 0;
+    QRect placed;
+    QTimer poll;
+    bool wasVisible = false;
+    connect(&poll, &QTimer::timeout, menu, [&] {
+        if (menu->isVisible() == wasVisible)
+            return;
+        wasVisible = menu->isVisible();
+        if (!wasVisible)
+            return;
+        if (++openings > 1) {
+            menu->hide();
+            return;
+        }
+        placed = menu->geometry();
+        QVERIFY(xdotool({u"click"_qs, u"1"_qs}));
+    });
+    poll.start(5);
+    QVERIFY(xdotool({u"click"_qs, u"1"_qs}));
+    QTRY_VERIFY(placed.isValid() && !menu->isVisible());
+    // Whatever the second release did has been handled once the pointer's next move is.
+    QVERIFY(xdotool(QStringList{u"mousemove"_qs, u"--sync"_qs, u"0"_qs, u"0"_qs}));
+    QVERIFY(xdotool(QStringList{u"mousemove"_qs, u"--sync"_qs} + at));
+    QCOMPARE(menu->isVisible(), false);
+    QCOMPARE(openings, 1);
+    QCOMPARE(placed.bottom() + 1, m_bar->frameGeometry().top());
+    QCOMPARE(placed.left(), m_bar->frameGeometry().left());
+    QVERIFY(Dialogs::boxesShown().isEmpty());
+    QVERIFY(!QFile::exists(marker()));
+}
+
+// A menu taller than the screen fits below the bar and scrolls by wheel, scroll strip and
+// keys, its rows staying in step with what is highlighted.
+void TestLauncherMenu::tallMenuScrolls() {
+    QList<std::pair<QByteArray, QByteArray>> entries;
+    for (int i = 1; i <= 300; ++i)
+        entries.append({"Entry " + QByteArray::number(i), ""});
+    writeBytes(m_folder->file(u"menu.ini"_qs), menuFile(entries));
+    startBar();
+    const QRect screen = m_bar->screen()->geometry();
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QCOMPARE(menu.geometry().top(), m_bar->frameGeometry().bottom() + 1);
+        QCOMPARE(menu.geometry().bottom(), screen.bottom());
+        const auto firstTop = [&] { return menu.rowGeometry(1).top(); };
+        const int top = firstTop();
+        const auto pointAt = [&](int y) {
+            const QPoint p = menu.mapToGlobal(QPoint(50, y));
+            return xdotool(
+                {u"mousemove"_qs, u"--sync"_qs, QString::number(p.x()), QString::number(p.y())});
+        };
+        QVERIFY(pointAt(100));
+        QVERIFY(xdotool({u"click"_qs, u"5"_qs})); // the wheel, down
+        QTRY_VERIFY(firstTop() < top);
+        const int wheeled = firstTop();
+        QVERIFY(pointAt(menu.height() - 2)); // the lower scroll strip
+        QTRY_VERIFY(firstTop() < wheeled);
+        QVERIFY(pointAt(menu.height() / 2));
+        QTest::keyClick(&menu, Qt::Key_Home);
+        QCOMPARE(menu.activeRow(), 1);
+        QCOMPARE(firstTop(), top);
+        QTest::keyClick(&menu, Qt::Key_PageDown);
+        const QRect paged = menu.rowGeometry(menu.activeRow());
+        QVERIFY(menu.activeRow() > 10);
+        QVERIFY(paged.top() >= 0 && paged.bottom() < menu.height());
+        QTest::keyClick(&menu, Qt::Key_End);
+        QCOMPARE(menu.rows()[menu.activeRow()].caption, u"E&xit"_qs);
+        QTest::keyClick(&menu, Qt::Key_Down); // wraps to the top
+        QCOMPARE(menu.activeRow(), 1);
+        QCOMPARE(firstTop(), top);
+    }));
+}
+
+// Assistive technology sees a pop-up menu whose children are the shown rows, named without
+// their access marks, the highlighted one focused.
+void TestLauncherMenu::accessibleRows() {
+    writeBytes(m_folder->file(u"menu.ini"_qs),
+               menuFile({{"-", ""}, {"Save && Exit", ""}, {"Network", ""}}));
+    startBar();
+    QStringList names;
+    QList<QAccessible::Role> roles;
+    QString focused;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QTest::keyClick(&menu, Qt::Key_Down);
+        QTest::keyClick(&menu, Qt::Key_Down);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&menu);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::PopupMenu);
+        for (int i = 0; i < iface->childCount(); ++i) {
+            names << iface->child(i)->text(QAccessible::Name);
+            roles << iface->child(i)->role();
+            if (iface->child(i)->state().focused)
+                focused = names.last();
+            QCOMPARE(iface->indexOfChild(iface->child(i)), i);
+        }
+    }));
+    QCOMPARE(names, (QStringList{u"Save & Exit"_qs, u"Network"_qs, QString(), u"Exit"_qs}));
+    QCOMPARE(roles, (QList<QAccessible::Role>{QAccessible::MenuItem, QAccessible::MenuItem,
+                                              QAccessible::Separator, QAccessible::MenuItem}));
+    QCOMPARE(focused, u"Network"_qs);
 }
 
 int main(int argc, char** argv) {
