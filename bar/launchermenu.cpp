@@ -178,38 +178,49 @@ LauncherMenu::~LauncherMenu() {
 }
 
 void LauncherMenu::clearItems() {
-    m_rows.clear();
+    m_built = 0;
+    m_changed = false;
 }
 
+// An item that comes out as in the last build costs a comparison: an unchanged menu file
+// is settled at no cost, however long it is.
 void LauncherMenu::AddMenuItem(int tag, const QString& caption) {
+    if (!m_changed && m_built < m_rows.size() && m_rows[m_built].tag == tag &&
+        m_captions[m_built] == caption) {
+        ++m_built;
+        return;
+    }
+    if (!m_changed) {
+        m_changed = true;
+        m_rows.resize(m_built);
+        m_captions.resize(m_built);
+    }
     m_rows.append({tag, caption, true});
+    m_captions.append(caption);
+    ++m_built;
 }
 
 void LauncherMenu::settleItems() {
-    QStringList captions;
-    captions.reserve(m_rows.size());
-    for (const MenuRow& row : std::as_const(m_rows))
-        captions.append(row.caption);
-    captions = applyAccessKeys(captions);
-    const QList<bool> visible = visibleBySeparatorRule(captions);
-    for (qsizetype i = 0; i < m_rows.size(); ++i) {
-        m_rows[i].caption = captions[i];
-        m_rows[i].visible = visible[i];
-    }
-    // Captions unchanged since the last opening keep their measured width.
-    if (captions != m_measuredCaptions) {
+    if (m_changed || m_built != m_rows.size()) {
+        m_rows.resize(m_built);
+        m_captions.resize(m_built);
+        const QStringList keyed = applyAccessKeys(m_captions);
+        m_shown = visibleBySeparatorRule(m_captions);
         const QFontMetrics fm = fontMetrics();
         int widest = 0;
-        for (const QString& caption : std::as_const(captions))
-            if (!IsSeparator(caption))
-                widest = qMax(widest, fm.size(Qt::TextShowMnemonic, caption).width());
+        for (qsizetype i = 0; i < m_rows.size(); ++i) {
+            m_rows[i].caption = keyed[i];
+            if (!IsSeparator(keyed[i]))
+                widest = qMax(widest, fm.size(Qt::TextShowMnemonic, keyed[i]).width());
+        }
         QStyleOptionMenuItem item = itemOption(this, QStyleOptionMenuItem::Normal);
         m_rowWidth =
             style()
                 ->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(widest, fm.height()), this)
                 .width();
-        m_measuredCaptions = captions;
     }
+    for (qsizetype i = 0; i < m_rows.size(); ++i)
+        m_rows[i].visible = m_shown[i];
     if (AccessibleLauncherMenu* accessible = existingAccessible(this))
         accessible->forgetRows();
     m_active = -1;

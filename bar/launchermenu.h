@@ -35,6 +35,7 @@ public:
     void clearItems();
     void AddMenuItem(int tag, const QString& caption);
     // Ends a build, then applies the access-key rule and the separator rule to its items.
+    // Rows are reused from one build to the next.
     void settleItems();
 
     // Opens beside `anchor` (screen coordinates; see placeMenu), with the keyboard, and
@@ -76,7 +77,12 @@ private:
     QList<MenuRow> m_rows;
     // Content offsets of the rows (hidden ones take no room), one past the end holds the total.
     QList<int> m_rowTop;
-    QStringList m_measuredCaptions; // what m_rowWidth was measured for
+    // The captions as built, before the rules gave them access keys; what the separator rule
+    // showed of them.
+    QStringList m_captions;
+    QList<bool> m_shown;
+    qsizetype m_built = 0;  // items added by the build under way
+    bool m_changed = false; // it differs from the last build
     int m_rowWidth = 0;
     int m_itemHeight = 0;
     int m_separatorHeight = 0;

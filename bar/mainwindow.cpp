@@ -262,7 +262,7 @@ void Tfrmmain::BuildMenu() {
     PopupMenu1->clearItems();
     PopupMenu1->AddMenuItem(LauncherMenu::kTopSeparatorTag, QStringLiteral("-"));
     // Without a menu file object (a failed start) the menu holds "Exit" alone.
-    const QStringList captions = MenuIni ? ReadMenuCaptions() : QStringList();
+    const QStringList captions = MenuIni ? m_menuCaptions.read() : QStringList();
     for (int k = 0; k < captions.size(); ++k)
         PopupMenu1->AddMenuItem(k + 1, captions[k]);
     PopupMenu1->AddMenuItem(LauncherMenu::kExitSeparatorTag, QStringLiteral("-"));

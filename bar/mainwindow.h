@@ -2,6 +2,7 @@
 
 #include "bar/skin.h"
 #include "core/config.h"
+#include "core/menufile.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -84,6 +85,7 @@ private:
     PictureButton* ImgSettings;
     PictureButton* ImgAbout;
     LauncherMenu* PopupMenu1;
+    MenuCaptionReader m_menuCaptions;
     QSystemTrayIcon* m_tray;
     QMenu* m_trayMenu;
     SkinImages m_skin;

@@ -53,8 +53,16 @@ for n in ${MENU_SIZES:-10 100 1000 5000 20000}; do
   jgmenu --csv-file="$work/menu-$n.csv" --config-file="$work/jgmenurc" --icon-size=0 \
     --hide-on-startup 2>/dev/null &
   jg=$!
-  sleep 1
+  # Resident once it catches SIGUSR1 (bit 10 of SigCgt) and sleeps; a signal sent earlier
+  # would end it.
+  for _ in $(seq 600); do
+    caught=$(awk '/^SigCgt:/ { print $2 }' "/proc/$jg/status" 2>/dev/null || echo 0)
+    state=$(awk '{ print $3 }' "/proc/$jg/stat" 2>/dev/null || echo -)
+    (( (16#$caught >> 9) & 1 )) && [ "$state" = S ] && break
+    sleep 0.05
+  done
+  sleep 0.5
   read -r theirs theirs_first < <("$build/bin/menuwatch" "$runs" signal "$jg" || echo failed -)
-  kill "$jg" 2>/dev/null || true; wait "$jg" 2>/dev/null || true
+  kill -KILL "$jg" 2>/dev/null || true; wait "$jg" 2>/dev/null || true
   printf '%-8s %12s %12s %12s %12s\n' "$n" "$ours" "$ours_first" "$theirs" "$theirs_first"
 done
