@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QWindow>
 
 class TestLauncherMenu : public QObject {
     Q_OBJECT
@@ -37,6 +38,7 @@ private slots:
     void secondPressOnStartAboveTheBar();
     void tallMenuScrolls();
     void accessibleRows();
+    void firstFrameOnScreen();
 
 private:
     void startBar();
@@ -464,6 +466,23 @@ void TestLauncherMenu::accessibleRows() {
     QCOMPARE(roles, (QList<QAccessible::Role>{QAccessible::MenuItem, QAccessible::MenuItem,
                                               QAccessible::Separator, QAccessible::MenuItem}));
     QCOMPARE(focused, u"Network"_qs);
+}
+
+// Once the X server has exposed the mapped menu, the screen shows it whole: the first frame is
+// not a blank or partly drawn popup.
+void TestLauncherMenu::firstFrameOnScreen() {
+    writeBytes(m_folder->file(u"menu.ini"_qs), menuFile({{"Files", ""}, {"Terminal", ""}}));
+    startBar();
+    QImage onScreen, drawn;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QTRY_VERIFY(menu.windowHandle()->isExposed());
+        const QRect r = menu.geometry();
+        onScreen = menu.screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
+        drawn = menu.grab().toImage();
+    }));
+    saveArtifact(onScreen, u"menu-first-frame.png"_qs);
+    QCOMPARE(onScreen.convertToFormat(QImage::Format_RGB32),
+             drawn.convertToFormat(QImage::Format_RGB32));
 }
 
 int main(int argc, char** argv) {
