@@ -185,18 +185,17 @@ void LauncherMenu::clearItems() {
 // An item that comes out as in the last build costs a comparison: an unchanged menu file
 // is settled at no cost, however long it is.
 void LauncherMenu::AddMenuItem(int tag, const QString& caption) {
-    if (!m_changed && m_built < m_rows.size() && m_rows[m_built].tag == tag &&
-        m_captions[m_built] == caption) {
-        ++m_built;
-        return;
-    }
-    if (!m_changed) {
+    if (m_built == m_rows.size()) {
+        m_rows.append({tag, caption, true});
+        m_captions.append(caption);
+        m_widths.append(-1);
         m_changed = true;
-        m_rows.resize(m_built);
-        m_captions.resize(m_built);
+    } else if (m_rows[m_built].tag != tag || m_captions[m_built] != caption) {
+        m_rows[m_built].tag = tag;
+        m_captions[m_built] = caption;
+        m_widths[m_built] = -1;
+        m_changed = true;
     }
-    m_rows.append({tag, caption, true});
-    m_captions.append(caption);
     ++m_built;
 }
 
@@ -204,14 +203,20 @@ void LauncherMenu::settleItems() {
     if (m_changed || m_built != m_rows.size()) {
         m_rows.resize(m_built);
         m_captions.resize(m_built);
+        m_widths.resize(m_built);
         const QStringList keyed = applyAccessKeys(m_captions);
         m_shown = visibleBySeparatorRule(m_captions);
+        // The access-key rule only moves marks, so the text shown, and its width, are those
+        // of the caption as built: a row is measured again only when its caption changed.
         const QFontMetrics fm = fontMetrics();
         int widest = 0;
         for (qsizetype i = 0; i < m_rows.size(); ++i) {
             m_rows[i].caption = keyed[i];
-            if (!IsSeparator(keyed[i]))
-                widest = qMax(widest, fm.size(Qt::TextShowMnemonic, keyed[i]).width());
+            if (m_widths[i] < 0)
+                m_widths[i] = IsSeparator(keyed[i])
+                                  ? 0
+                                  : fm.size(Qt::TextShowMnemonic, m_captions[i]).width();
+            widest = qMax(widest, m_widths[i]);
         }
         QStyleOptionMenuItem item = itemOption(this, QStyleOptionMenuItem::Normal);
         m_rowWidth =

@@ -77,12 +77,13 @@ private:
     QList<MenuRow> m_rows;
     // Content offsets of the rows (hidden ones take no room), one past the end holds the total.
     QList<int> m_rowTop;
-    // The captions as built, before the rules gave them access keys; what the separator rule
-    // showed of them.
+    // The captions as built, before the rules gave them access keys; their widths; what the
+    // separator rule showed of them.
     QStringList m_captions;
+    QList<int> m_widths;
     QList<bool> m_shown;
     qsizetype m_built = 0;  // items added by the build under way
-    bool m_changed = false; // it differs from the last build
+    bool m_changed = false; // some row differs from the last build
     int m_rowWidth = 0;
     int m_itemHeight = 0;
     int m_separatorHeight = 0;

@@ -50,7 +50,9 @@ for n in ${MENU_SIZES:-10 100 1000 5000 20000}; do
   kill "$lark"; wait "$lark" 2>/dev/null || true
 
   : > "$work/jgmenurc"
-  jgmenu --csv-file="$work/menu-$n.csv" --config-file="$work/jgmenurc" --icon-size=0 \
+  # A home of its own each: jgmenu keeps a lock file there and refuses to run twice.
+  mkdir -p "$work/home-$n"
+  HOME="$work/home-$n" jgmenu --csv-file="$work/menu-$n.csv" --config-file="$work/jgmenurc" --icon-size=0 \
     --hide-on-startup 2>/dev/null &
   jg=$!
   # Resident once it catches SIGUSR1 (bit 10 of SigCgt) and sleeps; a signal sent earlier

@@ -351,6 +351,15 @@ void TestLauncherMenu::changesShowAtTheNextOpening() {
     }));
     QCOMPARE(third, QStringList{u"&Exit"_qs});
     QCOMPARE(actions, 4);
+    // The same entries with one caption made longer: the menu widens to show it whole.
+    int widths[2] = {};
+    for (int& width : widths) {
+        writeBytes(
+            m_folder->file(u"menu.ini"_qs),
+            menuFile({{"A", ""}, {&width == widths ? "B" : "B with a much longer caption", ""}}));
+        QVERIFY(withOpenMenu([&](LauncherMenu& menu) { width = menu.width(); }));
+    }
+    QVERIFY2(widths[1] > widths[0] + 50, qPrintable(u"%1 %2"_qs.arg(widths[0]).arg(widths[1])));
 }
 
 // Near the bottom of the screen the menu opens above the bar; a second real click on Start
