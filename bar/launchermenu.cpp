@@ -261,8 +261,9 @@ int LauncherMenu::exec(const QRect& anchor) {
         QAccessibleEvent started(this, QAccessible::PopupMenuStart);
         QAccessible::updateAccessibility(&started);
     }
+    const QPointer<LauncherMenu> alive(this);
     loop.exec();
-    return m_chosen;
+    return alive ? m_chosen : -1; // destroyed while open (the bar went): nothing is chosen
 }
 
 void LauncherMenu::hideEvent(QHideEvent* event) {
