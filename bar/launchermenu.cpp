@@ -299,9 +299,11 @@ QRect LauncherMenu::rowGeometry(int row) const {
 
 int LauncherMenu::rowAt(QPoint at) const {
     const int strip = scrollStripHeight();
-    if (!rect().contains(at) || at.y() < strip || at.y() >= height() - strip)
+    const int y = at.y() - strip + m_offset;
+    if (!rect().contains(at) || at.y() < strip || at.y() >= height() - strip ||
+        y >= m_rowTop.back())
         return -1;
-    return rowAtContent(at.y() - strip + m_offset);
+    return rowAtContent(y);
 }
 
 // The shown row covering content offset y, or the last one above it.
