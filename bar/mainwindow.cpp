@@ -282,39 +282,42 @@ bool Tfrmmain::eventFilter(QObject* watched, QEvent* event) {
 
 void Tfrmmain::ImgMenuMouseUp(Qt::MouseButton button, int x, int y) {
     if (IsReleaseInside(ImgMenu->size(), button, x, y))
-        openLauncherMenuAt(menuCorner());
+        openLauncherMenu(menuCorner());
 }
 
 QPoint Tfrmmain::menuCorner() const {
     return mapToGlobal(QPoint(ImgMenu->x(), ImgMenu->y() + ImgMenu->height()));
 }
 
-void Tfrmmain::openLauncherMenuAt(QPoint corner, bool fromKeyboard) {
+void Tfrmmain::openLauncherMenu(QPoint at, bool fromKeyboard) {
     BuildMenu();
     PopupMenu1->setLook({font(), m_skin.menu});
     PopupMenu1->settleItems();
-    // A keyboard user starts on the first entry, as after pressing Down; the menu shows
-    // before its loop runs this.
+    // A keyboard user starts on the first entry, as after pressing Down.
     if (fromKeyboard)
-        QTimer::singleShot(0, PopupMenu1, [this] {
-            for (QAction* item : PopupMenu1->actions())
-                if (item->isVisible() && !item->isSeparator()) {
-                    PopupMenu1->setActiveAction(item);
-                    break;
-                }
-        });
-    const QAction* chosen = PopupMenu1->exec(corner);
-    if (chosen)
-        MenuItemClick(chosen);
+        for (int row = 0; row < PopupMenu1->rows().size(); ++row)
+            if (PopupMenu1->isSelectable(row)) {
+                PopupMenu1->setActiveRow(row);
+                break;
+            }
+    // A point on the bar or on its lower edge stands for the whole bar, which the menu then
+    // opens below or above without covering it.
+    const QRect bar = frameGeometry();
+    QRect anchor(at, QSize(0, 0));
+    if (bar.adjusted(0, 0, 0, 1).contains(at))
+        anchor = QRect(at.x(), bar.top(), 0, bar.height());
+    const int chosen = PopupMenu1->exec(anchor);
+    if (chosen >= 0)
+        MenuItemClick(PopupMenu1->rows()[chosen].tag);
 }
 
 void Tfrmmain::showLauncherMenuFromKeyboard() {
     if (isVisible()) {
         raise();
         activateWindow();
-        openLauncherMenuAt(menuCorner(), true);
+        openLauncherMenu(menuCorner(), true);
     } else {
-        openLauncherMenuAt(QCursor::pos(), true);
+        openLauncherMenu(QCursor::pos(), true);
     }
 }
 
@@ -331,15 +334,14 @@ void Tfrmmain::BuildMenu() {
     PopupMenu1->clearItems();
     PopupMenu1->AddMenuItem(LauncherMenu::kTopSeparatorTag, QStringLiteral("-"));
     // Without a menu file object (a failed start) the menu holds "Exit" alone.
-    const QStringList captions = MenuIni ? ReadMenuCaptions() : QStringList();
+    const QStringList captions = MenuIni ? m_menuCaptions.read() : QStringList();
     for (int k = 0; k < captions.size(); ++k)
         PopupMenu1->AddMenuItem(k + 1, captions[k]);
     PopupMenu1->AddMenuItem(LauncherMenu::kExitSeparatorTag, QStringLiteral("-"));
     PopupMenu1->AddMenuItem(LauncherMenu::kExitTag, QStringLiteral("Exit"));
 }
 
-void Tfrmmain::MenuItemClick(const QAction* item) {
-    const int tag = LauncherMenu::tagOf(item);
+void Tfrmmain::MenuItemClick(int tag) {
     if (MenuIni)
         ReadMenuItem(tag);
     else

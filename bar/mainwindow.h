@@ -2,6 +2,7 @@
 
 #include "bar/skin.h"
 #include "core/config.h"
+#include "core/menufile.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -33,6 +34,10 @@ public:
     void setAboutWindow(QDialog* window) { m_aboutWindow = window; }
 
     void ConfirmExit();
+    // Builds the launcher menu and opens it with keyboard focus, its top-left at the screen
+    // point `at` (a point on the bar stands for the whole bar, which it never covers), on its
+    // first entry when `fromKeyboard`; returns after it closed and the chosen item's handler ran.
+    void openLauncherMenu(QPoint at, bool fromKeyboard = false);
 
     // Opens the launcher menu with the keyboard in it: under the bar as from Start, or at the
     // pointer while the bar is in the tray.
@@ -76,9 +81,8 @@ private:
     void ApplyBarTiles();
     void ImgMenuMouseUp(Qt::MouseButton button, int x, int y);
     QPoint menuCorner() const;
-    void openLauncherMenuAt(QPoint corner, bool fromKeyboard = false);
     void BuildMenu();
-    void MenuItemClick(const QAction* item);
+    void MenuItemClick(int tag);
     void ImgAboutMouseUp(Qt::MouseButton button, int x, int y);
     void ImgSettingsMouseUp(Qt::MouseButton button, int x, int y);
     void ImgCloseMouseUp(Qt::MouseButton button, int x, int y);
@@ -94,6 +98,7 @@ private:
     PictureButton* ImgSettings;
     PictureButton* ImgAbout;
     LauncherMenu* PopupMenu1;
+    MenuCaptionReader m_menuCaptions;
     QSystemTrayIcon* m_tray;
     QMenu* m_trayMenu;
     QTimer* m_trayWatch;

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Time from a left-button release on Start to the launcher menu being mapped, for menus of
-# 10 to 5,000 entries (or MENU_SIZES), next to jgmenu (resident, shown with jgmenu_run) fed
-# the same captions. Median of RUNS openings each, and the first opening.
-# Usage: [MENU_SIZES=...] [MENU_TARGET_LENGTH=...] bench/menu_open.sh BUILD_DIR [RUNS]
+# 10 to 20,000 entries (or MENU_SIZES), next to jgmenu (resident, --hide-on-startup, shown by
+# the SIGUSR1 that jgmenu_run sends) fed the same captions. Both run before the timing starts.
+# Median of RUNS openings each, and the first opening. With MENU_MEMORY_RUNS, also Larkspan's
+# resident memory after the first opening and after that many.
+# Usage: [MENU_SIZES=...] [MENU_TARGET_LENGTH=...] [MENU_MEMORY_RUNS=...]
+#        bench/menu_open.sh BUILD_DIR [RUNS]
 set -euo pipefail
 build=$(realpath "${1:-build-rel}")
 runs=${2:-11}
@@ -15,8 +18,9 @@ start_virtual_desktop
 padding=$(head -c "${MENU_TARGET_LENGTH:-0}" /dev/zero | tr '\0' a)
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"; stop_virtual_desktop' EXIT
+rss() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 printf '%-8s %12s %12s %12s %12s\n' entries larkspan_ms first_ms jgmenu_ms first_ms
-for n in ${MENU_SIZES:-10 100 1000 5000}; do
+for n in ${MENU_SIZES:-10 100 1000 5000 20000}; do
   app="$work/app-$n"
   cp -r "$build/larkspan" "$app"
   rm -f "$app/config.ini"
@@ -36,16 +40,31 @@ for n in ${MENU_SIZES:-10 100 1000 5000}; do
     sleep 0.05
   done
   eval "$(xdotool getwindowgeometry --shell "$bar")"
-  read -r ours ours_first < <("$build/bin/menuwatch" "$runs" xdotool mousemove $((X + 10)) \
-    $((Y + 10)) click 1)
+  read -r ours ours_first < <("$build/bin/menuwatch" "$runs" click $((X + 10)) $((Y + 10)))
+  if [ -n "${MENU_MEMORY_RUNS:-}" ]; then
+    before=$(rss "$lark")
+    "$build/bin/menuwatch" "$MENU_MEMORY_RUNS" click $((X + 10)) $((Y + 10)) >/dev/null
+    echo "resident memory at $n entries: ${before} kB after $runs openings," \
+      "$(rss "$lark") kB after $((runs + MENU_MEMORY_RUNS))" >&2
+  fi
   kill "$lark"; wait "$lark" 2>/dev/null || true
 
   : > "$work/jgmenurc"
-  jgmenu --csv-file="$work/menu-$n.csv" --config-file="$work/jgmenurc" --icon-size=0 \
+  # A home of its own each: jgmenu keeps a lock file there and refuses to run twice.
+  mkdir -p "$work/home-$n"
+  HOME="$work/home-$n" jgmenu --csv-file="$work/menu-$n.csv" --config-file="$work/jgmenurc" --icon-size=0 \
     --hide-on-startup 2>/dev/null &
   jg=$!
-  sleep 1
-  read -r theirs theirs_first < <("$build/bin/menuwatch" "$runs" jgmenu_run || echo failed -)
-  kill "$jg" 2>/dev/null || true; wait "$jg" 2>/dev/null || true
+  # Resident once it catches SIGUSR1 (bit 10 of SigCgt) and sleeps; a signal sent earlier
+  # would end it.
+  for _ in $(seq 600); do
+    caught=$(awk '/^SigCgt:/ { print $2 }' "/proc/$jg/status" 2>/dev/null || echo 0)
+    state=$(awk '{ print $3 }' "/proc/$jg/stat" 2>/dev/null || echo -)
+    (( (16#$caught >> 9) & 1 )) && [ "$state" = S ] && break
+    sleep 0.05
+  done
+  sleep 0.5
+  read -r theirs theirs_first < <("$build/bin/menuwatch" "$runs" signal "$jg" || echo failed -)
+  kill -KILL "$jg" 2>/dev/null || true; wait "$jg" 2>/dev/null || true
   printf '%-8s %12s %12s %12s %12s\n' "$n" "$ours" "$ours_first" "$theirs" "$theirs_first"
 done

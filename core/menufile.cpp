@@ -5,6 +5,7 @@
 #include "core/safefile.h"
 #include "core/tools.h"
 
+#include <QHash>
 #include <QSet>
 #include <numeric>
 #include <system_error>
@@ -56,14 +57,35 @@ bool IsSeparator(const QString& caption) {
     return caption == u"-";
 }
 
-QStringList ReadMenuCaptions() {
-    const ProfileSnapshot menu = MenuIni->Snapshot();
+namespace {
+
+QStringList captionsIn(const ProfileSnapshot& menu) {
     const int count = qMin(itemCount(menu), kMaxMenuCaptions);
     QStringList captions;
     captions.reserve(qMax(count, 0));
     for (int i = 1; i <= count; ++i)
         captions.append(menu.ReadString(itemSection(i), kCaption, QString()));
     return captions;
+}
+
+} // namespace
+
+QStringList ReadMenuCaptions() {
+    return captionsIn(MenuIni->Snapshot());
+}
+
+QStringList MenuCaptionReader::read() {
+    const QString fileName = MenuIni->FileName();
+    const QByteArray bytes =
+        SafeFile::read(fileName, nullptr, ProfileFile::kMaxFileSize).value_or(QByteArray());
+    // Two seeds make a 128-bit fingerprint; a cryptographic digest costs more than the parse.
+    const Digest digest{bytes.size(), qHash(bytes, 0x6c61726b), qHash(bytes, 0x7370616e)};
+    if (fileName != m_fileName || digest != m_digest) {
+        m_captions = captionsIn(ProfileSnapshot(IniDocument::parse(bytes)));
+        m_fileName = fileName;
+        m_digest = digest;
+    }
+    return m_captions;
 }
 
 // One update each: another copy adding at the same moment cannot take the same number,

@@ -22,6 +22,24 @@ void MoveMenuFileItem(int from, int to);
 inline constexpr int kMaxMenuCaptions = 65536;
 QStringList ReadMenuCaptions();
 
+// ReadMenuCaptions for a caller that asks again and again: each call reads the file, but
+// parses it again only when its bytes differ from the last call's.
+class MenuCaptionReader {
+public:
+    QStringList read();
+
+private:
+    struct Digest {
+        qsizetype size = -1;
+        size_t first = 0;
+        size_t second = 0;
+        bool operator==(const Digest&) const = default;
+    };
+    QString m_fileName;
+    Digest m_digest;
+    QStringList m_captions;
+};
+
 // The bytes of a menu file holding `document`'s entries in `order` (their old numbers),
 // renumbered from 1, under a menu section saying `count`. Other sections, comments and text
 // outside the entries stay where they were; an entry's comments go with it.

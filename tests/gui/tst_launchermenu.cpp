@@ -9,9 +9,11 @@
 #include "guitest.h"
 #include "platform/dialogs.h"
 
+#include <QAccessible>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QWindow>
 
 class TestLauncherMenu : public QObject {
     Q_OBJECT
@@ -33,6 +35,10 @@ private slots:
     void entry1026AsksToClose();
     void exitAsks();
     void changesShowAtTheNextOpening();
+    void secondPressOnStartAboveTheBar();
+    void tallMenuScrolls();
+    void accessibleRows();
+    void firstFrameOnScreen();
 
 private:
     void startBar();
@@ -108,8 +114,8 @@ void TestLauncherMenu::menuRows() {
     int rowsWithHeight = 0;
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
         seen = shownRows(menu);
-        for (QAction* a : shownItems(menu))
-            rowsWithHeight += menu.actionGeometry(a).height() > 0;
+        for (int row : shownItems(menu))
+            rowsWithHeight += menu.rowGeometry(row).height() > 0;
     }));
     QCOMPARE(seen, rows);
     QCOMPARE(rowsWithHeight, rows.size());
@@ -177,14 +183,15 @@ void TestLauncherMenu::keyboard() {
     startBar();
     QStringList path;
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        const auto active = [&] { return menu.rows()[menu.activeRow()].caption; };
         QTest::keyClick(&menu, Qt::Key_Down);
-        path << menu.activeAction()->text();
+        path << active();
         QTest::keyClick(&menu, Qt::Key_Down); // skips the separator
-        path << menu.activeAction()->text();
+        path << active();
         QTest::keyClick(&menu, Qt::Key_Down);
-        path << menu.activeAction()->text();
+        path << active();
         QTest::keyClick(&menu, Qt::Key_Up);
-        path << menu.activeAction()->text();
+        path << active();
         QTest::keyClick(&menu, Qt::Key_Escape);
         QVERIFY(!menu.isVisible());
     }));
@@ -198,10 +205,10 @@ void TestLauncherMenu::hoverDrawing() {
     QImage shot;
     QRect selectedRect, plainRect;
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
-        const QList<QAction*> items = shownItems(menu);
-        menu.setActiveAction(items[0]);
-        selectedRect = menu.actionGeometry(items[0]);
-        plainRect = menu.actionGeometry(items[1]);
+        const QList<int> items = shownItems(menu);
+        menu.setActiveRow(items[0]);
+        selectedRect = menu.rowGeometry(items[0]);
+        plainRect = menu.rowGeometry(items[1]);
         shot = menu.grab().toImage();
     }));
     saveArtifact(shot, u"menu-open.png"_qs);
@@ -257,11 +264,11 @@ void TestLauncherMenu::launches() {
                menuFile({{"Other", "/nonexistent"}, {"Run it", target.toUtf8()}}));
     startBar();
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
-        QAction* item = shownItems(menu)[1];
+        const int item = shownItems(menu)[1];
         if (byKey) {
             QTest::keyClick(&menu, Qt::Key_R); // "&Run it"
         } else {
-            const QPoint at = menu.actionGeometry(item).center();
+            const QPoint at = menu.rowGeometry(item).center();
             QTest::mouseMove(&menu, at);
             QTest::mouseClick(&menu, Qt::LeftButton, {}, at);
         }
@@ -279,7 +286,7 @@ void TestLauncherMenu::emptyRowIsChoosable() {
                "[menu]\r\nitems=3\r\n[item1]\r\ncaption=One\r\n[item3]\r\ncaption=Three\r\n");
     startBar();
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
-        const QPoint at = menu.actionGeometry(shownItems(menu)[1]).center();
+        const QPoint at = menu.rowGeometry(shownItems(menu)[1]).center();
         QTest::mouseClick(&menu, Qt::LeftButton, {}, at);
     }));
     QCOMPARE(AppInfo.vCaption, QString());
@@ -296,7 +303,7 @@ void TestLauncherMenu::entry1026AsksToClose() {
     const auto choose = [&](int entry) {
         return withOpenMenu([&](LauncherMenu& menu) {
             // Entry k is the k-th item after the hidden top separator.
-            menu.setActiveAction(menu.actions()[entry]);
+            menu.setActiveRow(entry);
             QTest::keyClick(&menu, Qt::Key_Return);
         });
     };
@@ -340,10 +347,151 @@ void TestLauncherMenu::changesShowAtTheNextOpening() {
     int actions = 0;
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
         third = shownRows(menu);
-        actions = int(menu.actions().size());
+        actions = int(menu.rows().size());
     }));
     QCOMPARE(third, QStringList{u"&Exit"_qs});
     QCOMPARE(actions, 4);
+    // The same entries with one caption made longer: the menu widens to show it whole.
+    int widths[2] = {};
+    for (int& width : widths) {
+        writeBytes(
+            m_folder->file(u"menu.ini"_qs),
+            menuFile({{"A", ""}, {&width == widths ? "B" : "B with a much longer caption", ""}}));
+        QVERIFY(withOpenMenu([&](LauncherMenu& menu) { width = menu.width(); }));
+    }
+    QVERIFY2(widths[1] > widths[0] + 50, qPrintable(u"%1 %2"_qs.arg(widths[0]).arg(widths[1])));
+}
+
+// Near the bottom of the screen the menu opens above the bar; a second real click on Start
+// then closes it, chooses nothing and does not open it again.
+void TestLauncherMenu::secondPressOnStartAboveTheBar() {
+    writeBytes(m_folder->file(u"menu.ini"_qs),
+               menuFile({{"One", writeScript(u"one.sh"_qs).toUtf8()},
+                         {"Two", writeScript(u"two.sh"_qs).toUtf8()}}));
+    startBar();
+    const QRect screen = m_bar->screen()->geometry();
+    m_bar->move(screen.left() + 200, screen.bottom() - 40);
+    QTRY_COMPARE(m_bar->frameGeometry().top(), screen.bottom() - 40);
+    LauncherMenu* menu = m_bar->launcherMenu();
+    const QPoint start = m_bar->mapToGlobal(QPoint(10, 10));
+    const QStringList at{QString::number(start.x()), QString::number(start.y())};
+    QVERIFY(xdotool(QStringList{u"mousemove"_qs, u"--sync"_qs} + at));
+    int openings = 0;
+    QRect placed;
+    QTimer poll;
+    bool wasVisible = false;
+    connect(&poll, &QTimer::timeout, menu, [&] {
+        if (menu->isVisible() == wasVisible)
+            return;
+        wasVisible = menu->isVisible();
+        if (!wasVisible)
+            return;
+        if (++openings > 1) {
+            menu->hide();
+            return;
+        }
+        placed = menu->geometry();
+        QVERIFY(xdotool({u"click"_qs, u"1"_qs}));
+    });
+    poll.start(5);
+    QVERIFY(xdotool({u"click"_qs, u"1"_qs}));
+    QTRY_VERIFY(placed.isValid() && !menu->isVisible());
+    // Whatever the second release did has been handled once the pointer's next move is.
+    QVERIFY(xdotool(QStringList{u"mousemove"_qs, u"--sync"_qs, u"0"_qs, u"0"_qs}));
+    QVERIFY(xdotool(QStringList{u"mousemove"_qs, u"--sync"_qs} + at));
+    QCOMPARE(menu->isVisible(), false);
+    QCOMPARE(openings, 1);
+    QCOMPARE(placed.bottom() + 1, m_bar->frameGeometry().top());
+    QCOMPARE(placed.left(), m_bar->frameGeometry().left());
+    QVERIFY(Dialogs::boxesShown().isEmpty());
+    QVERIFY(!QFile::exists(marker()));
+}
+
+// A menu taller than the screen fits below the bar and scrolls by wheel, scroll strip and
+// keys, its rows staying in step with what is highlighted.
+void TestLauncherMenu::tallMenuScrolls() {
+    QList<std::pair<QByteArray, QByteArray>> entries;
+    for (int i = 1; i <= 300; ++i)
+        entries.append({"Entry " + QByteArray::number(i), ""});
+    writeBytes(m_folder->file(u"menu.ini"_qs), menuFile(entries));
+    startBar();
+    const QRect screen = m_bar->screen()->geometry();
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QCOMPARE(menu.geometry().top(), m_bar->frameGeometry().bottom() + 1);
+        QCOMPARE(menu.geometry().bottom(), screen.bottom());
+        const auto firstTop = [&] { return menu.rowGeometry(1).top(); };
+        const int top = firstTop();
+        const auto pointAt = [&](int y) {
+            const QPoint p = menu.mapToGlobal(QPoint(50, y));
+            return xdotool(
+                {u"mousemove"_qs, u"--sync"_qs, QString::number(p.x()), QString::number(p.y())});
+        };
+        QVERIFY(pointAt(100));
+        QVERIFY(xdotool({u"click"_qs, u"5"_qs})); // the wheel, down
+        QTRY_VERIFY(firstTop() < top);
+        const int wheeled = firstTop();
+        QVERIFY(pointAt(menu.height() - 2)); // the lower scroll strip
+        QTRY_VERIFY(firstTop() < wheeled);
+        QVERIFY(pointAt(menu.height() / 2));
+        QTest::keyClick(&menu, Qt::Key_Home);
+        QCOMPARE(menu.activeRow(), 1);
+        QCOMPARE(firstTop(), top);
+        QTest::keyClick(&menu, Qt::Key_PageDown);
+        const QRect paged = menu.rowGeometry(menu.activeRow());
+        QVERIFY(menu.activeRow() > 10);
+        QVERIFY(paged.top() >= 0 && paged.bottom() < menu.height());
+        QTest::keyClick(&menu, Qt::Key_End);
+        QCOMPARE(menu.rows()[menu.activeRow()].caption, u"E&xit"_qs);
+        QTest::keyClick(&menu, Qt::Key_Down); // wraps to the top
+        QCOMPARE(menu.activeRow(), 1);
+        QCOMPARE(firstTop(), top);
+    }));
+}
+
+// Assistive technology sees a pop-up menu whose children are the shown rows, named without
+// their access marks, the highlighted one focused.
+void TestLauncherMenu::accessibleRows() {
+    writeBytes(m_folder->file(u"menu.ini"_qs),
+               menuFile({{"-", ""}, {"Save && Exit", ""}, {"Network", ""}}));
+    startBar();
+    QStringList names;
+    QList<QAccessible::Role> roles;
+    QString focused;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QTest::keyClick(&menu, Qt::Key_Down);
+        QTest::keyClick(&menu, Qt::Key_Down);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&menu);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::PopupMenu);
+        for (int i = 0; i < iface->childCount(); ++i) {
+            names << iface->child(i)->text(QAccessible::Name);
+            roles << iface->child(i)->role();
+            if (iface->child(i)->state().focused)
+                focused = names.last();
+            QCOMPARE(iface->indexOfChild(iface->child(i)), i);
+        }
+    }));
+    QCOMPARE(names, (QStringList{u"Save & Exit"_qs, u"Network"_qs, QString(), u"Exit"_qs}));
+    QCOMPARE(roles, (QList<QAccessible::Role>{QAccessible::MenuItem, QAccessible::MenuItem,
+                                              QAccessible::Separator, QAccessible::MenuItem}));
+    QCOMPARE(focused, u"Network"_qs);
+}
+
+// Once the X server has exposed the mapped menu, the screen shows it whole: the first frame is
+// not a blank or partly drawn popup.
+void TestLauncherMenu::firstFrameOnScreen() {
+    writeBytes(m_folder->file(u"menu.ini"_qs), menuFile({{"Files", ""}, {"Terminal", ""}}));
+    startBar();
+    QImage onScreen, drawn;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QTRY_VERIFY(menu.windowHandle()->isExposed());
+        const QRect r = menu.geometry();
+        onScreen = menu.screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
+        drawn = menu.grab().toImage();
+    }));
+    saveArtifact(onScreen, u"menu-first-frame.png"_qs);
+    QCOMPARE(onScreen.convertToFormat(QImage::Format_RGB32),
+             drawn.convertToFormat(QImage::Format_RGB32));
 }
 
 int main(int argc, char** argv) {

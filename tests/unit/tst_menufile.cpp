@@ -29,6 +29,7 @@ private slots:
     void appendOverStaleSection();
     void updateKeepsHeader();
     void captionsInOneRead();
+    void repeatedReadsSeeEveryChange();
     void deleteRewrites_data();
     void deleteRewrites();
     void moveRewrites_data();
@@ -134,6 +135,29 @@ void TestMenuFile::updateKeepsHeader() {
 void TestMenuFile::captionsInOneRead() {
     writeBytes(menuPath(), kThree);
     QCOMPARE(ReadMenuCaptions(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+}
+
+// Each read follows the file as it is now: a change of the same length, a removed file, a
+// file another menu file object stands for.
+void TestMenuFile::repeatedReadsSeeEveryChange() {
+    MenuCaptionReader reader;
+    const auto captionsAfter = [&](const QByteArray& bytes) {
+        if (bytes.isNull())
+            QFile::remove(menuPath());
+        else
+            writeBytes(menuPath(), bytes);
+        return reader.read();
+    };
+    QCOMPARE(captionsAfter(kThree), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+    QCOMPARE(captionsAfter(kThree), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+    QCOMPARE(captionsAfter(QByteArray(kThree).replace("caption=B", "caption=X")),
+             (QStringList{u"A"_qs, u"X"_qs, u"C"_qs}));
+    QCOMPARE(captionsAfter(QByteArray()), QStringList());
+    writeBytes(m_dir->filePath(u"other.ini"_qs), "[menu]\r\nitems=1\r\n[item1]\r\ncaption=O\r\n");
+    writeBytes(menuPath(), kThree);
+    QCOMPARE(reader.read(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+    MenuIni = std::make_unique<ProfileFile>(m_dir->filePath(u"other.ini"_qs));
+    QCOMPARE(reader.read(), QStringList{u"O"_qs});
 }
 
 void TestMenuFile::deleteRewrites_data() {

@@ -19,6 +19,8 @@ private slots:
     void releaseInside();
     void onScreen_data();
     void onScreen();
+    void placement_data();
+    void placement();
 };
 
 // The launcher always wraps the entries in a top separator, a separator and "Exit".
@@ -172,6 +174,41 @@ void TestMenuLogic::onScreen() {
     QFETCH(QList<QRect>, screens);
     QFETCH(QPoint, placed);
     QCOMPARE(bringOnScreen(window, screens), placed);
+}
+
+void TestMenuLogic::placement_data() {
+    QTest::addColumn<QSize>("menu");
+    QTest::addColumn<QRect>("anchor");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("placed");
+    const QRect hd(0, 0, 1920, 1080);
+    const QSize menu(200, 300);
+    QTest::newRow("below the bar")
+        << menu << QRect(100, 0, 406, 30) << hd << QRect(100, 30, 200, 300);
+    QTest::newRow("just fits below")
+        << menu << QRect(100, 750, 406, 30) << hd << QRect(100, 780, 200, 300);
+    QTest::newRow("above near the bottom")
+        << menu << QRect(100, 751, 406, 30) << hd << QRect(100, 451, 200, 300);
+    QTest::newRow("neither, more room below")
+        << QSize(200, 2000) << QRect(100, 100, 406, 30) << hd << QRect(100, 130, 200, 950);
+    QTest::newRow("neither, more room above")
+        << QSize(200, 2000) << QRect(100, 900, 406, 30) << hd << QRect(100, 0, 200, 900);
+    QTest::newRow("pushed left by the right edge")
+        << menu << QRect(1800, 0, 406, 30) << hd << QRect(1720, 30, 200, 300);
+    QTest::newRow("second monitor, above")
+        << menu << QRect(3000, 994, 406, 30) << QRect(1920, 0, 1280, 1024)
+        << QRect(3000, 694, 200, 300);
+    QTest::newRow("at a point") << menu << QRect(500, 500, 0, 0) << hd << QRect(500, 500, 200, 300);
+    QTest::newRow("at a point near the bottom")
+        << menu << QRect(500, 1000, 0, 0) << hd << QRect(500, 700, 200, 300);
+}
+
+void TestMenuLogic::placement() {
+    QFETCH(QSize, menu);
+    QFETCH(QRect, anchor);
+    QFETCH(QRect, screen);
+    QFETCH(QRect, placed);
+    QCOMPARE(placeMenu(menu, anchor, screen), placed);
 }
 
 QTEST_APPLESS_MAIN(TestMenuLogic)
