@@ -12,6 +12,7 @@
 #include "platform/dialogs.h"
 #include "platform/errorbox.h"
 #include "platform/launcher.h"
+#include "platform/notifier.h"
 #include "platform/uifont.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QWindow>
@@ -79,6 +81,7 @@ Tfrmmain::Tfrmmain(QWidget* parent)
 
     PopupMenu1 = new LauncherMenu(this);
     m_tray = new QSystemTrayIcon(this);
+    m_notifier = new Notifier(m_tray, this);
     m_trayMenu = new QMenu(this);
     m_trayMenu->setObjectName(QStringLiteral("MnuTray"));
     const QStringList trayCaptions =
@@ -266,14 +269,20 @@ void Tfrmmain::MenuItemClick(const QAction* item) {
         ReadMenuItem(tag);
     else
         AppInfo = {};
-    if (tag == LauncherMenu::kExitTag)
+    if (tag == LauncherMenu::kExitTag) {
         ConfirmExit();
-    else
-        RunProgram(AppInfo.vExePath);
+        return;
+    }
+    const QString caption = withoutAccessMarks(AppInfo.vCaption);
+    const QString name = caption.isEmpty() ? u"entry %1"_qs.arg(tag) : caption;
+    RunProgram(AppInfo.vExePath, [notifier = QPointer(m_notifier), name](const QString& why) {
+        if (notifier)
+            notifyLaunchFailure(*notifier, name, why);
+    });
 }
 
-bool RunProgram(const QString& file) {
-    return openTarget(file);
+bool RunProgram(const QString& file, const LaunchFailure& onFailure) {
+    return openTarget(file, onFailure);
 }
 
 void Tfrmmain::ImgAboutMouseUp(Qt::MouseButton button, int x, int y) {

@@ -2,11 +2,13 @@
 
 #include "bar/skin.h"
 #include "core/config.h"
+#include "platform/launcher.h"
 
 #include <QPoint>
 #include <QWidget>
 
 class LauncherMenu;
+class Notifier;
 class PictureButton;
 class QDialog;
 class QLabel;
@@ -82,6 +84,7 @@ private:
     LauncherMenu* PopupMenu1;
     QSystemTrayIcon* m_tray;
     QMenu* m_trayMenu;
+    Notifier* m_notifier;
     SkinImages m_skin;
     QDialog* m_settingsWindow = nullptr;
     QDialog* m_aboutWindow = nullptr;
@@ -90,8 +93,9 @@ private:
     std::optional<QPoint> m_manualDrag; // pointer offset while we move the window ourselves
 };
 
-// Opens a menu entry's target; false when nothing could be started.
-bool RunProgram(const QString& file);
+// Opens a menu entry's target; false when nothing could be started. Why a launch failed
+// reaches `onFailure`, possibly later.
+bool RunProgram(const QString& file, const LaunchFailure& onFailure = {});
 
 // The one instance, made by the start-up sequence.
 extern Tfrmmain* frmmain;

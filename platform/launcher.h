@@ -57,14 +57,26 @@ struct LaunchPlan {
     friend bool operator==(const LaunchPlan&, const LaunchPlan&) = default;
 };
 
+// A plan, or why there is none, in words for the user ("/home/u/notes.txt does not exist").
+struct LaunchDecision {
+    std::optional<LaunchPlan> plan;
+    QString failure;
+};
+
 // Decides, without starting anything, how an already expanded target opens. The whole text
 // is first taken as one name: an existing folder or document (handed to xdg-open), a
 // desktop entry file, an executable file, a URL, a command on PATH. A name without "/"
 // is only looked up on PATH, never in the current folder. Failing that, the text is split
 // into words and the first word, a path or a command on PATH, starts with the rest as its
-// arguments. Nothing when the target names nothing that can be started.
+// arguments. No plan when the target names nothing that can be started.
+LaunchDecision decideLaunch(const QString& expandedTarget);
 std::optional<LaunchPlan> planLaunch(const QString& expandedTarget);
 
+// Why opening a target failed, in words for the user.
+using LaunchFailure = std::function<void(const QString& why)>;
+
 // Expands, plans and starts the target as a detached process that never blocks the caller
-// and leaves no child behind. True when a process was started; failures only go to the log.
-bool openTarget(const QString& target);
+// and leaves no child behind. True when a process was started. Every failure goes to the log
+// and to `onFailure`: at once when nothing could start, or from the event loop when the
+// desktop's opener (xdg-open) ends without success.
+bool openTarget(const QString& target, const LaunchFailure& onFailure = {});

@@ -9,7 +9,7 @@ packages=(
   libbenchmark-dev clang libclang-rt-14-dev jgmenu
   xvfb xauth openbox trayer tint2 x11-utils xdotool imagemagick
   fonts-noto-core libxcb-cursor0 libxcb1-dev desktop-file-utils
-  x11-xserver-utils groff-base gtk-update-icon-cache
+  x11-xserver-utils groff-base gtk-update-icon-cache dbus-daemon
 )
 
 missing=()
