@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QtGlobal>
 
 class QWindow;
@@ -18,5 +19,9 @@ void requestDockedBarStates(QWindow* window);
 // The whole window's opacity as the compositor reads it (_NET_WM_WINDOW_OPACITY), shown or
 // hidden; 1 removes it. Qt applies its own opacity only when a window is created.
 void setOpacity(QWindow* window, qreal opacity);
+
+// The desktop's settings as its XSettings manager publishes them on the first screen
+// (_XSETTINGS_SETTINGS), undecoded; empty without a manager or off X11.
+QByteArray xsettings();
 
 } // namespace DesktopWindow

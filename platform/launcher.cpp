@@ -26,21 +26,6 @@ bool isEscapableInDoubleQuotes(QChar c) {
     return c == u'"' || c == u'\\' || c == u'$' || c == u'`';
 }
 
-// A scheme of two characters at least, so that a drive-letter path is never taken for one.
-bool isUrl(const QString& text) {
-    const qsizetype colon = text.indexOf(u':');
-    if (colon < 2 || colon + 1 >= text.size())
-        return false;
-    for (qsizetype i = 0; i < colon; ++i) {
-        const char16_t c = text[i].unicode();
-        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-        const bool other = (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
-        if (!letter && !(i > 0 && other))
-            return false;
-    }
-    return true;
-}
-
 QString unescapeDesktopString(QStringView value) {
     QString out;
     out.reserve(value.size());
@@ -173,6 +158,20 @@ NameResolution resolveName(const QString& name) {
 }
 
 } // namespace
+
+bool isUrl(const QString& text) {
+    const qsizetype colon = text.indexOf(u':');
+    if (colon < 2 || colon + 1 >= text.size())
+        return false;
+    for (qsizetype i = 0; i < colon; ++i) {
+        const char16_t c = text[i].unicode();
+        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        const bool other = (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
+        if (!letter && !(i > 0 && other))
+            return false;
+    }
+    return true;
+}
 
 QString expandEnvironmentStrings(const QString& text, const EnvironmentLookup& lookup) {
     QString out;

@@ -27,6 +27,9 @@ std::optional<QString> processEnvironmentLookup(const QString& name);
 // and backquotes included, is an ordinary character. Nothing for an unterminated quote.
 std::optional<QStringList> splitCommandLine(const QString& commandLine);
 
+// Whether the text starts with a URL scheme of two characters or more ("https:", not "C:").
+bool isUrl(const QString& text);
+
 // The keys of a desktop entry file's [Desktop Entry] group that launching needs, with the
 // string escapes (\s \n \t \r \\) undone.
 struct DesktopEntry {
