@@ -3,131 +3,509 @@
 #include "bar/menulogic.h"
 #include "core/menufile.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QProxyStyle>
+#include <QScreen>
+#include <QStyle>
 #include <QStyleOptionMenuItem>
+#include <algorithm>
 
 namespace {
 
-// Lets the skin draw every item while the platform's style measures them.
-class LauncherMenuStyle : public QProxyStyle {
+constexpr int kScrollInterval = 50; // ms per row while the pointer rests on a scroll strip
+
+QStyleOptionMenuItem itemOption(const QWidget* menu, QStyleOptionMenuItem::MenuItemType type) {
+    QStyleOptionMenuItem option;
+    option.initFrom(menu);
+    option.menuItemType = type;
+    option.checkType = QStyleOptionMenuItem::NotCheckable;
+    option.font = menu->font();
+    option.fontMetrics = menu->fontMetrics();
+    option.maxIconWidth = 0;
+    return option;
+}
+
+// The rows as assistive technology sees them: one menu item per shown row, named without
+// its access mark.
+class AccessibleRow : public QAccessibleInterface {
 public:
-    explicit LauncherMenuStyle(const LauncherMenu* menu) : m_menu(menu) {}
+    AccessibleRow(LauncherMenu* menu, int row) : m_menu(menu), m_row(row) {}
 
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override {
-        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-        if (element != CE_MenuItem || !item || widget != m_menu) {
-            QProxyStyle::drawControl(element, option, painter, widget);
-            return;
-        }
-        const bool separator = item->menuItemType == QStyleOptionMenuItem::Separator;
-        const bool selected = !separator && (item->state & State_Selected);
-        DrawMenuItem(*painter, item->rect, separator ? QStringLiteral("-") : item->text, selected,
-                     m_menu->look());
+    bool isValid() const override {
+        return m_menu && m_row < m_menu->rows().size() && m_menu->rows()[m_row].visible;
     }
-
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget) const override {
-        // The items cover the menu; only the scroll arrows' strips show this background.
-        if ((element == PE_PanelMenu || element == PE_FrameMenu) && widget == m_menu) {
-            if (!m_menu->look().background.isNull())
-                painter->fillRect(option->rect, QBrush(m_menu->look().background));
-            return;
-        }
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_menu ? m_menu->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(m_menu);
     }
-
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        if (widget == m_menu &&
-            (metric == PM_MenuPanelWidth || metric == PM_MenuHMargin || metric == PM_MenuVMargin))
-            return 0;
-        return QProxyStyle::pixelMetric(metric, option, widget);
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        if (!isValid() || t != QAccessible::Name)
+            return QString();
+        const QString& caption = m_menu->rows()[m_row].caption;
+        return IsSeparator(caption) ? QString() : withoutAccessMarks(caption);
     }
-
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* data) const override {
-        // A menu taller than the screen scrolls rather than running off it.
-        if (hint == SH_Menu_Scrollable && widget == m_menu)
-            return true;
-        return QProxyStyle::styleHint(hint, option, widget, data);
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid())
+            return QRect();
+        const QRect r = m_menu->rowGeometry(m_row);
+        return QRect(m_menu->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override {
+        return isValid() && IsSeparator(m_menu->rows()[m_row].caption) ? QAccessible::Separator
+                                                                       : QAccessible::MenuItem;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!isValid())
+            return s;
+        s.focusable = s.selectable = m_menu->isSelectable(m_row);
+        s.focused = s.selected = s.hotTracked = m_menu->activeRow() == m_row;
+        const QRect r = m_menu->rowGeometry(m_row);
+        s.invisible = s.offscreen = !m_menu->rect().intersects(r);
+        return s;
     }
 
 private:
-    const LauncherMenu* m_menu;
+    QPointer<LauncherMenu> m_menu;
+    int m_row;
 };
+
+class AccessibleLauncherMenu : public QAccessibleWidget {
+public:
+    explicit AccessibleLauncherMenu(LauncherMenu* menu)
+        : QAccessibleWidget(menu, QAccessible::PopupMenu) {}
+
+    int childCount() const override { return int(shownRows().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<int> shown = shownRows();
+        if (index < 0 || index >= shown.size())
+            return nullptr;
+        return rowInterface(shown[index]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (this->child(i) == child)
+                return i;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        const int active = menu()->activeRow();
+        return active >= 0 ? rowInterface(active) : nullptr;
+    }
+
+    // Interfaces of the rows last asked for; a new build makes them anew.
+    QAccessibleInterface* rowInterface(int row) const {
+        auto it = m_ids.constFind(row);
+        if (it != m_ids.constEnd())
+            return QAccessible::accessibleInterface(*it);
+        auto* iface = new AccessibleRow(menu(), row);
+        m_ids.insert(row, QAccessible::registerAccessibleInterface(iface));
+        return iface;
+    }
+    void forgetRows() {
+        for (QAccessible::Id id : std::as_const(m_ids))
+            QAccessible::deleteAccessibleInterface(id);
+        m_ids.clear();
+    }
+
+private:
+    LauncherMenu* menu() const { return static_cast<LauncherMenu*>(widget()); }
+    QList<int> shownRows() const {
+        QList<int> shown;
+        const QList<MenuRow>& rows = menu()->rows();
+        for (int i = 0; i < rows.size(); ++i)
+            if (rows[i].visible)
+                shown.append(i);
+        return shown;
+    }
+    mutable QHash<int, QAccessible::Id> m_ids;
+};
+
+QAccessibleInterface* launcherMenuAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("LauncherMenu") && object && object->isWidgetType())
+        return new AccessibleLauncherMenu(static_cast<LauncherMenu*>(object));
+    return nullptr;
+}
+
+AccessibleLauncherMenu* existingAccessible(LauncherMenu* menu) {
+    if (!QAccessible::isActive())
+        return nullptr;
+    return static_cast<AccessibleLauncherMenu*>(QAccessible::queryAccessibleInterface(menu));
+}
 
 } // namespace
 
-LauncherMenu::LauncherMenu(QWidget* parent) : QMenu(parent) {
+LauncherMenu::LauncherMenu(QWidget* parent) : QWidget(parent, Qt::Popup) {
     setObjectName(QStringLiteral("PopupMenu1"));
+    static const bool installed = (QAccessible::installFactory(launcherMenuAccessible), true);
+    Q_UNUSED(installed);
     // Items are measured in the platform's menu font and drawn in the bar's.
     setFont(QApplication::font("QMenu"));
-    auto* style = new LauncherMenuStyle(this);
-    style->setParent(this);
-    setStyle(style);
     setLayoutDirection(Qt::LeftToRight);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_X11NetWmWindowTypePopupMenu);
+    const QFontMetrics fm = fontMetrics();
+    QStyleOptionMenuItem item = itemOption(this, QStyleOptionMenuItem::Normal);
+    m_itemHeight =
+        style()->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(0, fm.height()), this).height();
+    QStyleOptionMenuItem separator = itemOption(this, QStyleOptionMenuItem::Separator);
+    m_separatorHeight =
+        style()->sizeFromContents(QStyle::CT_MenuItem, &separator, QSize(2, 2), this).height();
+    m_scrollTimer.setInterval(kScrollInterval);
+    connect(&m_scrollTimer, &QTimer::timeout, this, [this] { scrollBy(m_scrollStep); });
+}
+
+LauncherMenu::~LauncherMenu() {
+    if (m_loop)
+        m_loop->quit();
 }
 
 void LauncherMenu::clearItems() {
-    m_built.clear();
+    m_rows.clear();
 }
 
 void LauncherMenu::AddMenuItem(int tag, const QString& caption) {
-    m_built.append({tag, caption});
-}
-
-int LauncherMenu::tagOf(const QAction* action) {
-    return action ? action->data().toInt() : 0;
+    m_rows.append({tag, caption, true});
 }
 
 void LauncherMenu::settleItems() {
     QStringList captions;
-    captions.reserve(m_built.size());
-    for (const auto& item : std::as_const(m_built))
-        captions.append(item.second);
-    const QStringList keyed = applyAccessKeys(captions);
+    captions.reserve(m_rows.size());
+    for (const MenuRow& row : std::as_const(m_rows))
+        captions.append(row.caption);
+    captions = applyAccessKeys(captions);
     const QList<bool> visible = visibleBySeparatorRule(captions);
-    while (m_items.size() > m_built.size())
-        delete m_items.takeLast();
-    while (m_items.size() < m_built.size()) {
-        m_items.append(new QAction(this));
-        addAction(m_items.back());
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        m_rows[i].caption = captions[i];
+        m_rows[i].visible = visible[i];
     }
-    for (qsizetype i = 0; i < m_items.size(); ++i) {
-        QAction* action = m_items[i];
-        action->setSeparator(IsSeparator(captions[i]));
-        action->setText(keyed[i]);
-        action->setData(m_built[i].first);
-        action->setVisible(visible[i]);
+    // Captions unchanged since the last opening keep their measured width.
+    if (captions != m_measuredCaptions) {
+        const QFontMetrics fm = fontMetrics();
+        int widest = 0;
+        for (const QString& caption : std::as_const(captions))
+            if (!IsSeparator(caption))
+                widest = qMax(widest, fm.size(Qt::TextShowMnemonic, caption).width());
+        QStyleOptionMenuItem item = itemOption(this, QStyleOptionMenuItem::Normal);
+        m_rowWidth =
+            style()
+                ->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(widest, fm.height()), this)
+                .width();
+        m_measuredCaptions = captions;
+    }
+    if (AccessibleLauncherMenu* accessible = existingAccessible(this))
+        accessible->forgetRows();
+    m_active = -1;
+    m_offset = 0;
+    layoutRows();
+}
+
+void LauncherMenu::layoutRows() {
+    m_rowTop.resize(m_rows.size() + 1);
+    int y = 0;
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        m_rowTop[i] = y;
+        if (m_rows[i].visible)
+            y += IsSeparator(m_rows[i].caption) ? m_separatorHeight : m_itemHeight;
+    }
+    m_rowTop.back() = y;
+}
+
+int LauncherMenu::exec(const QRect& anchor, const QRect& opener) {
+    QScreen* screen = QGuiApplication::screenAt(anchor.bottomLeft() + QPoint(0, 1));
+    if (!screen)
+        screen = QGuiApplication::screenAt(anchor.topLeft());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect placed = placeMenu(QSize(m_rowWidth, m_rowTop.back()), anchor, screen->geometry());
+    m_scrolls = placed.height() < m_rowTop.back();
+    m_opener = opener;
+    setAttribute(Qt::WA_NoMouseReplay, false);
+    m_chosen = -1;
+    setGeometry(placed);
+    QEventLoop loop;
+    m_loop = &loop;
+    show();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent started(this, QAccessible::PopupMenuStart);
+        QAccessible::updateAccessibility(&started);
+    }
+    loop.exec();
+    return m_chosen;
+}
+
+void LauncherMenu::hideEvent(QHideEvent* event) {
+    m_scrollTimer.stop();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent ended(this, QAccessible::PopupMenuEnd);
+        QAccessible::updateAccessibility(&ended);
+    }
+    if (m_loop)
+        m_loop->quit();
+    QWidget::hideEvent(event);
+}
+
+bool LauncherMenu::isSelectable(int row) const {
+    return row >= 0 && row < m_rows.size() && m_rows[row].visible &&
+           !IsSeparator(m_rows[row].caption);
+}
+
+int LauncherMenu::scrollStripHeight() const {
+    return m_scrolls ? style()->pixelMetric(QStyle::PM_MenuScrollerHeight, nullptr, this) : 0;
+}
+
+int LauncherMenu::viewportHeight() const {
+    return height() - 2 * scrollStripHeight();
+}
+
+QRect LauncherMenu::rowGeometry(int row) const {
+    if (row < 0 || row >= m_rows.size() || !m_rows[row].visible)
+        return QRect();
+    return QRect(0, scrollStripHeight() + m_rowTop[row] - m_offset, width(),
+                 m_rowTop[row + 1] - m_rowTop[row]);
+}
+
+int LauncherMenu::rowAt(QPoint at) const {
+    const int strip = scrollStripHeight();
+    if (!rect().contains(at) || at.y() < strip || at.y() >= height() - strip)
+        return -1;
+    return rowAtContent(at.y() - strip + m_offset);
+}
+
+// The shown row covering content offset y, or the last one above it.
+int LauncherMenu::rowAtContent(int y) const {
+    const auto it = std::upper_bound(m_rowTop.begin(), m_rowTop.end() - 1, y);
+    int row = int(it - m_rowTop.begin()) - 1;
+    while (row >= 0 && !m_rows[row].visible)
+        --row;
+    return row;
+}
+
+void LauncherMenu::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    const int strip = scrollStripHeight();
+    painter.setClipRect(QRect(0, strip, width(), viewportHeight()));
+    const int first = rowAtContent(qMax(dirty.top() - strip, 0) + m_offset);
+    for (int row = qMax(first, 0); row < m_rows.size(); ++row) {
+        const QRect r = rowGeometry(row);
+        if (r.top() > dirty.bottom())
+            break;
+        if (r.isValid())
+            paintRow(painter, row, r);
+    }
+    if (strip == 0)
+        return;
+    painter.setClipping(false);
+    const QBrush fill = m_look.background.isNull() ? palette().window() : QBrush(m_look.background);
+    painter.setBrushOrigin(0, 0);
+    for (const bool down : {false, true}) {
+        QStyleOption arrow;
+        arrow.initFrom(this);
+        arrow.rect = QRect(0, down ? height() - strip : 0, width(), strip);
+        painter.fillRect(arrow.rect, fill);
+        style()->drawPrimitive(down ? QStyle::PE_IndicatorArrowDown : QStyle::PE_IndicatorArrowUp,
+                               &arrow, &painter, this);
     }
 }
 
-void LauncherMenu::keyPressEvent(QKeyEvent* event) {
-    const QString typed = event->text();
-    const bool plainCharacter = typed.size() == 1 && typed[0].isPrint() &&
-                                !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (!plainCharacter) {
-        QMenu::keyPressEvent(event);
+void LauncherMenu::paintRow(QPainter& painter, int row, const QRect& rect) {
+    DrawMenuItem(painter, rect, m_rows[row].caption, row == m_active, m_look);
+}
+
+void LauncherMenu::setActiveRow(int row) {
+    if (!isSelectable(row))
+        row = -1;
+    if (row == m_active)
+        return;
+    update(rowGeometry(m_active));
+    m_active = row;
+    ensureVisible(row);
+    update(rowGeometry(row));
+    if (row >= 0 && QAccessible::isActive()) {
+        if (AccessibleLauncherMenu* accessible = existingAccessible(this)) {
+            QAccessibleEvent focus(accessible->rowInterface(row), QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
+}
+
+void LauncherMenu::scrollBy(int pixels) {
+    const int limit = qMax(0, m_rowTop.back() - viewportHeight());
+    const int offset = qBound(0, m_offset + pixels, limit);
+    if (offset == m_offset) {
+        m_scrollTimer.stop();
         return;
     }
-    const QList<QAction*> items = actions();
+    m_offset = offset;
+    update();
+}
+
+void LauncherMenu::ensureVisible(int row) {
+    if (row < 0 || !m_scrolls)
+        return;
+    const int top = m_rowTop[row];
+    const int bottom = m_rowTop[row + 1];
+    if (top < m_offset)
+        scrollBy(top - m_offset);
+    else if (bottom > m_offset + viewportHeight())
+        scrollBy(bottom - m_offset - viewportHeight());
+}
+
+// Moves the highlight `step` selectable rows on; a single step wraps around at the ends, a
+// page stops there. From no highlight, forward starts at the top and backward at the bottom.
+void LauncherMenu::moveActive(int step) {
+    const int count = int(m_rows.size());
+    const int direction = step > 0 ? 1 : -1;
+    int row = m_active;
+    int target = -1;
+    int moved = 0;
+    for (int visited = 0; visited <= count && moved < std::abs(step); ++visited) {
+        row += direction;
+        if (row < 0 || row >= count) {
+            if (target >= 0 || std::abs(step) > 1)
+                break;
+            row = row < 0 ? count - 1 : 0;
+        }
+        if (isSelectable(row)) {
+            target = row;
+            ++moved;
+        }
+    }
+    if (target >= 0)
+        setActiveRow(target);
+}
+
+void LauncherMenu::activateEdge(bool last) {
+    const int count = int(m_rows.size());
+    for (int i = 0; i < count; ++i) {
+        const int row = last ? count - 1 - i : i;
+        if (isSelectable(row)) {
+            setActiveRow(row);
+            return;
+        }
+    }
+}
+
+void LauncherMenu::choose(int row) {
+    m_chosen = row;
+    hide();
+}
+
+void LauncherMenu::keyPressEvent(QKeyEvent* event) {
+    const int page = qMax(1, viewportHeight() / qMax(1, m_itemHeight) - 1);
+    switch (event->key()) {
+    case Qt::Key_Down:
+        moveActive(1);
+        return;
+    case Qt::Key_Up:
+        moveActive(-1);
+        return;
+    case Qt::Key_PageDown:
+        moveActive(page);
+        return;
+    case Qt::Key_PageUp:
+        moveActive(-page);
+        return;
+    case Qt::Key_Home:
+        activateEdge(false);
+        return;
+    case Qt::Key_End:
+        activateEdge(true);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (m_active >= 0)
+            choose(m_active);
+        return;
+    case Qt::Key_Escape:
+        hide();
+        return;
+    default:
+        break;
+    }
+    const QString typed = event->text();
+    if (typed.size() != 1 || !typed[0].isPrint() ||
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return;
     QStringList captions;
     QList<bool> selectable;
-    for (const QAction* action : items) {
-        captions.append(action->text());
-        selectable.append(action->isVisible() && !action->isSeparator() && action->isEnabled());
+    captions.reserve(m_rows.size());
+    selectable.reserve(m_rows.size());
+    for (int i = 0; i < m_rows.size(); ++i) {
+        captions.append(m_rows[i].caption);
+        selectable.append(isSelectable(i));
     }
-    const KeyMatch match =
-        matchTypedCharacter(captions, selectable, typed[0], int(items.indexOf(activeAction())));
+    const KeyMatch match = matchTypedCharacter(captions, selectable, typed[0], m_active);
     if (match.index < 0)
         return;
-    setActiveAction(items[match.index]);
-    if (match.chooses) {
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QMenu::keyPressEvent(&enter);
+    setActiveRow(match.index);
+    if (match.chooses)
+        choose(match.index);
+}
+
+void LauncherMenu::followPointer(QPoint at) {
+    const int strip = scrollStripHeight();
+    m_scrollStep = 0;
+    if (strip > 0 && rect().contains(at)) {
+        if (at.y() < strip)
+            m_scrollStep = -m_itemHeight;
+        else if (at.y() >= height() - strip)
+            m_scrollStep = m_itemHeight;
     }
+    if (m_scrollStep == 0)
+        m_scrollTimer.stop();
+    else if (!m_scrollTimer.isActive())
+        m_scrollTimer.start();
+    if (rect().contains(at))
+        setActiveRow(rowAt(at));
+}
+
+void LauncherMenu::mouseMoveEvent(QMouseEvent* event) {
+    followPointer(event->position().toPoint());
+}
+
+void LauncherMenu::leaveEvent(QEvent*) {
+    m_scrollTimer.stop();
+}
+
+void LauncherMenu::mousePressEvent(QMouseEvent* event) {
+    if (rect().contains(event->position().toPoint()))
+        return;
+    // The press that closes the menu on Start must not reach Start and open it again.
+    if (m_opener.contains(event->globalPosition().toPoint()))
+        setAttribute(Qt::WA_NoMouseReplay);
+    hide();
+}
+
+void LauncherMenu::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
+        return;
+    const int row = rowAt(event->position().toPoint());
+    if (isSelectable(row))
+        choose(row);
+}
+
+void LauncherMenu::wheelEvent(QWheelEvent* event) {
+    if (m_scrolls)
+        scrollBy(-event->angleDelta().y() * 3 * m_itemHeight / 120);
+    followPointer(event->position().toPoint());
 }

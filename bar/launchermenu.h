@@ -2,11 +2,24 @@
 
 #include "bar/menudrawing.h"
 
-#include <QMenu>
+#include <QList>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
 
-// The Start button's pop-up menu: items drawn in the skin, access keys and separators
-// settled each time it opens.
-class LauncherMenu : public QMenu {
+class QEventLoop;
+
+// One item of the launcher menu as built and settled: `caption` carries its access mark,
+// exactly "-" makes a separator; a row that is not visible takes no room and cannot be chosen.
+struct MenuRow {
+    int tag = 0;
+    QString caption;
+    bool visible = true;
+};
+
+// The Start button's pop-up menu: a popup window of its own, made once and reused, that
+// paints only the rows in view, so its opening costs little more at 20,000 entries than at 10.
+class LauncherMenu : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kTopSeparatorTag = 1024;
@@ -14,26 +27,66 @@ public:
     static constexpr int kExitTag = 1026;
 
     explicit LauncherMenu(QWidget* parent);
+    ~LauncherMenu() override;
     void setLook(const MenuLook& look) { m_look = look; }
+    const MenuLook& look() const { return m_look; }
 
     // Starts a build: the items of the last build are replaced by those added next.
     void clearItems();
     void AddMenuItem(int tag, const QString& caption);
-    // Ends a build (items the last build had beyond this one's go), then applies the
-    // access-key rule and the separator rule to the items just built.
+    // Ends a build, then applies the access-key rule and the separator rule to its items.
     void settleItems();
 
-    static int tagOf(const QAction* action);
-    const MenuLook& look() const { return m_look; }
+    // Opens beside `anchor` (screen coordinates; see placeMenu), with the keyboard, and
+    // returns once closed: the chosen row, or -1. A press inside `opener` closes it and is not
+    // passed on, so the button that opened it does not open it again.
+    int exec(const QRect& anchor, const QRect& opener);
+
+    const QList<MenuRow>& rows() const { return m_rows; }
+    int activeRow() const { return m_active; }
+    void setActiveRow(int row);
+    // The row's rectangle in the popup, scrolled with it; empty for a row not shown.
+    QRect rowGeometry(int row) const;
+    bool isSelectable(int row) const;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    void paintRow(QPainter& painter, int row, const QRect& rect);
+    void layoutRows();
+    int rowAt(QPoint at) const;
+    int rowAtContent(int y) const;
+    int scrollStripHeight() const;
+    int viewportHeight() const;
+    void scrollBy(int pixels);
+    void ensureVisible(int row);
+    void moveActive(int step);
+    void activateEdge(bool last);
+    void choose(int row);
+    void followPointer(QPoint at);
+
     MenuLook m_look;
-    // The items of the build under way; settling puts them into the menu's actions, which
-    // are reused from one build to the next: an item that comes out the same costs nothing,
-    // so a large menu is not laid out anew at every opening.
-    QList<std::pair<int, QString>> m_built;
-    QList<QAction*> m_items;
+    QList<MenuRow> m_rows;
+    // Content offsets of the rows (hidden ones take no room), one past the end holds the total.
+    QList<int> m_rowTop;
+    QStringList m_measuredCaptions; // what m_rowWidth was measured for
+    int m_rowWidth = 0;
+    int m_itemHeight = 0;
+    int m_separatorHeight = 0;
+    int m_offset = 0; // scrolled pixels
+    bool m_scrolls = false;
+    int m_active = -1;
+    int m_chosen = -1;
+    QRect m_opener;
+    QTimer m_scrollTimer;
+    int m_scrollStep = 0;
+    QPointer<QEventLoop> m_loop;
 };

@@ -243,13 +243,23 @@ bool Tfrmmain::eventFilter(QObject* watched, QEvent* event) {
 void Tfrmmain::ImgMenuMouseUp(Qt::MouseButton button, int x, int y) {
     if (!IsReleaseInside(ImgMenu->size(), button, x, y))
         return;
+    openLauncherMenu(mapToGlobal(QPoint(ImgMenu->x(), ImgMenu->y() + ImgMenu->height())));
+}
+
+void Tfrmmain::openLauncherMenu(QPoint at) {
     BuildMenu();
     PopupMenu1->setLook({font(), m_skin.menu});
     PopupMenu1->settleItems();
-    const QPoint corner = mapToGlobal(QPoint(ImgMenu->x(), ImgMenu->y() + ImgMenu->height()));
-    const QAction* chosen = PopupMenu1->exec(corner);
-    if (chosen)
-        MenuItemClick(chosen);
+    // A point on the bar or on its lower edge stands for the whole bar, which the menu then
+    // opens below or above without covering it.
+    const QRect bar = frameGeometry();
+    QRect anchor(at, QSize(0, 0));
+    if (bar.adjusted(0, 0, 0, 1).contains(at))
+        anchor = QRect(at.x(), bar.top(), 0, bar.height());
+    const QRect start(ImgMenu->mapToGlobal(QPoint(0, 0)), ImgMenu->size());
+    const int chosen = PopupMenu1->exec(anchor, start);
+    if (chosen >= 0)
+        MenuItemClick(PopupMenu1->rows()[chosen].tag);
 }
 
 void Tfrmmain::BuildMenu() {
@@ -263,8 +273,7 @@ void Tfrmmain::BuildMenu() {
     PopupMenu1->AddMenuItem(LauncherMenu::kExitTag, QStringLiteral("Exit"));
 }
 
-void Tfrmmain::MenuItemClick(const QAction* item) {
-    const int tag = LauncherMenu::tagOf(item);
+void Tfrmmain::MenuItemClick(int tag) {
     if (MenuIni)
         ReadMenuItem(tag);
     else

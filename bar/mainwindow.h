@@ -33,6 +33,10 @@ public:
     void setAboutWindow(QDialog* window) { m_aboutWindow = window; }
 
     void ConfirmExit();
+    // Builds the launcher menu and opens it with keyboard focus, its top-left at the screen
+    // point `at` (a point on the bar stands for the whole bar, which it never covers); returns
+    // after it closed and the chosen item's handler ran.
+    void openLauncherMenu(QPoint at);
 
     int top() const override;
     int left() const override;
@@ -66,7 +70,7 @@ private:
     void ApplyBarTiles();
     void ImgMenuMouseUp(Qt::MouseButton button, int x, int y);
     void BuildMenu();
-    void MenuItemClick(const QAction* item);
+    void MenuItemClick(int tag);
     void ImgAboutMouseUp(Qt::MouseButton button, int x, int y);
     void ImgSettingsMouseUp(Qt::MouseButton button, int x, int y);
     void ImgCloseMouseUp(Qt::MouseButton button, int x, int y);

@@ -142,3 +142,13 @@ KeyMatch matchTypedCharacter(const QStringList& captions, const QList<bool>& sel
     }
     return {next, matches.size() == 1};
 }
+
+QRect placeMenu(const QSize& menu, const QRect& anchor, const QRect& screen) {
+    const int below = screen.bottom() - anchor.bottom();
+    const int above = anchor.top() - screen.top();
+    const int x = qMax(screen.left(), qMin(anchor.left(), screen.right() + 1 - menu.width()));
+    if (menu.height() <= below || (menu.height() > above && below >= above))
+        return QRect(x, anchor.bottom() + 1, menu.width(), qMin(menu.height(), qMax(below, 0)));
+    const int height = qMin(menu.height(), above);
+    return QRect(x, anchor.top() - height, menu.width(), height);
+}

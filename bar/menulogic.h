@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -32,3 +33,9 @@ struct KeyMatch {
 };
 KeyMatch matchTypedCharacter(const QStringList& captions, const QList<bool>& selectable,
                              QChar typed, int current);
+
+// Where a pop-up menu of `menu` size goes on `screen` beside `anchor` (a point or the bar):
+// its top-left at the anchor's bottom-left when it fits below, else its bottom-left at the
+// anchor's top-left when it fits above, else on the larger side, cut to that side's height
+// (it scrolls). It never covers the anchor and is pushed left to stay on the screen.
+QRect placeMenu(const QSize& menu, const QRect& anchor, const QRect& screen);

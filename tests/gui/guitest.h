@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bar/launchermenu.h"
 #include "core/appdir.h"
 
 #include <QApplication>
@@ -137,18 +138,21 @@ template <typename Menu, typename Act> bool withOpenMenu(Menu* menu, QWidget* st
     return acted;
 }
 
-inline QList<QAction*> shownItems(const QMenu& menu) {
-    QList<QAction*> shown;
-    for (QAction* a : menu.actions())
-        if (a->isVisible())
-            shown.append(a);
+// The indexes of the rows a user sees.
+inline QList<int> shownItems(const LauncherMenu& menu) {
+    QList<int> shown;
+    for (int i = 0; i < menu.rows().size(); ++i)
+        if (menu.rows()[i].visible)
+            shown.append(i);
     return shown;
 }
 
 // The rows a user sees, a separator as "----".
-inline QStringList shownRows(const QMenu& menu) {
+inline QStringList shownRows(const LauncherMenu& menu) {
     QStringList rows;
-    for (const QAction* a : shownItems(menu))
-        rows.append(a->isSeparator() ? QStringLiteral("----") : a->text());
+    for (int i : shownItems(menu)) {
+        const QString& caption = menu.rows()[i].caption;
+        rows.append(caption == u"-" ? QStringLiteral("----") : caption);
+    }
     return rows;
 }

@@ -108,8 +108,8 @@ void TestLauncherMenu::menuRows() {
     int rowsWithHeight = 0;
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
         seen = shownRows(menu);
-        for (QAction* a : shownItems(menu))
-            rowsWithHeight += menu.actionGeometry(a).height() > 0;
+        for (int row : shownItems(menu))
+            rowsWithHeight += menu.rowGeometry(row).height() > 0;
     }));
     QCOMPARE(seen, rows);
     QCOMPARE(rowsWithHeight, rows.size());
@@ -177,14 +177,15 @@ void TestLauncherMenu::keyboard() {
     startBar();
     QStringList path;
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        const auto active = [&] { return menu.rows()[menu.activeRow()].caption; };
         QTest::keyClick(&menu, Qt::Key_Down);
-        path << menu.activeAction()->text();
+        path << active();
         QTest::keyClick(&menu, Qt::Key_Down); // skips the separator
-        path << menu.activeAction()->text();
+        path << active();
         QTest::keyClick(&menu, Qt::Key_Down);
-        path << menu.activeAction()->text();
+        path << active();
         QTest::keyClick(&menu, Qt::Key_Up);
-        path << menu.activeAction()->text();
+        path << active();
         QTest::keyClick(&menu, Qt::Key_Escape);
         QVERIFY(!menu.isVisible());
     }));
@@ -198,10 +199,10 @@ void TestLauncherMenu::hoverDrawing() {
     QImage shot;
     QRect selectedRect, plainRect;
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
-        const QList<QAction*> items = shownItems(menu);
-        menu.setActiveAction(items[0]);
-        selectedRect = menu.actionGeometry(items[0]);
-        plainRect = menu.actionGeometry(items[1]);
+        const QList<int> items = shownItems(menu);
+        menu.setActiveRow(items[0]);
+        selectedRect = menu.rowGeometry(items[0]);
+        plainRect = menu.rowGeometry(items[1]);
         shot = menu.grab().toImage();
     }));
     saveArtifact(shot, u"menu-open.png"_qs);
@@ -257,11 +258,11 @@ void TestLauncherMenu::launches() {
                menuFile({{"Other", "/nonexistent"}, {"Run it", target.toUtf8()}}));
     startBar();
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
-        QAction* item = shownItems(menu)[1];
+        const int item = shownItems(menu)[1];
         if (byKey) {
             QTest::keyClick(&menu, Qt::Key_R); // "&Run it"
         } else {
-            const QPoint at = menu.actionGeometry(item).center();
+            const QPoint at = menu.rowGeometry(item).center();
             QTest::mouseMove(&menu, at);
             QTest::mouseClick(&menu, Qt::LeftButton, {}, at);
         }
@@ -279,7 +280,7 @@ void TestLauncherMenu::emptyRowIsChoosable() {
                "[menu]\r\nitems=3\r\n[item1]\r\ncaption=One\r\n[item3]\r\ncaption=Three\r\n");
     startBar();
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
-        const QPoint at = menu.actionGeometry(shownItems(menu)[1]).center();
+        const QPoint at = menu.rowGeometry(shownItems(menu)[1]).center();
         QTest::mouseClick(&menu, Qt::LeftButton, {}, at);
     }));
     QCOMPARE(AppInfo.vCaption, QString());
@@ -296,7 +297,7 @@ void TestLauncherMenu::entry1026AsksToClose() {
     const auto choose = [&](int entry) {
         return withOpenMenu([&](LauncherMenu& menu) {
             // Entry k is the k-th item after the hidden top separator.
-            menu.setActiveAction(menu.actions()[entry]);
+            menu.setActiveRow(entry);
             QTest::keyClick(&menu, Qt::Key_Return);
         });
     };
@@ -340,7 +341,7 @@ void TestLauncherMenu::changesShowAtTheNextOpening() {
     int actions = 0;
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
         third = shownRows(menu);
-        actions = int(menu.actions().size());
+        actions = int(menu.rows().size());
     }));
     QCOMPARE(third, QStringList{u"&Exit"_qs});
     QCOMPARE(actions, 4);
