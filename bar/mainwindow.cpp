@@ -266,9 +266,11 @@ void Tfrmmain::BuildMenu() {
     PopupMenu1->clearItems();
     PopupMenu1->AddMenuItem(LauncherMenu::kTopSeparatorTag, QStringLiteral("-"));
     // Without a menu file object (a failed start) the menu holds "Exit" alone.
-    const QStringList captions = MenuIni ? ReadMenuCaptions() : QStringList();
+    // The targets give the rows their icons and are searched by the filter.
+    QStringList targets;
+    const QStringList captions = MenuIni ? ReadMenuCaptions(&targets) : QStringList();
     for (int k = 0; k < captions.size(); ++k)
-        PopupMenu1->AddMenuItem(k + 1, captions[k]);
+        PopupMenu1->AddMenuItem(k + 1, captions[k], targets.value(k));
     PopupMenu1->AddMenuItem(LauncherMenu::kExitSeparatorTag, QStringLiteral("-"));
     PopupMenu1->AddMenuItem(LauncherMenu::kExitTag, QStringLiteral("Exit"));
 }

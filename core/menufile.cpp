@@ -53,13 +53,18 @@ bool IsSeparator(const QString& caption) {
     return caption == u"-";
 }
 
-QStringList ReadMenuCaptions() {
+QStringList ReadMenuCaptions(QStringList* targets) {
     const ProfileSnapshot menu = MenuIni->Snapshot();
     const int count = qMin(itemCount(menu), kMaxMenuCaptions);
     QStringList captions;
     captions.reserve(qMax(count, 0));
     for (int i = 1; i <= count; ++i)
         captions.append(menu.ReadString(itemSection(i), kCaption, QString()));
+    if (targets) {
+        targets->clear();
+        for (int i = 1; i <= count; ++i)
+            targets->append(menu.ReadString(itemSection(i), kExec, QString()));
+    }
     return captions;
 }
 

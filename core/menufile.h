@@ -11,10 +11,11 @@ void AppendMenuFileItem();
 void UpdateMenuFileItem(int n);
 void DeleteMenuFileItem(int n);
 
-// The captions of entries 1..N from one read of the file, at most kMaxMenuCaptions of them:
+// The captions of entries 1..N, and their targets when asked, from one read of the file, at
+// most kMaxMenuCaptions of them:
 // a hand-edited count of billions must not exhaust memory.
 inline constexpr int kMaxMenuCaptions = 65536;
-QStringList ReadMenuCaptions();
+QStringList ReadMenuCaptions(QStringList* targets = nullptr);
 
 // The bytes of a menu file holding `document`'s entries without entry n, renumbered.
 class IniDocument;

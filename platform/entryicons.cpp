@@ -20,6 +20,8 @@ constexpr qint64 DesktopEntryMaxSize = 1 << 20;
 const QString GenericProgramIcon = u"application-x-executable"_qs;
 
 QByteArray readSmallFile(const QString& path) {
+    if (path.isEmpty())
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > DesktopEntryMaxSize)
         return {};
@@ -246,8 +248,19 @@ EntryIcons::EntryIcons(const QString& theme, const QByteArray& mountTable)
     QIcon::setFallbackThemeName(adwaita);
 }
 
+QString EntryIcons::cacheKey(const QString& target, qreal devicePixelRatio) {
+    return QString::number(devicePixelRatio) + u'|' + target;
+}
+
+std::optional<QPixmap> EntryIcons::cached(const QString& target, qreal devicePixelRatio) const {
+    const auto found = m_cache.constFind(cacheKey(target, devicePixelRatio));
+    if (found == m_cache.cend())
+        return std::nullopt;
+    return *found;
+}
+
 QPixmap EntryIcons::pixmap(const QString& target, qreal devicePixelRatio) {
-    const QString key = QString::number(devicePixelRatio) + u'|' + target;
+    const QString key = cacheKey(target, devicePixelRatio);
     if (const auto cached = m_cache.constFind(key); cached != m_cache.cend())
         return *cached;
     const QPixmap loaded = load(target, devicePixelRatio);

@@ -42,9 +42,12 @@ public:
 
     // A null pixmap when the target gets no icon.
     QPixmap pixmap(const QString& target, qreal devicePixelRatio);
+    // Only what an earlier lookup found; nothing when the target was never looked up.
+    std::optional<QPixmap> cached(const QString& target, qreal devicePixelRatio) const;
 
 private:
     QPixmap load(const QString& target, qreal devicePixelRatio) const;
+    static QString cacheKey(const QString& target, qreal devicePixelRatio);
 
     QStringList m_networkMounts;
     QHash<QString, QPixmap> m_cache; // by ratio and target
