@@ -409,6 +409,12 @@ void LauncherMenu::stopFilter() {
     m_filterText.clear();
     m_rows = std::move(m_allRows);
     m_allRows.clear();
+    rowsReplaced();
+}
+
+void LauncherMenu::rowsReplaced() {
+    if (AccessibleLauncherMenu* accessible = existingAccessible(this))
+        accessible->forgetRows();
     m_active = -1;
     m_offset = 0;
     layoutRows();
@@ -430,13 +436,9 @@ void LauncherMenu::setFilterText(const QString& text) {
             rows.append({kNoMatchTag, u"No match"_qs, true, QString()});
     }
     m_rows = std::move(rows);
-    m_active = -1;
-    m_offset = 0;
-    layoutRows();
-    placeOnScreen();
+    rowsReplaced();
     if (!text.trimmed().isEmpty())
         moveActive(1);
-    update();
 }
 
 // The keys of the filter; false for those the menu handles as always.

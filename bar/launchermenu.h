@@ -85,6 +85,8 @@ private:
     void startFilter();
     void stopFilter();
     void setFilterText(const QString& text);
+    // After m_rows changed while open: fresh layout and place, nothing highlighted.
+    void rowsReplaced();
     void placeOnScreen();
     void drawIcon(QPainter& painter, const MenuRow& row, const QRect& rect);
     void loadPendingIcons();
