@@ -58,12 +58,15 @@ QStringList ReadMenuCaptions(QStringList* targets) {
     const int count = qMin(itemCount(menu), kMaxMenuCaptions);
     QStringList captions;
     captions.reserve(qMax(count, 0));
-    for (int i = 1; i <= count; ++i)
-        captions.append(menu.ReadString(itemSection(i), kCaption, QString()));
     if (targets) {
         targets->clear();
-        for (int i = 1; i <= count; ++i)
-            targets->append(menu.ReadString(itemSection(i), kExec, QString()));
+        targets->reserve(qMax(count, 0));
+    }
+    for (int i = 1; i <= count; ++i) {
+        const QString section = itemSection(i);
+        captions.append(menu.ReadString(section, kCaption, QString()));
+        if (targets)
+            targets->append(menu.ReadString(section, kExec, QString()));
     }
     return captions;
 }
