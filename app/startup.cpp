@@ -26,7 +26,7 @@ ProgramWindows::ProgramWindows() {
     m_about = std::make_unique<TfrmAbout>(m_bar.get());
     frmAbout = m_about.get();
     m_bar->setSettingsWindow(m_settings.get());
-    m_settings->setRunProgram(RunProgram);
+    m_settings->setRunEntry([bar = m_bar.get()](int n) { return bar->RunEntry(n); });
     m_bar->setAboutWindow(m_about.get());
 }
 

@@ -1,7 +1,9 @@
 #include "bar/launchermenu.h"
 
+#include "bar/menufilter.h"
 #include "bar/menulogic.h"
 #include "core/menufile.h"
+#include "platform/entryicons.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -17,6 +19,8 @@
 namespace {
 
 constexpr int kScrollInterval = 50; // ms per row while the pointer rests on a scroll strip
+constexpr int kIconsPerTurn = 4;    // lookups between two turns of the event loop
+constexpr int kIconLeft = 5;        // in the 26-pixel gutter before the text
 
 QStyleOptionMenuItem itemOption(const QWidget* menu, QStyleOptionMenuItem::MenuItemType type) {
     QStyleOptionMenuItem option;
@@ -170,6 +174,8 @@ LauncherMenu::LauncherMenu(QWidget* parent) : QWidget(parent, Qt::Popup) {
         style()->sizeFromContents(QStyle::CT_MenuItem, &separator, QSize(2, 2), this).height();
     m_scrollTimer.setInterval(kScrollInterval);
     connect(&m_scrollTimer, &QTimer::timeout, this, [this] { scrollBy(m_scrollStep); });
+    m_iconTimer.setSingleShot(true);
+    connect(&m_iconTimer, &QTimer::timeout, this, &LauncherMenu::loadPendingIcons);
 }
 
 LauncherMenu::~LauncherMenu() {
@@ -178,15 +184,23 @@ LauncherMenu::~LauncherMenu() {
 }
 
 void LauncherMenu::clearItems() {
+    // A build compares with the settled menu, not with what a filter left showing.
+    if (m_filtering)
+        m_rows = std::move(m_allRows);
+    m_filtering = false;
+    m_filterText.clear();
+    m_allRows.clear();
+    m_filter.reset();
+    m_filterIndex.reset();
     m_built = 0;
     m_changed = false;
 }
 
 // An item that comes out as in the last build costs a comparison: an unchanged menu file
 // is settled at no cost, however long it is.
-void LauncherMenu::AddMenuItem(int tag, const QString& caption) {
+void LauncherMenu::AddMenuItem(int tag, const QString& caption, const QString& target) {
     if (m_built == m_rows.size()) {
-        m_rows.append({tag, caption, true});
+        m_rows.append({tag, caption, true, target});
         m_captions.append(caption);
         m_widths.append(-1);
         m_changed = true;
@@ -196,6 +210,9 @@ void LauncherMenu::AddMenuItem(int tag, const QString& caption) {
         m_widths[m_built] = -1;
         m_changed = true;
     }
+    // The target takes no part in the rules or the width.
+    if (m_rows[m_built].target != target)
+        m_rows[m_built].target = target;
     ++m_built;
 }
 
@@ -245,15 +262,9 @@ void LauncherMenu::layoutRows() {
 }
 
 int LauncherMenu::exec(const QRect& anchor) {
-    QScreen* screen = QGuiApplication::screenAt(anchor.bottomLeft() + QPoint(0, 1));
-    if (!screen)
-        screen = QGuiApplication::screenAt(anchor.topLeft());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect placed = placeMenu(QSize(m_rowWidth, m_rowTop.back()), anchor, screen->geometry());
-    m_scrolls = placed.height() < m_rowTop.back();
+    m_anchor = anchor;
     m_chosen = -1;
-    setGeometry(placed);
+    placeOnScreen();
     QEventLoop loop;
     m_loop = &loop;
     show();
@@ -277,8 +288,20 @@ void LauncherMenu::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
 }
 
+void LauncherMenu::placeOnScreen() {
+    QScreen* screen = QGuiApplication::screenAt(m_anchor.bottomLeft() + QPoint(0, 1));
+    if (!screen)
+        screen = QGuiApplication::screenAt(m_anchor.topLeft());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect placed =
+        placeMenu(QSize(m_rowWidth, m_rowTop.back()), m_anchor, screen->geometry());
+    m_scrolls = placed.height() < m_rowTop.back();
+    setGeometry(placed);
+}
+
 bool LauncherMenu::isSelectable(int row) const {
-    return row >= 0 && row < m_rows.size() && m_rows[row].visible &&
+    return row >= 0 && row < m_rows.size() && m_rows[row].visible && m_rows[row].tag >= 0 &&
            !IsSeparator(m_rows[row].caption);
 }
 
@@ -344,7 +367,132 @@ void LauncherMenu::paintEvent(QPaintEvent* event) {
 }
 
 void LauncherMenu::paintRow(QPainter& painter, int row, const QRect& rect) {
-    DrawMenuItem(painter, rect, m_rows[row].caption, row == m_active, m_look);
+    const MenuRow& item = m_rows[row];
+    if (item.tag == kFilterLineTag) {
+        DrawMenuItem(painter, rect, QString(), false, m_look);
+        painter.setFont(m_look.font);
+        DrawMenuText(painter, rect.adjusted(kIconLeft, 0, 0, 0),
+                     u"/ "_qs + QString(m_filterText).replace(u'&', u"&&"_qs) + u'_');
+        return;
+    }
+    if (item.tag == kNoMatchTag) {
+        painter.save();
+        painter.setOpacity(0.5);
+        DrawMenuItem(painter, rect, item.caption, false, m_look);
+        painter.restore();
+        return;
+    }
+    DrawMenuItem(painter, rect, item.caption, row == m_active, m_look);
+    drawIcon(painter, item, rect);
+}
+
+void LauncherMenu::drawIcon(QPainter& painter, const MenuRow& row, const QRect& rect) {
+    if (row.target.isEmpty())
+        return;
+    const std::optional<QPixmap> icon =
+        m_icons ? m_icons->cached(row.target, devicePixelRatioF()) : std::nullopt;
+    if (!icon) {
+        if (!m_pendingIcons.contains(row.target))
+            m_pendingIcons.append(row.target);
+        if (!m_iconTimer.isActive())
+            m_iconTimer.start(0);
+        return;
+    }
+    if (!icon->isNull())
+        painter.drawPixmap(rect.left() + kIconLeft,
+                           rect.top() + (rect.height() - EntryIcons::kSize) / 2, *icon);
+}
+
+// A few lookups per turn of the event loop, so that the menu answers keys and the pointer
+// while icons come in.
+void LauncherMenu::loadPendingIcons() {
+    if (!m_icons)
+        m_icons = std::make_unique<EntryIcons>();
+    for (int i = 0; i < kIconsPerTurn && !m_pendingIcons.isEmpty(); ++i)
+        m_icons->pixmap(m_pendingIcons.takeFirst(), devicePixelRatioF());
+    if (!m_pendingIcons.isEmpty())
+        m_iconTimer.start(0);
+    update();
+}
+
+void LauncherMenu::startFilter() {
+    QList<FilterItem> items;
+    items.reserve(m_rows.size());
+    for (const MenuRow& row : std::as_const(m_rows))
+        items.append({row.caption, row.target, row.tag == kExitTag});
+    m_filterIndex = std::make_unique<FilterIndex>(items);
+    m_filter = std::make_unique<MenuFilter>(*m_filterIndex);
+    m_allRows = m_rows;
+    m_filtering = true;
+    setFilterText(QString());
+}
+
+void LauncherMenu::stopFilter() {
+    m_filtering = false;
+    m_filterText.clear();
+    m_rows = std::move(m_allRows);
+    m_allRows.clear();
+    rowsReplaced();
+}
+
+void LauncherMenu::rowsReplaced() {
+    if (AccessibleLauncherMenu* accessible = existingAccessible(this))
+        accessible->forgetRows();
+    m_active = -1;
+    m_offset = 0;
+    layoutRows();
+    placeOnScreen();
+    update();
+}
+
+// The filter line stands in the place of the hidden top separator. An empty filter shows the
+// whole menu below it.
+void LauncherMenu::setFilterText(const QString& text) {
+    m_filterText = text;
+    QList<MenuRow> rows{{kFilterLineTag, QString(), true, QString()}};
+    if (text.trimmed().isEmpty()) {
+        rows += m_allRows.mid(1);
+    } else {
+        for (int i : m_filter->setText(text))
+            rows.append(m_allRows[i]);
+        if (rows.size() == 1)
+            rows.append({kNoMatchTag, u"No match"_qs, true, QString()});
+    }
+    m_rows = std::move(rows);
+    rowsReplaced();
+    if (!text.trimmed().isEmpty())
+        moveActive(1);
+}
+
+// The keys of the filter; false for those the menu handles as always.
+bool LauncherMenu::filterKey(QKeyEvent* event) {
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    if (!m_filtering) {
+        if (event->text() == u"/" || (control && event->key() == Qt::Key_F)) {
+            startFilter();
+            return true;
+        }
+        return false;
+    }
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        stopFilter();
+        return true;
+    case Qt::Key_Backspace:
+        setFilterText(m_filterText.chopped(qMin<qsizetype>(1, m_filterText.size())));
+        return true;
+    case Qt::Key_Space:
+        setFilterText(m_filterText + u' ');
+        return true;
+    default:
+        break;
+    }
+    const QString typed = event->text();
+    if (typed.isEmpty() || !typed[0].isPrint() ||
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    setFilterText(m_filterText + typed);
+    return true;
 }
 
 void LauncherMenu::setActiveRow(int row) {
@@ -427,6 +575,10 @@ void LauncherMenu::choose(int row) {
 }
 
 void LauncherMenu::keyPressEvent(QKeyEvent* event) {
+    if (filterKey(event))
+        return;
+    if (m_filtering && !event->text().isEmpty() && event->text()[0].isPrint())
+        return; // no access keys while filtering
     const int page = qMax(1, viewportHeight() / qMax(1, m_itemHeight) - 1);
     switch (event->key()) {
     case Qt::Key_Down:

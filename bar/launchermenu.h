@@ -6,7 +6,11 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
+class EntryIcons;
+class FilterIndex;
+class MenuFilter;
 class QEventLoop;
 
 // One item of the launcher menu as built and settled: `caption` carries its access mark,
@@ -15,6 +19,7 @@ struct MenuRow {
     int tag = 0;
     QString caption;
     bool visible = true;
+    QString target; // an entry's, for its icon and the filter
 };
 
 // The Start button's pop-up menu: a popup window of its own, made once and reused, that
@@ -25,6 +30,9 @@ public:
     static constexpr int kTopSeparatorTag = 1024;
     static constexpr int kExitSeparatorTag = 1025;
     static constexpr int kExitTag = 1026;
+    // Rows of the filter: the typed text at the top, and the disabled "No match".
+    static constexpr int kFilterLineTag = -1;
+    static constexpr int kNoMatchTag = -2;
 
     explicit LauncherMenu(QWidget* parent);
     ~LauncherMenu() override;
@@ -33,7 +41,7 @@ public:
 
     // Starts a build: the items of the last build are replaced by those added next.
     void clearItems();
-    void AddMenuItem(int tag, const QString& caption);
+    void AddMenuItem(int tag, const QString& caption, const QString& target = {});
     // Ends a build, then applies the access-key rule and the separator rule to its items.
     // Rows are reused from one build to the next.
     void settleItems();
@@ -48,6 +56,7 @@ public:
     // The row's rectangle in the popup, scrolled with it; empty for a row not shown.
     QRect rowGeometry(int row) const;
     bool isSelectable(int row) const;
+    bool isFiltering() const { return m_filtering; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,6 +81,15 @@ private:
     void activateEdge(bool last);
     void choose(int row);
     void followPointer(QPoint at);
+    bool filterKey(QKeyEvent* event);
+    void startFilter();
+    void stopFilter();
+    void setFilterText(const QString& text);
+    // After m_rows changed while open: fresh layout and place, nothing highlighted.
+    void rowsReplaced();
+    void placeOnScreen();
+    void drawIcon(QPainter& painter, const MenuRow& row, const QRect& rect);
+    void loadPendingIcons();
 
     MenuLook m_look;
     QList<MenuRow> m_rows;
@@ -91,6 +109,17 @@ private:
     bool m_scrolls = false;
     int m_active = -1;
     int m_chosen = -1;
+    QRect m_anchor;
+    // While a filter shows, m_rows holds its rows and m_allRows the settled menu.
+    bool m_filtering = false;
+    QString m_filterText;
+    QList<MenuRow> m_allRows;
+    std::unique_ptr<FilterIndex> m_filterIndex;
+    std::unique_ptr<MenuFilter> m_filter;
+    // Icons are looked up after painting, for the rows that were in view.
+    std::unique_ptr<EntryIcons> m_icons;
+    QStringList m_pendingIcons;
+    QTimer m_iconTimer;
     QTimer m_scrollTimer;
     int m_scrollStep = 0;
     QPointer<QEventLoop> m_loop;

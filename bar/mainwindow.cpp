@@ -13,6 +13,7 @@
 #include "platform/errorbox.h"
 #include "platform/launcher.h"
 #include "platform/newentries.h"
+#include "platform/notifier.h"
 #include "platform/uifont.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -84,6 +86,7 @@ Tfrmmain::Tfrmmain(QWidget* parent)
 
     PopupMenu1 = new LauncherMenu(this);
     m_tray = new QSystemTrayIcon(this);
+    m_notifier = new Notifier(m_tray, this);
     m_trayMenu = new QMenu(this);
     m_trayMenu->setObjectName(QStringLiteral("MnuTray"));
     const QStringList trayCaptions =
@@ -334,9 +337,11 @@ void Tfrmmain::BuildMenu() {
     PopupMenu1->clearItems();
     PopupMenu1->AddMenuItem(LauncherMenu::kTopSeparatorTag, QStringLiteral("-"));
     // Without a menu file object (a failed start) the menu holds "Exit" alone.
-    const QStringList captions = MenuIni ? m_menuCaptions.read() : QStringList();
+    // The targets give the rows their icons and are searched by the filter.
+    QStringList targets;
+    const QStringList captions = MenuIni ? m_menuCaptions.read(&targets) : QStringList();
     for (int k = 0; k < captions.size(); ++k)
-        PopupMenu1->AddMenuItem(k + 1, captions[k]);
+        PopupMenu1->AddMenuItem(k + 1, captions[k], targets.value(k));
     PopupMenu1->AddMenuItem(LauncherMenu::kExitSeparatorTag, QStringLiteral("-"));
     PopupMenu1->AddMenuItem(LauncherMenu::kExitTag, QStringLiteral("Exit"));
 }
@@ -346,14 +351,25 @@ void Tfrmmain::MenuItemClick(int tag) {
         ReadMenuItem(tag);
     else
         AppInfo = {};
-    if (tag == LauncherMenu::kExitTag)
+    if (tag == LauncherMenu::kExitTag) {
         ConfirmExit();
-    else
-        RunProgram(AppInfo.vExePath);
+        return;
+    }
+    RunEntry(tag);
 }
 
-bool RunProgram(const QString& file) {
-    return openTarget(file);
+bool Tfrmmain::RunEntry(int n) {
+    const QString caption = withoutAccessMarks(AppInfo.vCaption);
+    const QString name = caption.isEmpty() ? u"entry %1"_qs.arg(n) : caption;
+    return RunProgram(AppInfo.vExePath,
+                      [notifier = QPointer(m_notifier), name](const QString& why) {
+                          if (notifier)
+                              notifyLaunchFailure(*notifier, name, why);
+                      });
+}
+
+bool RunProgram(const QString& file, const LaunchFailure& onFailure) {
+    return openTarget(file, onFailure);
 }
 
 void Tfrmmain::ImgAboutMouseUp(Qt::MouseButton button, int x, int y) {

@@ -3,11 +3,13 @@
 #include "bar/skin.h"
 #include "core/config.h"
 #include "core/menufile.h"
+#include "platform/launcher.h"
 
 #include <QPoint>
 #include <QWidget>
 
 class LauncherMenu;
+class Notifier;
 class PictureButton;
 class QDialog;
 class QLabel;
@@ -42,6 +44,9 @@ public:
     // Opens the launcher menu with the keyboard in it: under the bar as from Start, or at the
     // pointer while the bar is in the tray.
     void showLauncherMenuFromKeyboard();
+    // Opens the target of entry n as read into AppInfo; a failure is told without a dialog,
+    // naming the entry.
+    bool RunEntry(int n);
     // Restores a hidden bar, or brings the shown one to the front.
     void bringBack();
 
@@ -102,6 +107,7 @@ private:
     QSystemTrayIcon* m_tray;
     QMenu* m_trayMenu;
     QTimer* m_trayWatch;
+    Notifier* m_notifier;
     SkinImages m_skin;
     QDialog* m_settingsWindow = nullptr;
     QDialog* m_aboutWindow = nullptr;
@@ -112,8 +118,9 @@ private:
     QPoint m_pressedAt; // where the left button went down, in bar coordinates
 };
 
-// Opens a menu entry's target; false when nothing could be started.
-bool RunProgram(const QString& file);
+// Opens a menu entry's target; false when nothing could be started. Why a launch failed
+// reaches `onFailure`, possibly later.
+bool RunProgram(const QString& file, const LaunchFailure& onFailure = {});
 
 // The one instance, made by the start-up sequence.
 extern Tfrmmain* frmmain;

@@ -59,32 +59,42 @@ bool IsSeparator(const QString& caption) {
 
 namespace {
 
-QStringList captionsIn(const ProfileSnapshot& menu) {
+QStringList captionsIn(const ProfileSnapshot& menu, QStringList* targets) {
     const int count = qMin(itemCount(menu), kMaxMenuCaptions);
     QStringList captions;
     captions.reserve(qMax(count, 0));
-    for (int i = 1; i <= count; ++i)
-        captions.append(menu.ReadString(itemSection(i), kCaption, QString()));
+    if (targets) {
+        targets->clear();
+        targets->reserve(qMax(count, 0));
+    }
+    for (int i = 1; i <= count; ++i) {
+        const QString section = itemSection(i);
+        captions.append(menu.ReadString(section, kCaption, QString()));
+        if (targets)
+            targets->append(menu.ReadString(section, kExec, QString()));
+    }
     return captions;
 }
 
 } // namespace
 
-QStringList ReadMenuCaptions() {
-    return captionsIn(MenuIni->Snapshot());
+QStringList ReadMenuCaptions(QStringList* targets) {
+    return captionsIn(MenuIni->Snapshot(), targets);
 }
 
-QStringList MenuCaptionReader::read() {
+QStringList MenuCaptionReader::read(QStringList* targets) {
     const QString fileName = MenuIni->FileName();
     const QByteArray bytes =
         SafeFile::read(fileName, nullptr, ProfileFile::kMaxFileSize).value_or(QByteArray());
     // Two seeds make a 128-bit fingerprint; a cryptographic digest costs more than the parse.
     const Digest digest{bytes.size(), qHash(bytes, 0x6c61726b), qHash(bytes, 0x7370616e)};
     if (fileName != m_fileName || digest != m_digest) {
-        m_captions = captionsIn(ProfileSnapshot(IniDocument::parse(bytes)));
+        m_captions = captionsIn(ProfileSnapshot(IniDocument::parse(bytes)), &m_targets);
         m_fileName = fileName;
         m_digest = digest;
     }
+    if (targets)
+        *targets = m_targets;
     return m_captions;
 }
 

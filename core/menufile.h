@@ -17,16 +17,17 @@ void DeleteMenuFileItem(int n);
 // rewrite like a delete; nothing happens unless both are entries of the file.
 void MoveMenuFileItem(int from, int to);
 
-// The captions of entries 1..N from one read of the file, at most kMaxMenuCaptions of them:
+// The captions of entries 1..N, and their targets when asked, from one read of the file, at
+// most kMaxMenuCaptions of them:
 // a hand-edited count of billions must not exhaust memory.
 inline constexpr int kMaxMenuCaptions = 65536;
-QStringList ReadMenuCaptions();
+QStringList ReadMenuCaptions(QStringList* targets = nullptr);
 
 // ReadMenuCaptions for a caller that asks again and again: each call reads the file, but
 // parses it again only when its bytes differ from the last call's.
 class MenuCaptionReader {
 public:
-    QStringList read();
+    QStringList read(QStringList* targets = nullptr);
 
 private:
     struct Digest {
@@ -38,6 +39,7 @@ private:
     QString m_fileName;
     Digest m_digest;
     QStringList m_captions;
+    QStringList m_targets;
 };
 
 // The bytes of a menu file holding `document`'s entries in `order` (their old numbers),

@@ -194,4 +194,27 @@ void cancelMove(QWindow* window) {
     xcb_flush(connection);
 }
 
+QByteArray xsettings() {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return {};
+    const xcb_atom_t selection = atom(connection, "_XSETTINGS_S0");
+    xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, selection), nullptr);
+    const xcb_window_t manager = owner ? owner->owner : xcb_window_t(XCB_NONE);
+    free(owner);
+    if (manager == XCB_NONE)
+        return {};
+    const xcb_atom_t settings = atom(connection, "_XSETTINGS_SETTINGS");
+    // A few kilobytes in practice; 256 KiB is more than any desktop publishes.
+    const auto cookie = xcb_get_property(connection, 0, manager, settings, settings, 0, 65536);
+    QByteArray blob;
+    if (xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr)) {
+        blob = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                          xcb_get_property_value_length(reply));
+        free(reply);
+    }
+    return blob;
+}
+
 } // namespace DesktopWindow

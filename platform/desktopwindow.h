@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QtGlobal>
 #include <functional>
 
@@ -31,5 +32,9 @@ void cancelMove(QWindow* window);
 // misses activations that come with a press starting a window move. Elsewhere Qt's
 // application state is used.
 void watchActivation(QObject* owner, std::function<void(bool active)> changed);
+
+// The desktop's settings as its XSettings manager publishes them on the first screen
+// (_XSETTINGS_SETTINGS), undecoded; empty without a manager or off X11.
+QByteArray xsettings();
 
 } // namespace DesktopWindow

@@ -1,9 +1,11 @@
 #include "platform/launcher.h"
 
+#include "platform/spawn.h"
+
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QProcess>
 #include <QStandardPaths>
 #include <utility>
 
@@ -13,27 +15,15 @@ namespace {
 // the menu.
 constexpr qint64 DesktopEntryMaxSize = 1 << 20;
 
+// How long the opener's failure still counts as the answer to the user's click.
+constexpr qint64 OpenerVerdictMs = 30000;
+
 bool isWordBlank(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
 }
 
 bool isEscapableInDoubleQuotes(QChar c) {
     return c == u'"' || c == u'\\' || c == u'$' || c == u'`';
-}
-
-// A scheme of two characters at least, so that a drive-letter path is never taken for one.
-bool isUrl(const QString& text) {
-    const qsizetype colon = text.indexOf(u':');
-    if (colon < 2 || colon + 1 >= text.size())
-        return false;
-    for (qsizetype i = 0; i < colon; ++i) {
-        const char16_t c = text[i].unicode();
-        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-        const bool other = (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
-        if (!letter && !(i > 0 && other))
-            return false;
-    }
-    return true;
 }
 
 QString unescapeDesktopString(QStringView value) {
@@ -82,46 +72,62 @@ QString programFor(const QString& word) {
 
 // The desktop's default application for a path or URL. Paths arrive absolute and URLs begin
 // with a letter, so the argument is never read as an option.
-std::optional<LaunchPlan> openerPlan(const QString& pathOrUrl) {
-    const QString opener = QStandardPaths::findExecutable(u"xdg-open"_qs);
-    if (opener.isEmpty())
-        return std::nullopt;
-    return LaunchPlan{opener, {pathOrUrl}, {}};
+LaunchDecision failed(const QString& why) {
+    return {std::nullopt, why};
 }
 
-std::optional<LaunchPlan> desktopEntryPlan(const QString& path) {
+// Why a first word names no program.
+QString noProgramReason(const QString& word) {
+    if (!word.contains(u'/'))
+        return u"no program \"%1\" is found"_qs.arg(word);
+    const QFileInfo info(word);
+    if (!info.exists())
+        return u"%1 does not exist"_qs.arg(word);
+    return u"%1 is not executable"_qs.arg(word);
+}
+
+LaunchDecision openerPlan(const QString& pathOrUrl) {
+    const QString opener = QStandardPaths::findExecutable(u"xdg-open"_qs);
+    if (opener.isEmpty())
+        return failed(u"xdg-open, which opens %1, is not installed"_qs.arg(pathOrUrl));
+    return {LaunchPlan{opener, {pathOrUrl}, {}}, {}};
+}
+
+LaunchDecision desktopEntryPlan(const QString& path) {
     const auto entry = readDesktopEntry(path);
     if (!entry)
-        return std::nullopt;
+        return failed(u"%1 is no desktop entry"_qs.arg(path));
     if (entry->type == u"Link")
-        return isUrl(entry->url) ? openerPlan(entry->url) : std::nullopt;
+        return isUrl(entry->url) ? openerPlan(entry->url)
+                                 : failed(u"%1 links to no URL"_qs.arg(path));
     if (!entry->type.isEmpty() && entry->type != u"Application")
-        return std::nullopt;
+        return failed(u"%1 is no application"_qs.arg(path));
     auto words = desktopExecArguments(*entry);
     if (!words)
-        return std::nullopt;
-    const QString program = programFor(words->takeFirst());
+        return failed(u"%1 has no command that can run"_qs.arg(path));
+    const QString first = words->takeFirst();
+    const QString program = programFor(first);
     if (program.isEmpty())
-        return std::nullopt;
+        return failed(noProgramReason(first));
     LaunchPlan plan{program, *words, entry->path};
     if (entry->terminal) {
         // Debian's terminal alternative runs everything after -e as the command and its
         // arguments.
         const QString terminal = QStandardPaths::findExecutable(u"x-terminal-emulator"_qs);
         if (terminal.isEmpty())
-            return std::nullopt;
+            return failed(u"%1 needs a terminal, and none is installed"_qs.arg(path));
         plan.arguments.prepend(plan.program);
         plan.arguments.prepend(u"-e"_qs);
         plan.program = terminal;
     }
-    return plan;
+    return {plan, {}};
 }
 
 // What a single name stands for. `named` is false when the name means nothing, so that the
 // caller may try it as a command line; an existing file that cannot be started stays named.
 struct NameResolution {
     bool named = false;
-    std::optional<LaunchPlan> plan;
+    LaunchDecision decision;
 };
 
 NameResolution resolveName(const QString& name) {
@@ -134,7 +140,7 @@ NameResolution resolveName(const QString& name) {
             if (name.endsWith(u".desktop"))
                 return {true, desktopEntryPlan(path)};
             if (info.isExecutable())
-                return {true, LaunchPlan{path, {}, {}}};
+                return {true, {LaunchPlan{path, {}, {}}, {}}};
             return {true, openerPlan(path)};
         }
     }
@@ -143,12 +149,26 @@ NameResolution resolveName(const QString& name) {
     if (!name.contains(u'/')) {
         const QString program = programFor(name);
         if (!program.isEmpty())
-            return {true, LaunchPlan{program, {}, {}}};
+            return {true, {LaunchPlan{program, {}, {}}, {}}};
     }
-    return {};
+    return {false, failed(noProgramReason(name))};
 }
 
 } // namespace
+
+bool isUrl(const QString& text) {
+    const qsizetype colon = text.indexOf(u':');
+    if (colon < 2 || colon + 1 >= text.size())
+        return false;
+    for (qsizetype i = 0; i < colon; ++i) {
+        const char16_t c = text[i].unicode();
+        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        const bool other = (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
+        if (!letter && !(i > 0 && other))
+            return false;
+    }
+    return true;
+}
 
 QString expandEnvironmentStrings(const QString& text, const EnvironmentLookup& lookup) {
     QString out;
@@ -400,37 +420,67 @@ std::optional<QStringList> desktopExecArguments(const DesktopEntry& entry) {
     return arguments;
 }
 
-std::optional<LaunchPlan> planLaunch(const QString& target, const EnvironmentLookup& lookup) {
+LaunchDecision decideLaunch(const QString& target, const EnvironmentLookup& lookup) {
     const QString whole = expandEnvironmentStrings(target, lookup);
+    if (whole.trimmed().isEmpty())
+        return failed(u"the entry has no target"_qs);
     // An argument cannot hold a zero character; it would be cut short without a word.
-    if (whole.isEmpty() || whole.contains(QChar(0)))
-        return std::nullopt;
-    if (const NameResolution resolved = resolveName(whole); resolved.named)
-        return resolved.plan;
+    if (whole.contains(QChar(0)))
+        return failed(u"the target holds a zero character"_qs);
+    if (NameResolution resolved = resolveName(whole); resolved.named)
+        return resolved.decision;
     // Split before expanding, as a shell treats a quoted variable: a value's blanks and
     // quotes never add or break words.
     auto words = splitCommandLine(target);
-    if (!words || words->isEmpty())
-        return std::nullopt;
+    if (!words)
+        return failed(u"the target has a quote that is not closed"_qs);
+    if (words->isEmpty())
+        return failed(u"the entry has no target"_qs);
     for (QString& word : *words)
         word = expandEnvironmentStrings(word, lookup);
     if (words->size() == 1)
-        return resolveName(words->first()).plan;
+        return resolveName(words->first()).decision;
     const QString program = programFor(words->first());
     if (program.isEmpty())
-        return std::nullopt;
-    return LaunchPlan{program, words->mid(1), {}};
+        return failed(noProgramReason(words->first()));
+    return {LaunchPlan{program, words->mid(1), {}}, {}};
 }
 
-bool openTarget(const QString& target) {
-    const auto plan = planLaunch(target, processEnvironmentLookup);
-    if (!plan) {
-        qWarning("Nothing to open for the target \"%s\"", qUtf8Printable(target));
+std::optional<LaunchPlan> planLaunch(const QString& target, const EnvironmentLookup& lookup) {
+    return decideLaunch(target, lookup).plan;
+}
+
+bool openTarget(const QString& target, const LaunchFailure& onFailure) {
+    const auto fail = [target, onFailure](const QString& why) {
+        qWarning("Cannot open \"%s\": %s", qUtf8Printable(target), qUtf8Printable(why));
+        if (onFailure)
+            onFailure(why);
+    };
+    const LaunchDecision decision = decideLaunch(target, processEnvironmentLookup);
+    if (!decision.plan) {
+        fail(decision.failure);
         return false;
     }
-    // Started through a double fork: the program is no child of ours and never a zombie.
-    if (!QProcess::startDetached(plan->program, plan->arguments, plan->workingDirectory)) {
-        qWarning("Could not start \"%s\"", qUtf8Printable(plan->program));
+    const LaunchPlan& plan = *decision.plan;
+    // Only the opener's end tells whether something opened; a program's exit code is its own.
+    ExitWatch openerEnd;
+    if (QFileInfo(plan.program).fileName() == u"xdg-open") {
+        QElapsedTimer sinceStart;
+        sinceStart.start();
+        // The opener may run the application it picked until that ends, and then pass on
+        // its exit code: by then the user has long seen it open.
+        openerEnd = [fail, sinceStart, what = plan.arguments.value(0)](int exitCode) {
+            if (exitCode == 0 || sinceStart.hasExpired(OpenerVerdictMs))
+                return;
+            fail(exitCode < 0
+                     ? u"xdg-open was stopped before it opened %1"_qs.arg(what)
+                     : u"xdg-open could not open %1 (exit code %2)"_qs.arg(what).arg(exitCode));
+        };
+    }
+    const QString error =
+        startProgram(plan.program, plan.arguments, plan.workingDirectory, openerEnd);
+    if (!error.isEmpty()) {
+        fail(u"%1 cannot be started: %2"_qs.arg(plan.program, error));
         return false;
     }
     return true;

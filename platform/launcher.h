@@ -27,6 +27,9 @@ std::optional<QString> processEnvironmentLookup(const QString& name);
 // and backquotes included, is an ordinary character. Nothing for an unterminated quote.
 std::optional<QStringList> splitCommandLine(const QString& commandLine);
 
+// Whether the text starts with a URL scheme of two characters or more ("https:", not "C:").
+bool isUrl(const QString& text);
+
 // The keys of a desktop entry file's [Desktop Entry] group that launching and listing need,
 // with the string escapes (\s \n \t \r \\) undone.
 struct DesktopEntry {
@@ -77,15 +80,27 @@ struct LaunchPlan {
     friend bool operator==(const LaunchPlan&, const LaunchPlan&) = default;
 };
 
+// A plan, or why there is none, in words for the user ("/home/u/notes.txt does not exist").
+struct LaunchDecision {
+    std::optional<LaunchPlan> plan;
+    QString failure;
+};
+
 // Decides, without starting anything, how a target opens. The whole text, its %NAME%
 // variables expanded, is first taken as one name: an existing folder or document (handed to
 // xdg-open), a desktop entry file, an executable file, a URL, a command on PATH. A name
 // without "/" is only looked up on PATH, never in the current folder. Failing that, the
 // unexpanded text is split into words, variables are expanded inside each word, and the
 // first word, a path or a command on PATH, starts with the rest as its arguments. Nothing
-// when the target names nothing that can be started.
+// when the target names nothing that can be started; the decision says why.
+LaunchDecision decideLaunch(const QString& target, const EnvironmentLookup& lookup);
 std::optional<LaunchPlan> planLaunch(const QString& target, const EnvironmentLookup& lookup);
 
+// Why opening a target failed, in words for the user.
+using LaunchFailure = std::function<void(const QString& why)>;
+
 // Expands, plans and starts the target as a detached process that never blocks the caller
-// and leaves no child behind. True when a process was started; failures only go to the log.
-bool openTarget(const QString& target);
+// and leaves no child behind. True when a process was started. Every failure goes to the log
+// and to `onFailure`: at once when nothing could start, or from the event loop when the
+// desktop's opener (xdg-open) ends without success.
+bool openTarget(const QString& target, const LaunchFailure& onFailure = {});

@@ -427,7 +427,7 @@ void TFrmSettings::LstItemsContextPopup(const QPoint& at) {
         action->setEnabled(row >= 0);
     mnuMoveUp->setEnabled(row > 0);
     mnuMoveDown->setEnabled(row >= 0 && row + 1 < LstItems->count());
-    mnuTry->setVisible(bool(m_runProgram));
+    mnuTry->setVisible(bool(m_runEntry));
     mnuItems->popup(LstItems->viewport()->mapToGlobal(at));
 }
 
@@ -461,8 +461,8 @@ void TFrmSettings::mnuMoveDownClick() {
 }
 
 void TFrmSettings::mnuTryClick() {
-    if (!m_runProgram || LstItems->selectedRow() < 0 || refillIfStale(LstItems->selectedRow()))
+    if (!m_runEntry || LstItems->selectedRow() < 0 || refillIfStale(LstItems->selectedRow()))
         return;
     ReadMenuItem(SelectedItem);
-    m_runProgram(AppInfo.vExePath);
+    m_runEntry(SelectedItem);
 }

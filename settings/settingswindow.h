@@ -75,9 +75,10 @@ public:
     // Appends the entries to the file and the list and selects the last of them.
     void AppendItems(const QList<TAppInfo>& entries);
 
-    // How "Try it" starts a target; without one the command is not offered.
-    void setRunProgram(std::function<bool(const QString&)> runProgram) {
-        m_runProgram = std::move(runProgram);
+    // How "Try it" opens entry n once read into AppInfo, as the menu would; without one the
+    // command is not offered.
+    void setRunEntry(std::function<bool(int n)> runEntry) {
+        m_runEntry = std::move(runEntry);
     }
 
     // The reference lists' boxes, placed and captioned, filled by their own code.
@@ -133,7 +134,7 @@ private:
     QAction* mnuEdit;
     QAction* mnuDelete;
     ApplicationPicker* frmApplications;
-    std::function<bool(const QString&)> m_runProgram;
+    std::function<bool(int n)> m_runEntry;
     ReferenceData m_referenceData;
 };
 

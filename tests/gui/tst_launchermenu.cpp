@@ -28,6 +28,7 @@ private slots:
     void startReleaseTest_data();
     void startReleaseTest();
     void keyboard();
+    void filterChooses();
     void hoverDrawing();
     void launches_data();
     void launches();
@@ -197,6 +198,31 @@ void TestLauncherMenu::keyboard() {
     }));
     QCOMPARE(path, (QStringList{u"&Alpha"_qs, u"&Beta"_qs, u"&Exit"_qs, u"&Beta"_qs}));
     QVERIFY(Dialogs::boxesShown().isEmpty()); // Esc chose nothing
+}
+
+// "/" and a word: the best match comes first and Enter opens that entry, not the row's
+// place in the file; Esc leaves the filter, a second Esc the menu.
+void TestLauncherMenu::filterChooses() {
+    const QString script = writeScript(u"notes.sh"_qs);
+    writeBytes(m_folder->file(u"menu.ini"_qs), menuFile({{"Alpha", "/nonexistent/alpha"},
+                                                         {"Another note", "/nonexistent/another"},
+                                                         {"-", ""},
+                                                         {"Notes", script.toUtf8()}}));
+    startBar();
+    QStringList seen;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QTest::keyClicks(&menu, u"/zz"_qs);
+        seen << shownRows(menu).join(u',');
+        QTest::keyClick(&menu, Qt::Key_Escape);
+        QVERIFY(menu.isVisible() && !menu.isFiltering());
+        QTest::keyClick(&menu, Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClicks(&menu, u"note"_qs);
+        seen << shownRows(menu).join(u',') << menu.rows()[menu.activeRow()].caption;
+        QTest::keyClick(&menu, Qt::Key_Return);
+    }));
+    QCOMPARE(seen, (QStringList{u",No match"_qs, u",N&otes,A&nother note"_qs, u"N&otes"_qs}));
+    QCOMPARE(AppInfo.vCaption, u"Notes"_qs);
+    QTRY_COMPARE(QString::fromUtf8(readBytes(marker())), script + u'|');
 }
 
 void TestLauncherMenu::hoverDrawing() {

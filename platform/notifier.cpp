@@ -1,0 +1,38 @@
+#include "platform/notifier.h"
+
+#include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QSystemTrayIcon>
+#include <QVariantMap>
+
+Notifier::Notifier(QSystemTrayIcon* tray, QObject* parent) : QObject(parent), m_tray(tray) {}
+
+void Notifier::show(const QString& summary, const QString& body) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        showOnTray(summary, body);
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        u"org.freedesktop.Notifications"_qs, u"/org/freedesktop/Notifications"_qs,
+        u"org.freedesktop.Notifications"_qs, u"Notify"_qs);
+    call << u"Larkspan"_qs << 0u << u"larkspan"_qs << summary << body << QStringList()
+         << QVariantMap() << -1;
+    // Answered later, or with an error when no notification server runs.
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, summary, body] {
+        watcher->deleteLater();
+        if (watcher->isError())
+            showOnTray(summary, body);
+    });
+}
+
+void Notifier::showOnTray(const QString& summary, const QString& body) {
+    if (m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable())
+        m_tray->showMessage(summary, body, QSystemTrayIcon::Warning);
+}
+
+void notifyLaunchFailure(Notifier& notifier, const QString& caption, const QString& why) {
+    notifier.show(u"Cannot open \"%1\""_qs.arg(caption), why);
+}
