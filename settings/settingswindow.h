@@ -77,9 +77,7 @@ public:
 
     // How "Try it" opens entry n once read into AppInfo, as the menu would; without one the
     // command is not offered.
-    void setRunEntry(std::function<bool(int n)> runEntry) {
-        m_runEntry = std::move(runEntry);
-    }
+    void setRunEntry(std::function<bool(int n)> runEntry) { m_runEntry = std::move(runEntry); }
 
     // The reference lists' boxes, placed and captioned, filled by their own code.
     QGroupBox* GroupBox1;
