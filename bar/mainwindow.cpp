@@ -267,16 +267,17 @@ bool Tfrmmain::eventFilter(QObject* watched, QEvent* event) {
     // lblCaptionMouseDown: a press on the caption drags like one on the bar.
     if (watched != lblCaption)
         return QWidget::eventFilter(watched, event);
-    auto* mouse = static_cast<QMouseEvent*>(event);
+    // Only mouse events are QMouseEvents: cast once the type is known.
+    const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        FormMouseDown(mouse->button(), lblCaption->mapToParent(mouse->position().toPoint()));
+        FormMouseDown(mouse()->button(), lblCaption->mapToParent(mouse()->position().toPoint()));
         return true;
     case QEvent::MouseMove:
-        FormMouseMove(mouse->buttons(), mouse->globalPosition().toPoint());
+        FormMouseMove(mouse()->buttons(), mouse()->globalPosition().toPoint());
         return true;
     case QEvent::MouseButtonRelease:
-        FormMouseUp(mouse->button());
+        FormMouseUp(mouse()->button());
         return true;
     default:
         return QWidget::eventFilter(watched, event);
