@@ -203,7 +203,6 @@ TFrmSettings::TFrmSettings(QWidget* parent, const std::function<void(const QStri
     mnuItems->addSeparator();
     mnuEdit = item(u"mnuEdit"_qs, u"Edit"_qs);
     mnuDelete = item(u"mnuDelete"_qs, u"Delete"_qs);
-    frmApplications = new ApplicationPicker(this);
 
     cmdClose = new QPushButton(u"Close"_qs, this);
     cmdClose->setObjectName(u"cmdClose"_qs);
@@ -268,6 +267,9 @@ TFrmSettings::TFrmSettings(QWidget* parent, const std::function<void(const QStri
 }
 
 void TFrmSettings::FormShow() {
+    // Made at the first showing, not at start-up, where the bar waits for it.
+    if (!frmApplications)
+        frmApplications = new ApplicationPicker(this);
     LoadMenuList();
 }
 

@@ -132,7 +132,7 @@ private:
     QAction* mnuTry;
     QAction* mnuEdit;
     QAction* mnuDelete;
-    ApplicationPicker* frmApplications;
+    ApplicationPicker* frmApplications = nullptr;
     std::function<bool(const QString&)> m_runProgram;
     ReferenceData m_referenceData;
 };
