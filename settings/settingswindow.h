@@ -80,6 +80,8 @@ public:
         m_runProgram = std::move(runProgram);
     }
 
+    void setVisible(bool visible) override;
+
     // The reference lists' boxes, placed and captioned, filled by their own code.
     QGroupBox* GroupBox1;
     QGroupBox* GroupBox2;
