@@ -14,6 +14,7 @@
 #include "platform/launcher.h"
 #include "platform/newentries.h"
 #include "platform/notifier.h"
+#include "platform/pngpicture.h"
 #include "platform/uifont.h"
 
 #include <QApplication>
@@ -36,12 +37,12 @@ namespace {
 QIcon programIcon() {
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/larkspan-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(pngPicture(QStringLiteral(":/icons/larkspan-%1.png").arg(size)));
     return icon;
 }
 
 QPixmap builtinPicture(const char* name) {
-    return QPixmap(QStringLiteral(":/builtin/%1.png").arg(QLatin1String(name)));
+    return pngPicture(QStringLiteral(":/builtin/%1.png").arg(QLatin1String(name)));
 }
 
 } // namespace

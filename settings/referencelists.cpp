@@ -1,6 +1,7 @@
 #include "settings/referencelists.h"
 
 #include "core/error.h"
+#include "platform/pngpicture.h"
 #include "settings/data/datasetmodel.h"
 #include "settings/data/referencedata.h"
 
@@ -242,8 +243,7 @@ DBNavigator::DBNavigator(QWidget* parent, DataSet* dataSet, bool showHints)
         auto* b = named(new QToolButton(this), buttonName(which));
         b->setGeometry(QRect(QPoint(left, 0), kButtonSize));
         b->setFocusPolicy(Qt::NoFocus);
-        // QIcon finds the @2x file for screens of twice the density.
-        b->setIcon(QIcon(u":/settings/nav-"_qs + buttonName(which).toLower() + u".png"_qs));
+        b->setIcon(pngIcon(u":/settings/nav-"_qs + buttonName(which).toLower() + u".png"_qs));
         b->setIconSize(kNavigatorPicture);
         if (showHints)
             b->setToolTip(navigatorHint(which));

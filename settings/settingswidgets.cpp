@@ -1,5 +1,6 @@
 #include "settings/settingswidgets.h"
 
+#include "platform/pngpicture.h"
 #include "platform/uifont.h"
 #include "platform/windowplacement.h"
 
@@ -41,8 +42,7 @@ QToolButton* makeFlatButton(QWidget* parent, const QString& name, const QRect& b
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     if (!picture.isEmpty()) {
-        // QIcon finds the @2x file for screens of twice the density.
-        button->setIcon(QIcon(QStringLiteral(":/settings/%1.png").arg(picture)));
+        button->setIcon(pngIcon(QStringLiteral(":/settings/%1.png").arg(picture)));
         button->setIconSize(QSize(18, 18));
     }
     return button;

@@ -203,7 +203,6 @@ TFrmSettings::TFrmSettings(QWidget* parent, const std::function<void(const QStri
     mnuItems->addSeparator();
     mnuEdit = item(u"mnuEdit"_qs, u"Edit"_qs);
     mnuDelete = item(u"mnuDelete"_qs, u"Delete"_qs);
-    frmApplications = new ApplicationPicker(this);
 
     cmdClose = new QPushButton(u"Close"_qs, this);
     cmdClose->setObjectName(u"cmdClose"_qs);
@@ -220,12 +219,6 @@ TFrmSettings::TFrmSettings(QWidget* parent, const std::function<void(const QStri
     GroupBox2 =
         group(u"GroupBox2"_qs, {464, 281, 481, 308}, u"List of Windows Server MMC Records"_qs);
     GroupBox3 = group(u"GroupBox3"_qs, {464, 8, 481, 257}, u"Run Commands"_qs);
-    buildReferenceLists(m_referenceData, GroupBox1, GroupBox2, GroupBox3);
-
-    setTabOrder(sTab1, cmdClose);
-    setTabOrder(cmdClose, GroupBox1);
-    setTabOrder(GroupBox1, GroupBox2);
-    setTabOrder(GroupBox2, GroupBox3);
 
     // Each handler shows its own failure in the error box before it could reach Qt.
     const auto handled = [this](void (TFrmSettings::*handler)()) {
@@ -265,6 +258,21 @@ TFrmSettings::TFrmSettings(QWidget* parent, const std::function<void(const QStri
         if (reportError)
             reportError(message);
     });
+}
+
+// The reference lists' widgets and the applications picker are made before the first showing,
+// not at start-up, where the bar waits for them; the lists follow the tables in whatever state
+// opening left them.
+void TFrmSettings::setVisible(bool visible) {
+    if (visible && !frmApplications) {
+        frmApplications = new ApplicationPicker(this);
+        buildReferenceLists(m_referenceData, GroupBox1, GroupBox2, GroupBox3);
+        setTabOrder(sTab1, cmdClose);
+        setTabOrder(cmdClose, GroupBox1);
+        setTabOrder(GroupBox1, GroupBox2);
+        setTabOrder(GroupBox2, GroupBox3);
+    }
+    FixedDialog::setVisible(visible);
 }
 
 void TFrmSettings::FormShow() {

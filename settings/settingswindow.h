@@ -79,6 +79,8 @@ public:
     // command is not offered.
     void setRunEntry(std::function<bool(int n)> runEntry) { m_runEntry = std::move(runEntry); }
 
+    void setVisible(bool visible) override;
+
     // The reference lists' boxes, placed and captioned, filled by their own code.
     QGroupBox* GroupBox1;
     QGroupBox* GroupBox2;
@@ -131,7 +133,7 @@ private:
     QAction* mnuTry;
     QAction* mnuEdit;
     QAction* mnuDelete;
-    ApplicationPicker* frmApplications;
+    ApplicationPicker* frmApplications = nullptr;
     std::function<bool(int n)> m_runEntry;
     ReferenceData m_referenceData;
 };
