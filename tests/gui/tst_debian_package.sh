@@ -15,6 +15,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 tree=$build/debian-package
 cmake -S "$source" -B "$tree" -G "$3" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLARKSPAN_WERROR=ON \
   -DLARKSPAN_DEBIAN=ON -DLARKSPAN_BENCH=OFF -DCMAKE_CXX_COMPILER_LAUNCHER="${4:-}" \
+  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
   >"$work/configure.log" 2>&1 || { fail "configure: $(tail -n 5 "$work/configure.log")"; finish; }
 cmake --build "$tree" --target larkspan larkspan_files larkspan_debian_documents \
   >"$work/build.log" 2>&1 || { fail "build: $(tail -n 5 "$work/build.log")"; finish; }
