@@ -15,17 +15,17 @@
 
 namespace {
 
-// A desktop entry is a few lines; see the launcher.
-constexpr qint64 DesktopEntryMaxSize = 1 << 20;
+// The settings and lists read here are a few lines; nothing larger is taken.
+constexpr qint64 SmallFileMaxSize = 1 << 20;
 const QString GenericProgramIcon = u"application-x-executable"_qs;
 
 QByteArray readSmallFile(const QString& path) {
     if (path.isEmpty())
         return {};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > DesktopEntryMaxSize)
+    if (!file.open(QIODevice::ReadOnly) || file.size() > SmallFileMaxSize)
         return {};
-    return file.read(DesktopEntryMaxSize);
+    return file.read(SmallFileMaxSize);
 }
 
 bool isOnNetworkMount(const QString& path, const QStringList& mountPoints) {
@@ -50,7 +50,7 @@ IconRequest programIcon(const QString& program) {
 }
 
 IconRequest desktopEntryIcon(const QString& path) {
-    const auto entry = parseDesktopEntry(readSmallFile(path), path);
+    const auto entry = readDesktopEntry(path);
     if (!entry)
         return {};
     QStringList names{GenericProgramIcon};
@@ -74,7 +74,7 @@ QString schemeHandlerIcon(const QString& scheme) {
             const QString entry = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id);
             if (entry.isEmpty())
                 continue;
-            if (const auto parsed = parseDesktopEntry(readSmallFile(entry), entry))
+            if (const auto parsed = readDesktopEntry(entry))
                 return parsed->icon;
         }
     }
