@@ -185,8 +185,10 @@ LauncherMenu::~LauncherMenu() {
 
 void LauncherMenu::clearItems() {
     // A build compares with the settled menu, not with what a filter left showing.
-    if (m_filtering)
+    if (m_filtering) {
         m_rows = std::move(m_allRows);
+        m_layoutStale = true;
+    }
     m_filtering = false;
     m_filterText.clear();
     m_allRows.clear();
@@ -194,6 +196,17 @@ void LauncherMenu::clearItems() {
     m_filterIndex.reset();
     m_built = 0;
     m_changed = false;
+}
+
+bool LauncherMenu::keepBuildOf(const QStringList& captions, const QStringList& targets) {
+    clearItems();
+    const bool same =
+        m_settled && captions.isSharedWith(m_builtCaptions) && targets.isSharedWith(m_builtTargets);
+    m_builtCaptions = captions;
+    m_builtTargets = targets;
+    if (same)
+        m_built = m_rows.size();
+    return same;
 }
 
 // An item that comes out as in the last build costs a comparison: an unchanged menu file
@@ -217,7 +230,8 @@ void LauncherMenu::AddMenuItem(int tag, const QString& caption, const QString& t
 }
 
 void LauncherMenu::settleItems() {
-    if (m_changed || m_built != m_rows.size()) {
+    const bool changed = m_changed || m_built != m_rows.size();
+    if (changed) {
         m_rows.resize(m_built);
         m_captions.resize(m_built);
         m_widths.resize(m_built);
@@ -240,14 +254,17 @@ void LauncherMenu::settleItems() {
             style()
                 ->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(widest, fm.height()), this)
                 .width();
+        for (qsizetype i = 0; i < m_rows.size(); ++i)
+            m_rows[i].visible = m_shown[i];
     }
-    for (qsizetype i = 0; i < m_rows.size(); ++i)
-        m_rows[i].visible = m_shown[i];
+    if (changed || m_layoutStale)
+        layoutRows();
+    m_layoutStale = false;
+    m_settled = true;
     if (AccessibleLauncherMenu* accessible = existingAccessible(this))
         accessible->forgetRows();
     m_active = -1;
     m_offset = 0;
-    layoutRows();
 }
 
 void LauncherMenu::layoutRows() {

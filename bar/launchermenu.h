@@ -41,6 +41,10 @@ public:
 
     // Starts a build: the items of the last build are replaced by those added next.
     void clearItems();
+    // Starts a build of a menu file's entries. True when the last build was made from these
+    // very lists (shared, not merely equal, as the caption reader hands them back while the
+    // file's bytes stay the same): its rows then stand and no item need be added.
+    bool keepBuildOf(const QStringList& captions, const QStringList& targets);
     void AddMenuItem(int tag, const QString& caption, const QString& target = {});
     // Ends a build, then applies the access-key rule and the separator rule to its items.
     // Rows are reused from one build to the next.
@@ -102,6 +106,10 @@ private:
     QList<bool> m_shown;
     qsizetype m_built = 0;  // items added by the build under way
     bool m_changed = false; // some row differs from the last build
+    bool m_settled = false; // a build was settled
+    bool m_layoutStale = false;
+    QStringList m_builtCaptions;
+    QStringList m_builtTargets;
     int m_rowWidth = 0;
     int m_itemHeight = 0;
     int m_separatorHeight = 0;

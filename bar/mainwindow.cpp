@@ -336,12 +336,13 @@ void Tfrmmain::bringBack() {
 }
 
 void Tfrmmain::BuildMenu() {
-    PopupMenu1->clearItems();
-    PopupMenu1->AddMenuItem(LauncherMenu::kTopSeparatorTag, QStringLiteral("-"));
     // Without a menu file object (a failed start) the menu holds "Exit" alone.
     // The targets give the rows their icons and are searched by the filter.
     QStringList targets;
     const QStringList captions = MenuIni ? m_menuCaptions.read(&targets) : QStringList();
+    if (PopupMenu1->keepBuildOf(captions, targets))
+        return;
+    PopupMenu1->AddMenuItem(LauncherMenu::kTopSeparatorTag, QStringLiteral("-"));
     for (int k = 0; k < captions.size(); ++k)
         PopupMenu1->AddMenuItem(k + 1, captions[k], targets.value(k));
     PopupMenu1->AddMenuItem(LauncherMenu::kExitSeparatorTag, QStringLiteral("-"));

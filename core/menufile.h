@@ -24,7 +24,8 @@ inline constexpr int kMaxMenuCaptions = 65536;
 QStringList ReadMenuCaptions(QStringList* targets = nullptr);
 
 // ReadMenuCaptions for a caller that asks again and again: each call reads the file, but
-// parses it again only when its bytes differ from the last call's.
+// parses it again only when its bytes differ from the last call's; until then it hands back
+// the very same lists (shared copies), so a caller can tell an unchanged file at no cost.
 class MenuCaptionReader {
 public:
     QStringList read(QStringList* targets = nullptr);

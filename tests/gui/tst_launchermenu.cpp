@@ -386,6 +386,17 @@ void TestLauncherMenu::changesShowAtTheNextOpening() {
         QVERIFY(withOpenMenu([&](LauncherMenu& menu) { width = menu.width(); }));
     }
     QVERIFY2(widths[1] > widths[0] + 50, qPrintable(u"%1 %2"_qs.arg(widths[0]).arg(widths[1])));
+    // The file unchanged, the last build stands: nothing of a filter left open lingers.
+    QStringList whole[2];
+    int heights[2] = {};
+    for (int k = 0; k < 2; ++k)
+        QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+            whole[k] = shownRows(menu);
+            heights[k] = menu.height();
+            QTest::keyClicks(&menu, u"/B"_qs);
+        }));
+    QCOMPARE(whole[1], whole[0]);
+    QCOMPARE(heights[1], heights[0]);
 }
 
 // Near the bottom of the screen the menu opens above the bar; a second real click on Start
