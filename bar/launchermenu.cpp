@@ -3,6 +3,7 @@
 #include "bar/menufilter.h"
 #include "bar/menulogic.h"
 #include "core/menufile.h"
+#include "platform/desktopwindow.h"
 #include "platform/entryicons.h"
 
 #include <QAccessible>
@@ -14,6 +15,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionMenuItem>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -284,6 +286,7 @@ int LauncherMenu::exec(const QRect& anchor) {
     placeOnScreen();
     QEventLoop loop;
     m_loop = &loop;
+    DesktopWindow::mapPopupAtOnce(windowHandle());
     show();
     if (QAccessible::isActive()) {
         QAccessibleEvent started(this, QAccessible::PopupMenuStart);

@@ -217,4 +217,12 @@ QByteArray xsettings() {
     return blob;
 }
 
+void mapPopupAtOnce(QWindow* window) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || !window || !window->handle() || window->type() != Qt::Popup)
+        return;
+    xcb_map_window(connection, xcb_window_t(window->winId()));
+    xcb_flush(connection);
+}
+
 } // namespace DesktopWindow

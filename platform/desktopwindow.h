@@ -37,4 +37,10 @@ void watchActivation(QObject* owner, std::function<void(bool active)> changed);
 // (_XSETTINGS_SETTINGS), undecoded; empty without a manager or off X11.
 QByteArray xsettings();
 
+// Maps a popup whose native window exists already, before QWindow::show: Qt's show first
+// reads the window's state back from the server, a round trip the user would wait for. The
+// window manager leaves popups alone, so nothing it reads may come first; Qt's own mapping
+// that follows changes nothing. Does nothing off X11 or for other windows.
+void mapPopupAtOnce(QWindow* window);
+
 } // namespace DesktopWindow
