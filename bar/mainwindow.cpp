@@ -124,6 +124,9 @@ Tfrmmain::Tfrmmain(QWidget* parent)
         else
             AppDeactivate();
     });
+    // Once the program runs, the menu file is read and its rows measured, so that the first
+    // opening costs what a later one does; an opening still reads the file again.
+    QTimer::singleShot(0, this, &Tfrmmain::prepareLauncherMenu);
 }
 
 Tfrmmain::~Tfrmmain() = default;
@@ -294,10 +297,14 @@ QPoint Tfrmmain::menuCorner() const {
     return mapToGlobal(QPoint(ImgMenu->x(), ImgMenu->y() + ImgMenu->height()));
 }
 
-void Tfrmmain::openLauncherMenu(QPoint at, bool fromKeyboard) {
+void Tfrmmain::prepareLauncherMenu() {
     BuildMenu();
     PopupMenu1->setLook({font(), m_skin.menu});
     PopupMenu1->settleItems();
+}
+
+void Tfrmmain::openLauncherMenu(QPoint at, bool fromKeyboard) {
+    prepareLauncherMenu();
     // A keyboard user starts on the first entry, as after pressing Down.
     if (fromKeyboard)
         for (int row = 0; row < PopupMenu1->rows().size(); ++row)

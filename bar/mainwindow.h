@@ -87,6 +87,7 @@ private:
     void ImgMenuMouseUp(Qt::MouseButton button, int x, int y);
     QPoint menuCorner() const;
     void BuildMenu();
+    void prepareLauncherMenu();
     void MenuItemClick(int tag);
     void ImgAboutMouseUp(Qt::MouseButton button, int x, int y);
     void ImgSettingsMouseUp(Qt::MouseButton button, int x, int y);
