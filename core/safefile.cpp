@@ -173,27 +173,21 @@ std::optional<QByteArray> read(const QString& fileName, int* error, qint64 maxSi
         return failed(ENODEV);
     if (st.st_size > maxSize)
         return failed(EFBIG);
-    // Read straight into the array; the byte past the size found tells a file that grew.
-    QByteArray bytes(qsizetype(st.st_size) + 1, Qt::Uninitialized);
-    qsizetype used = 0;
+    QByteArray bytes;
+    bytes.reserve(qsizetype(st.st_size));
+    char buffer[65536];
     for (;;) {
-        if (used == bytes.size()) {
-            if (used > maxSize)
-                return failed(EFBIG);
-            bytes.resize(qsizetype(qMin(qint64(used) * 2, maxSize + 1)));
-        }
-        const ssize_t n = ::read(fd.get(), bytes.data() + used, size_t(bytes.size() - used));
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             return failed(errno);
         if (n == 0)
             break;
-        used += n;
-        if (used > maxSize)
+        if (bytes.size() + n > maxSize)
             return failed(EFBIG);
+        bytes.append(buffer, n);
     }
-    bytes.truncate(used);
     return bytes;
 }
 
