@@ -34,9 +34,10 @@
 
 namespace {
 
+// Qt hands the X server no size above 128, and a tray icon is smaller still.
 QIcon programIcon() {
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 22, 24, 32, 48, 64, 128})
         icon.addPixmap(pngPicture(QStringLiteral(":/icons/larkspan-%1.png").arg(size)));
     return icon;
 }
@@ -51,7 +52,6 @@ Tfrmmain::Tfrmmain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral("Larkspan"));
-    setWindowIcon(programIcon());
     setFixedSize(kWidth, kHeight);
     setFont(uiFont(12));
     QPalette background = palette();
@@ -124,6 +124,12 @@ Tfrmmain::Tfrmmain(QWidget* parent)
         else
             AppDeactivate();
     });
+    // The icon's seven sizes cost more to decode and hand to the X server than the rest of the
+    // bar's first showing, and nobody sees them before the bar is up.
+    QTimer::singleShot(0, this, [this] {
+        setWindowIcon(programIcon());
+        m_tray->setIcon(windowIcon());
+    });
     // Once the program runs, the menu file is read and its rows measured, so that the first
     // opening costs what a later one does; an opening still reads the file again.
     QTimer::singleShot(0, this, &Tfrmmain::prepareLauncherMenu);
@@ -132,7 +138,6 @@ Tfrmmain::Tfrmmain(QWidget* parent)
 Tfrmmain::~Tfrmmain() = default;
 
 void Tfrmmain::FormCreate() {
-    m_tray->setIcon(windowIcon()); // its eight pictures decoded once, not again
     m_tray->setToolTip(QStringLiteral("Larkspan"));
     DialogResult = 0;
     LoadConfig(*this);

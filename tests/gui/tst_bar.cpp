@@ -169,6 +169,8 @@ void TestBar::windowManagerStates() {
     QVERIFY2(states().contains(u"_NET_WM_STATE_SKIP_TASKBAR"_qs), qPrintable(states()));
     QVERIFY2(states().contains(u"_NET_WM_STATE_SKIP_PAGER"_qs), qPrintable(states()));
     QVERIFY(!xprop(&bar, u"_MOTIF_WM_HINTS"_qs).isEmpty()); // no frame
+    const auto icon = [&] { return xprop(&bar, u"_NET_WM_ICON"_qs); };
+    QTRY_VERIFY(icon().contains(u"Icon (16 x 16)"_qs) && icon().contains(u"Icon (128 x 128)"_qs));
 
     // The window manager drops the states on hiding; they come back with the bar.
     QTest::mousePress(button("ImgClose"), Qt::LeftButton);
