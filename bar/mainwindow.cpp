@@ -130,9 +130,6 @@ Tfrmmain::Tfrmmain(QWidget* parent)
         setWindowIcon(programIcon());
         m_tray->setIcon(windowIcon());
     });
-    // Once the program runs, the menu file is read and its rows measured, so that the first
-    // opening costs what a later one does; an opening still reads the file again.
-    QTimer::singleShot(0, this, &Tfrmmain::prepareLauncherMenu);
 }
 
 Tfrmmain::~Tfrmmain() = default;
@@ -164,6 +161,12 @@ void Tfrmmain::ApplyBarTiles() {
 void Tfrmmain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintBarBackground(painter, m_skin.bar, BarRect);
+    // Once the bar is on screen, the menu file is read and its rows measured, so that the
+    // first opening costs what a later one does; an opening still reads the file again.
+    if (!m_menuPrepared) {
+        m_menuPrepared = true;
+        QTimer::singleShot(0, this, &Tfrmmain::prepareLauncherMenu);
+    }
 }
 
 void Tfrmmain::dragEnterEvent(QDragEnterEvent* event) {

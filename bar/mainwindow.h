@@ -113,6 +113,7 @@ private:
     QDialog* m_settingsWindow = nullptr;
     QDialog* m_aboutWindow = nullptr;
     bool m_placed = false;
+    bool m_menuPrepared = false;
     bool m_translucent = false;
     enum class Drag { None, ByWindowManager, BySelf };
     Drag m_drag = Drag::None;
