@@ -286,7 +286,7 @@ int LauncherMenu::exec(const QRect& anchor) {
     placeOnScreen();
     QEventLoop loop;
     m_loop = &loop;
-    DesktopWindow::mapPopupAtOnce(windowHandle());
+    DesktopWindow::mapPopupAtOnce(windowHandle(), geometry());
     show();
     if (QAccessible::isActive()) {
         QAccessibleEvent started(this, QAccessible::PopupMenuStart);

@@ -217,10 +217,12 @@ QByteArray xsettings() {
     return blob;
 }
 
-void mapPopupAtOnce(QWindow* window) {
+void mapPopupAtOnce(QWindow* window, const QRect& geometry) {
     xcb_connection_t* connection = x11Connection();
     if (!connection || !window || !window->handle() || window->type() != Qt::Popup)
         return;
+    // Qt moves a hidden window's native side only as it shows it.
+    window->setGeometry(geometry);
     xcb_map_window(connection, xcb_window_t(window->winId()));
     xcb_flush(connection);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
 #include <QtGlobal>
 #include <functional>
 
@@ -37,10 +38,11 @@ void watchActivation(QObject* owner, std::function<void(bool active)> changed);
 // (_XSETTINGS_SETTINGS), undecoded; empty without a manager or off X11.
 QByteArray xsettings();
 
-// Maps a popup whose native window exists already, before QWindow::show: Qt's show first
-// reads the window's state back from the server, a round trip the user would wait for. The
-// window manager leaves popups alone, so nothing it reads may come first; Qt's own mapping
-// that follows changes nothing. Does nothing off X11 or for other windows.
-void mapPopupAtOnce(QWindow* window);
+// Places a popup whose native window exists already at `geometry` and maps it, before
+// QWindow::show: Qt's show first reads the window's state back from the server, a round trip
+// the user would wait for. The window manager leaves popups alone, so nothing it reads may
+// come first; Qt's own placing and mapping that follow change nothing. Does nothing off X11
+// or for other windows.
+void mapPopupAtOnce(QWindow* window, const QRect& geometry);
 
 } // namespace DesktopWindow
