@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -173,21 +174,37 @@ std::optional<QByteArray> read(const QString& fileName, int* error, qint64 maxSi
         return failed(ENODEV);
     if (st.st_size > maxSize)
         return failed(EFBIG);
-    QByteArray bytes;
-    bytes.reserve(qsizetype(st.st_size));
-    char buffer[65536];
+    // A piece at a time, straight into the array. Not for a large file, whose array is fresh
+    // memory each time: written by the kernel, its pages were slow to read back (a 50 MB menu
+    // opened in 210 ms instead of 135), so it goes through a buffer.
+    constexpr qsizetype kPiece = 65536;
+    constexpr qint64 kStraightReadLimit = 4 << 20;
+    const bool straight = st.st_size <= kStraightReadLimit;
+    char buffer[kPiece];
+    // The byte past the size found tells a file that grew.
+    QByteArray bytes(qsizetype(st.st_size) + 1, Qt::Uninitialized);
+    qsizetype used = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        // Twice as large, but at most a byte past the limit (so summed that no limit cannot
+        // overflow).
+        if (used == bytes.size())
+            bytes.resize(qsizetype(qMin(qint64(used), maxSize - used) + used + 1));
+        char* const into = bytes.data() + used;
+        const ssize_t n =
+            ::read(fd.get(), straight ? into : buffer, size_t(qMin(kPiece, bytes.size() - used)));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             return failed(errno);
         if (n == 0)
             break;
-        if (bytes.size() + n > maxSize)
+        if (!straight)
+            std::memcpy(into, buffer, size_t(n));
+        used += n;
+        if (used > maxSize)
             return failed(EFBIG);
-        bytes.append(buffer, n);
     }
+    bytes.truncate(used);
     return bytes;
 }
 

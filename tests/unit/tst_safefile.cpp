@@ -20,6 +20,9 @@ private slots:
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
     void cleanup() { SafeFile::setWriteFaultForTesting({}); }
 
+    void readKeepsEveryByte_data();
+    void readKeepsEveryByte();
+    void readFollowsAFileLongerThanItsSize();
     void permissionsKept();
     void newFileFollowsUmask();
     void symlinkStaysALink();
@@ -38,6 +41,38 @@ private:
     }
     std::unique_ptr<QTemporaryDir> m_dir;
 };
+
+void TestSafeFile::readKeepsEveryByte_data() {
+    QTest::addColumn<qsizetype>("size");
+    // Around the reading piece and the size past which a file goes through a buffer.
+    for (const qsizetype size :
+         {0, 1, 65535, 65536, 65537, 4 << 20, (4 << 20) + 1, (4 << 20) + 65537})
+        QTest::addRow("%lld bytes", qlonglong(size)) << size;
+}
+
+void TestSafeFile::readKeepsEveryByte() {
+    QFETCH(qsizetype, size);
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator generator(size);
+    for (char& byte : bytes)
+        byte = char(generator.bounded(256));
+    writeBytes(path(), bytes);
+    QCOMPARE(SafeFile::read(path()), std::optional(bytes));
+}
+
+// A file of the proc file system tells a size of 0; its bytes come all the same, and the
+// limit still holds for them.
+void TestSafeFile::readFollowsAFileLongerThanItsSize() {
+    const QString file = u"/proc/self/cmdline"_qs;
+    QFile plain(file);
+    QVERIFY(plain.open(QIODevice::ReadOnly));
+    const QByteArray expected = plain.readAll();
+    QVERIFY(expected.size() > 8);
+    QCOMPARE(SafeFile::read(file), std::optional(expected));
+    int error = 0;
+    QCOMPARE(SafeFile::read(file, &error, 8), std::nullopt);
+    QCOMPARE(error, EFBIG);
+}
 
 void TestSafeFile::permissionsKept() {
     writeBytes(path(), "[s]\r\nk=1\r\n");
