@@ -4,7 +4,9 @@
 # the SIGUSR1 that jgmenu_run sends) fed the same captions. Both run before the timing starts.
 # Median of RUNS openings each, and the first opening. With MENU_MEMORY_RUNS, also Larkspan's
 # resident memory after the first opening and after that many.
-# Usage: [MENU_SIZES=...] [MENU_TARGET_LENGTH=...] [MENU_MEMORY_RUNS=...]
+# Then the floors of the release path, timed the same way: a bare X client that maps a pop-up
+# as a release reaches it, and a plain Qt pop-up shown on release.
+# Usage: [MENU_SIZES=...] [MENU_TARGET_LENGTH=...] [MENU_MEMORY_RUNS=...] [MENUWATCH_QUIET_MS=...]
 #        bench/menu_open.sh BUILD_DIR [RUNS]
 set -euo pipefail
 build=$(realpath "${1:-build-rel}")
@@ -19,6 +21,15 @@ padding=$(head -c "${MENU_TARGET_LENGTH:-0}" /dev/zero | tr '\0' a)
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"; stop_virtual_desktop' EXIT
 rss() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
+# Sets X and Y to the top-left of the visible window of process $1.
+find_bar() {
+  local bar=""
+  for _ in $(seq 200); do
+    bar=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -1) && [ -n "$bar" ] && break
+    sleep 0.05
+  done
+  eval "$(xdotool getwindowgeometry --shell "$bar")"
+}
 printf '%-8s %12s %12s %12s %12s\n' entries larkspan_ms first_ms jgmenu_ms first_ms
 for n in ${MENU_SIZES:-10 100 1000 5000 20000}; do
   app="$work/app-$n"
@@ -34,12 +45,7 @@ for n in ${MENU_SIZES:-10 100 1000 5000 20000}; do
 
   "$app/larkspan" 2>/dev/null &
   lark=$!
-  bar=""
-  for _ in $(seq 200); do
-    bar=$(xdotool search --onlyvisible --pid "$lark" 2>/dev/null | head -1) && [ -n "$bar" ] && break
-    sleep 0.05
-  done
-  eval "$(xdotool getwindowgeometry --shell "$bar")"
+  find_bar "$lark"
   read -r ours ours_first < <("$build/bin/menuwatch" "$runs" click $((X + 10)) $((Y + 10)))
   if [ -n "${MENU_MEMORY_RUNS:-}" ]; then
     before=$(rss "$lark")
@@ -67,4 +73,13 @@ for n in ${MENU_SIZES:-10 100 1000 5000 20000}; do
   read -r theirs theirs_first < <("$build/bin/menuwatch" "$runs" signal "$jg" || echo failed -)
   kill -KILL "$jg" 2>/dev/null || true; wait "$jg" 2>/dev/null || true
   printf '%-8s %12s %12s %12s %12s\n' "$n" "$ours" "$ours_first" "$theirs" "$theirs_first"
+done
+for floor in releasemap "minimal_window --popup"; do
+  # shellcheck disable=SC2086 # the floor's arguments are split on purpose
+  "$build/bin/"$floor 2>/dev/null &
+  pid=$!
+  find_bar "$pid"
+  read -r median first < <("$build/bin/menuwatch" "$runs" click $((X + 10)) $((Y + 10)))
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  printf 'floor, %s: %s ms (first %s)\n' "$floor" "$median" "$first"
 done
