@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWindow>
+#include <xcb/xcb.h>
 
 class TestLauncherMenu : public QObject {
     Q_OBJECT
@@ -36,6 +37,7 @@ private slots:
     void entry1026AsksToClose();
     void exitAsks();
     void changesShowAtTheNextOpening();
+    void mappedWhereItStays();
     void secondPressOnStartAboveTheBar();
     void tallMenuScrolls();
     void accessibleRows();
@@ -401,6 +403,60 @@ void TestLauncherMenu::changesShowAtTheNextOpening() {
         }));
     QCOMPARE(whole[1], whole[0]);
     QCOMPARE(heights[1], heights[0]);
+}
+
+// Seen by another X client, the popup is moved and sized before it is mapped, whatever changed
+// since the last opening: no configure comes between a map and its unmap.
+void TestLauncherMenu::mappedWhereItStays() {
+    xcb_connection_t* watcher = xcb_connect(nullptr, nullptr);
+    const auto disconnect = qScopeGuard([watcher] { xcb_disconnect(watcher); });
+    QVERIFY(!xcb_connection_has_error(watcher));
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(watcher)).data->root;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    free(xcb_request_check(
+        watcher, xcb_change_window_attributes_checked(watcher, root, XCB_CW_EVENT_MASK, &mask)));
+    startBar();
+    const QByteArray longer = "An entry with a caption long enough to widen the menu";
+    for (const auto& entries : {QList<std::pair<QByteArray, QByteArray>>{{"One", ""}},
+                                {{"One", ""}, {"Two", ""}, {longer, ""}},
+                                {{"One", ""}}}) {
+        writeBytes(m_folder->file(u"menu.ini"_qs), menuFile(entries));
+        xcb_window_t popup = 0;
+        QRect shown;
+        QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+            popup = xcb_window_t(menu.winId());
+            shown = menu.geometry();
+        }));
+        QString order;
+        QRect configured;
+        QDeadlineTimer deadline(10000);
+        while (!order.endsWith(u'U') && !deadline.hasExpired()) {
+            xcb_generic_event_t* e = xcb_poll_for_event(watcher);
+            if (!e) {
+                QTest::qWait(5);
+                continue;
+            }
+            // The unmap Qt sends of its own after the server's is left out. All three events
+            // name their window at the same place.
+            const uint8_t type = e->response_type & 0x80 ? 0 : e->response_type;
+            const auto* c = reinterpret_cast<xcb_configure_notify_event_t*>(e);
+            const char kind = type == XCB_CONFIGURE_NOTIFY ? 'C'
+                              : type == XCB_MAP_NOTIFY     ? 'M'
+                              : type == XCB_UNMAP_NOTIFY   ? 'U'
+                                                           : 0;
+            if (kind && c->window == popup) {
+                order += QLatin1Char(kind);
+                if (kind == 'C')
+                    configured = QRect(c->x, c->y, c->width, c->height);
+            }
+            free(e);
+        }
+        QVERIFY2(order.endsWith(u"MU"_qs), qPrintable(order));
+        if (order.contains(u'C'))
+            QCOMPARE(configured, shown);
+        // The next opening waits for this program to see the unmap too, as a person would.
+        QTRY_VERIFY(!m_bar->launcherMenu()->windowHandle()->isExposed());
+    }
 }
 
 // Near the bottom of the screen the menu opens above the bar; a second real click on Start
