@@ -185,8 +185,8 @@ std::optional<QByteArray> read(const QString& fileName, int* error, qint64 maxSi
     QByteArray bytes(qsizetype(st.st_size) + 1, Qt::Uninitialized);
     qsizetype used = 0;
     for (;;) {
-        // Twice as large, but at most a byte past the limit (so summed that no limit cannot
-        // overflow).
+        // Doubled, to at most one byte past the limit; added up in this order so that the
+        // largest limit does not overflow.
         if (used == bytes.size())
             bytes.resize(qsizetype(qMin(qint64(used), maxSize - used) + used + 1));
         char* const into = bytes.data() + used;
