@@ -3,9 +3,11 @@
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QList>
+#include <QPointer>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
+#include <optional>
 #include <xcb/xcb.h>
 
 namespace DesktopWindow {
@@ -108,7 +110,109 @@ private:
     bool m_ours = true; // the bar starts opaque
 };
 
+// The frame's extents in the window's own pixels; nothing while the manager has not set them.
+std::optional<QMargins> readFrameExtents(xcb_connection_t* connection, QWindow* window) {
+    const auto id = xcb_window_t(window->winId());
+    const auto cookie = xcb_get_property(connection, 0, id, atom(connection, "_NET_FRAME_EXTENTS"),
+                                         XCB_ATOM_CARDINAL, 0, 4);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr);
+    if (reply == nullptr)
+        return std::nullopt;
+    std::optional<QMargins> frame;
+    if (reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
+        const auto* v = static_cast<const quint32*>(xcb_get_property_value(reply));
+        const qreal ratio = window->devicePixelRatio();
+        const auto scaled = [ratio](quint32 value) { return qRound(value / ratio); };
+        // The property holds left, right, top, bottom.
+        frame = QMargins(scaled(v[0]), scaled(v[2]), scaled(v[1]), scaled(v[3]));
+    }
+    free(reply);
+    return frame;
+}
+
+class FrameExtentsWatch : public QObject, public QAbstractNativeEventFilter {
+public:
+    FrameExtentsWatch(QObject* owner, xcb_connection_t* connection, QWindow* window,
+                      std::function<void(QMargins)> changed)
+        : QObject(owner), m_connection(connection), m_window(window),
+          m_id(xcb_window_t(window->winId())), m_extents(atom(connection, "_NET_FRAME_EXTENTS")),
+          m_changed(std::move(changed)) {
+        qGuiApp->installNativeEventFilter(this);
+    }
+    ~FrameExtentsWatch() override { qGuiApp->removeNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+            return false;
+        const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+        if (change->window == m_id && change->atom == m_extents)
+            // After Qt's own handling of the event.
+            QMetaObject::invokeMethod(this, &FrameExtentsWatch::report, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void report() {
+        if (m_window.isNull())
+            return;
+        const std::optional<QMargins> frame = readFrameExtents(m_connection, m_window);
+        if (!frame)
+            return;
+        tellQt();
+        m_changed(*frame);
+    }
+
+    // What a window manager sends after a move it made itself (ICCCM 4.1.5); sent before any
+    // move `changed` asks for, so that Qt sees the geometries in their order.
+    void tellQt() {
+        const auto geometryCookie = xcb_get_geometry(m_connection, m_id);
+        const auto rootCookie =
+            xcb_translate_coordinates(m_connection, m_id, rootWindow(m_connection), 0, 0);
+        xcb_get_geometry_reply_t* geometry =
+            xcb_get_geometry_reply(m_connection, geometryCookie, nullptr);
+        xcb_translate_coordinates_reply_t* root =
+            xcb_translate_coordinates_reply(m_connection, rootCookie, nullptr);
+        if (geometry != nullptr && root != nullptr) {
+            xcb_configure_notify_event_t event = {};
+            event.response_type = XCB_CONFIGURE_NOTIFY;
+            event.event = m_id;
+            event.window = m_id;
+            event.x = root->dst_x;
+            event.y = root->dst_y;
+            event.width = geometry->width;
+            event.height = geometry->height;
+            xcb_send_event(m_connection, 0, m_id, XCB_EVENT_MASK_STRUCTURE_NOTIFY,
+                           reinterpret_cast<const char*>(&event));
+            xcb_flush(m_connection);
+        }
+        free(geometry);
+        free(root);
+    }
+
+    xcb_connection_t* m_connection;
+    QPointer<QWindow> m_window;
+    xcb_window_t m_id;
+    xcb_atom_t m_extents;
+    std::function<void(QMargins)> m_changed;
+};
+
 } // namespace
+
+std::optional<QMargins> frameExtents(QWindow* window) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || !window || !window->handle())
+        return std::nullopt;
+    return readFrameExtents(connection, window);
+}
+
+void watchFrameExtents(QWindow* window, QObject* owner, std::function<void(QMargins)> changed) {
+    xcb_connection_t* connection = x11Connection();
+    if (connection && window)
+        new FrameExtentsWatch(owner, connection, window, std::move(changed));
+}
 
 void watchActivation(QObject* owner, std::function<void(bool active)> changed) {
     xcb_connection_t* connection = x11Connection();

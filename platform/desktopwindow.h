@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMargins>
 #include <QRect>
 #include <QtGlobal>
 #include <functional>
+#include <optional>
 
 class QObject;
 class QWindow;
@@ -33,6 +35,17 @@ void cancelMove(QWindow* window);
 // misses activations that come with a press starting a window move. Elsewhere Qt's
 // application state is used.
 void watchActivation(QObject* owner, std::function<void(bool active)> changed);
+
+// The window manager's frame around `window` (_NET_FRAME_EXTENTS) in the window's own pixels,
+// read from the server now; nothing before the manager has set it, or off X11.
+std::optional<QMargins> frameExtents(QWindow* window);
+// Calls `changed` with the window manager's frame around `window` (_NET_FRAME_EXTENTS, in
+// the window's own pixels) each time the manager sets it, for as long as `owner` lives.
+// Qt reads the frame again only after a ConfigureNotify, and a manager may set the extents
+// after the last one; so each change is also passed on to Qt as a ConfigureNotify of the
+// window's unchanged geometry, which makes its frameGeometry right again. Does nothing off
+// X11.
+void watchFrameExtents(QWindow* window, QObject* owner, std::function<void(QMargins)> changed);
 
 // The desktop's settings as its XSettings manager publishes them on the first screen
 // (_XSETTINGS_SETTINGS), undecoded; empty without a manager or off X11.

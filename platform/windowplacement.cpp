@@ -1,5 +1,7 @@
 #include "platform/windowplacement.h"
 
+#include "platform/desktopwindow.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -37,14 +39,29 @@ CentreOnFirstShow::CentreOnFirstShow(QWidget* window, Within within)
     window->installEventFilter(this);
 }
 
+namespace {
+
+// The frame as Qt knows it, which may be stale.
+QMargins qtFrameMargins(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+} // namespace
+
 bool CentreOnFirstShow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_window && event->type() == QEvent::Show) {
         placeOnShow();
+    } else if (watched == m_window && event->type() == QEvent::Hide) {
+        m_following = false;
     } else if (watched == m_handle && event->type() == QEvent::Expose && m_awaitingFrame &&
                m_handle->isExposed()) {
-        // Framed and mapped: the frame's size is known now.
+        // Framed and mapped: the frame's size is usually known now.
         m_awaitingFrame = false;
-        centreFrame();
+        if (stillWherePut())
+            centreFrame(DesktopWindow::frameExtents(m_handle).value_or(qtFrameMargins(m_window)));
     }
     return false;
 }
@@ -62,11 +79,17 @@ QRect CentreOnFirstShow::workArea() const {
 void CentreOnFirstShow::placeOnShow() {
     if (!m_shownBefore) {
         m_shownBefore = true;
-        centreFrame();
+        m_following = true;
+        centreFrame(qtFrameMargins(m_window));
         if (m_window->windowHandle() != nullptr) {
             m_handle = m_window->windowHandle();
             m_handle->installEventFilter(this);
             m_awaitingFrame = true;
+            // The manager may tell the frame after it has shown the window, or change it.
+            DesktopWindow::watchFrameExtents(m_handle, this, [this](const QMargins& frame) {
+                if (stillWherePut())
+                    centreFrame(frame);
+            });
         }
         return;
     }
@@ -74,12 +97,20 @@ void CentreOnFirstShow::placeOnShow() {
     for (const QScreen* screen : QGuiApplication::screens())
         areas.append(screen->availableGeometry());
     if (!WindowPlacement::canBeGrabbed(m_window->frameGeometry(), areas))
-        centreFrame();
+        centreFrame(qtFrameMargins(m_window));
 }
 
-void CentreOnFirstShow::centreFrame() {
-    const QRect frame = m_window->frameGeometry();
-    const QPoint target = WindowPlacement::centred(workArea(), frame.size());
-    if (frame.topLeft() != target)
-        m_window->move(target);
+bool CentreOnFirstShow::stillWherePut() const {
+    return m_following && m_window->geometry().topLeft() == m_putAt;
+}
+
+void CentreOnFirstShow::centreFrame(const QMargins& frame) {
+    const QSize frameSize = m_window->size().grownBy(frame);
+    const QPoint inner =
+        WindowPlacement::centred(workArea(), frameSize) + QPoint(frame.left(), frame.top());
+    // move() places the frame as Qt knows it.
+    const QMargins known = qtFrameMargins(m_window);
+    if (m_window->geometry().topLeft() != inner)
+        m_window->move(inner - QPoint(known.left(), known.top()));
+    m_putAt = m_window->geometry().topLeft();
 }

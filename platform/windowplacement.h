@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMargins>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -25,7 +26,7 @@ bool canBeGrabbed(const QRect& frame, const QList<QRect>& workAreas);
 // it is shown; afterwards it reappears where it was last, unless no screen shows its title
 // bar any more (a screen was removed), in which case it is centred again. The window's frame
 // is only known once the window manager has framed it, so the first placement is corrected
-// then.
+// each time the frame is told, until the window is moved from where it was put.
 class CentreOnFirstShow : public QObject {
     Q_OBJECT
 public:
@@ -38,11 +39,14 @@ protected:
 private:
     QRect workArea() const;
     void placeOnShow();
-    void centreFrame();
+    void centreFrame(const QMargins& frame);
+    bool stillWherePut() const;
 
     QWidget* m_window;
     Within m_within;
     QPointer<QWindow> m_handle;
     bool m_shownBefore = false;
     bool m_awaitingFrame = false;
+    bool m_following = false;
+    QPoint m_putAt;
 };

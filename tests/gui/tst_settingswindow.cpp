@@ -181,6 +181,28 @@ void TestSettingsWindow::firstShowingIsCentredThenWhereClosed() {
                  qPrintable(u"off centre by %1, %2"_qs.arg(offCentre().x()).arg(offCentre().y())));
     QCOMPARE(m_settings->size(), QSize(952, 630));
     QCOMPARE(m_settings->minimumSize(), m_settings->maximumSize());
+
+    // A frame the window manager tells late, after its last configure, still centres the
+    // window, until the user moves it.
+    const auto setFrameExtents = [&](const QString& leftRightTopBottom) {
+        QVERIFY(QProcess::execute(u"xprop"_qs,
+                                  {u"-id"_qs, QString::number(m_settings->winId()), u"-f"_qs,
+                                   u"_NET_FRAME_EXTENTS"_qs, u"32c"_qs, u"-set"_qs,
+                                   u"_NET_FRAME_EXTENTS"_qs, leftRightTopBottom}) == 0);
+    };
+    const QString framed = xprop(m_settings.get(), u"_NET_FRAME_EXTENTS"_qs).section(u'=', 1);
+    QVERIFY2(!framed.isEmpty(), "no frame extents");
+    setFrameExtents(u"3, 3, 70, 3"_qs);
+    QTRY_COMPARE(m_settings->geometry().top() - m_settings->frameGeometry().top(), 70);
+    QTRY_VERIFY2(qAbs(offCentre().x()) <= 1 && qAbs(offCentre().y()) <= 1,
+                 qPrintable(u"off centre by %1, %2"_qs.arg(offCentre().x()).arg(offCentre().y())));
+    const QPoint moved = m_settings->pos() + QPoint(5, 7);
+    m_settings->move(moved);
+    QTRY_COMPARE(m_settings->pos(), moved);
+    setFrameExtents(framed.trimmed());
+    QTRY_VERIFY(m_settings->geometry().top() - m_settings->frameGeometry().top() != 70);
+    QCOMPARE(m_settings->geometry().topLeft(), moved + QPoint(3, 70));
+
     // The tab page, sized by the style, has room for all that it holds.
     const QWidget* page = control(m_settings.get(), u"TabApps"_qs);
     for (const QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
