@@ -1,10 +1,11 @@
 // One copy of the program for tst_two_copies: makes the four windows as the start-up does,
 // in the application folder it is given, says "ready" and waits for the file "go" there; then
 // shows the Settings window from the bar a number of times, each time opening the folder's
-// menu.ini again (which writes config.ini), adding entries through the entry dialog and
-// editing one entry; finally moves the bar and closes it, which stores its place.
+// menu.ini again (which writes config.ini), adding entries through the entry dialog while the
+// other copies add theirs, and editing one entry in turn with them; finally moves the bar and
+// closes it, which stores its place.
 //
-//   larkspan_editing_copy FOLDER NAME SHOWINGS ADDS EDITED LEFT TOP
+//   larkspan_editing_copy FOLDER NAME SHOWINGS ADDS EDITED LEFT TOP COPIES
 //
 // Entry k (from 1) is captioned "NAME k" with the target "/usr/bin/name-k"; showing s edits
 // entry EDITED (0: none) to "NAME edited s", "name-exec-s". The exit status is 0 when all of
@@ -20,7 +21,9 @@
 #include "settings/addnewdialog.h"
 #include "settings/settingswindow.h"
 
+#include <QDir>
 #include <QListWidget>
+#include <QLockFile>
 #include <QScopeGuard>
 #include <cstdio>
 
@@ -57,7 +60,46 @@ struct Plan {
     int adds = 0;
     int edited = 0;
     QPoint place;
+    int copies = 1;
 };
+
+// Waits until every copy has reached `step`.
+bool allCopiesReach(const Plan& plan, const QString& step) {
+    const QString turns = plan.folder + u"turns/"_qs;
+    QDir().mkpath(turns);
+    QFile(turns + step + u'.' + plan.name).open(QIODevice::WriteOnly);
+    return QTest::qWaitFor(
+        [&] { return QDir(turns).entryList({step + u".*"_qs}).size() >= plan.copies; }, kTimeout);
+}
+
+QStringList lines(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+// The entry's edit, while no other copy writes the menu. The list may be outdated by what the
+// others wrote before: then Edit first brings it up to date, without the dialog, and a user
+// chooses the line again.
+bool editInTurn(const Plan& plan, int showing) {
+    QLockFile turn(plan.folder + u"turns/edit.lock"_qs);
+    if (!turn.tryLock(kTimeout))
+        return fail("no turn to edit");
+    auto* list = control<QListWidget>(FrmSettings, "LstItems");
+    const QString s = QString::number(showing);
+    const QString caption = plan.name + u" edited "_qs + s;
+    const QString target = plan.name.toLower() + u"-exec-"_qs + s;
+    list->setCurrentRow(plan.edited - 1);
+    const QStringList before = lines(list);
+    if (addOrEdit("cmdEdit", caption, target))
+        return true;
+    if (lines(list) == before)
+        return fail("Edit neither showed the dialog nor brought the list up to date");
+    list->setCurrentRow(plan.edited - 1);
+    return addOrEdit("cmdEdit", caption, target) ||
+           fail("the entry dialog did not come up for an edit of an up-to-date list");
+}
 
 bool oneShowing(const Plan& plan, int showing) {
     Dialogs::answerNextFile(plan.folder + u"menu.ini"_qs);
@@ -68,19 +110,12 @@ bool oneShowing(const Plan& plan, int showing) {
         if (!addOrEdit("cmdNew", plan.name + u' ' + k, u"/usr/bin/"_qs + lower + u'-' + k))
             return fail("the entry dialog did not come up for an addition");
     }
-    if (plan.edited > 0) {
-        // Edit first brings a list the other copy has outdated up to date, without the
-        // dialog; a user then chooses the line again.
-        const QString s = QString::number(showing);
-        bool edited = false;
-        for (int attempt = 0; attempt < 10 && !edited; ++attempt) {
-            control<QListWidget>(FrmSettings, "LstItems")->setCurrentRow(plan.edited - 1);
-            edited = addOrEdit("cmdEdit", plan.name + u" edited "_qs + s, lower + u"-exec-"_qs + s);
-        }
-        if (!edited)
-            return fail("the entry dialog did not come up for an edit");
-    }
-    return true;
+    const QString s = QString::number(showing);
+    if (!allCopiesReach(plan, u"added-"_qs + s))
+        return fail("another copy did not finish its additions");
+    if (plan.edited > 0 && !editInTurn(plan, showing))
+        return false;
+    return allCopiesReach(plan, u"edited-"_qs + s) || fail("another copy did not finish its edit");
 }
 
 bool run(const Plan& plan, Tfrmmain& bar) {
@@ -120,12 +155,14 @@ bool run(const Plan& plan, Tfrmmain& bar) {
 int main(int argc, char** argv) {
     LarkspanApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 8) {
-        std::fprintf(stderr, "usage: %s FOLDER NAME SHOWINGS ADDS EDITED LEFT TOP\n", argv[0]);
+    if (args.size() != 9) {
+        std::fprintf(stderr, "usage: %s FOLDER NAME SHOWINGS ADDS EDITED LEFT TOP COPIES\n",
+                     argv[0]);
         return 2;
     }
     Plan plan{args[1],         args[2],         args[3].toInt(),
-              args[4].toInt(), args[5].toInt(), QPoint(args[6].toInt(), args[7].toInt())};
+              args[4].toInt(), args[5].toInt(), QPoint(args[6].toInt(), args[7].toInt()),
+              args[8].toInt()};
     if (!plan.folder.endsWith(u'/'))
         plan.folder += u'/';
     setAppDirForTesting(plan.folder);

@@ -72,7 +72,8 @@ void TestTwoCopies::bothEditAndClose() {
         copies[i].start(QStringLiteral(EDITING_COPY_PROGRAM),
                         {folder.path(), copy.name, QString::number(kShowings),
                          QString::number(kAdds), QString::number(existing ? copy.edited : 0),
-                         QString::number(copy.place.x()), QString::number(copy.place.y())});
+                         QString::number(copy.place.x()), QString::number(copy.place.y()),
+                         QString::number(kCopies.size())});
     }
     // Both wait for the go-ahead once their windows are up, so that their edits overlap.
     QVERIFY(QTest::qWaitFor(
