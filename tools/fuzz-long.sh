@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs every fuzz target for a fixed number of executions (10 million unless given), one
-# after another, and prints executions and executions per second for each:
+# after another, and prints executions and executions per second for each; then, unless
+# targets are named, the file-safety tests with their long rounds between processes (200
+# writers killed, 1,000 writes of two processes at once):
 #   bash tools/fuzz-long.sh [runs] [target ...]
 # What a target finds is kept in build-fuzz/tests/fuzz/<target>-corpus and the crash files
 # next to it; the logs go to run-output/fuzz/.
@@ -9,6 +11,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-10000000}
 shift || true
 targets=("$@")
+named=${#targets[@]}
 if [ ${#targets[@]} -eq 0 ]; then
   targets=(fuzz_bmp fuzz_targetsplit fuzz_profile fuzz_connectionstring fuzz_skincolor
     fuzz_menurules)
@@ -42,4 +45,17 @@ for target in "${targets[@]}"; do
   printf '%-24s %12s runs %8.0f s %8s/s  %s\n' "$target" "${done_runs:-?}" "$seconds" "$rate" \
     "$verdict"
 done
+if [ "$named" -eq 0 ]; then
+  cmake --build build-fuzz -j"$(nproc)" --target tst_safefile >/dev/null
+  log=run-output/fuzz/tst_safefile.log
+  start=$(date +%s)
+  if LARKSPAN_LONG_ROUNDS=1 QT_QPA_PLATFORM=offscreen build-fuzz/bin/tst_safefile >"$log" 2>&1; then
+    verdict=clean
+  else
+    verdict="FAILED (see $log)"
+    status=1
+  fi
+  printf '%-24s %12s %13.0f s %10s  %s\n' "tst_safefile long rounds" "" "$(($(date +%s) - start))" \
+    "" "$verdict"
+fi
 exit $status

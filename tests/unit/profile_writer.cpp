@@ -13,8 +13,9 @@ int main(int argc, char** argv) {
         return 2;
     ProfileFile file(args[1]);
     const QString mode = args[2];
-    if (mode == u"keys") { // keys PREFIX: 500 distinct keys
-        for (int i = 0; i < 500; ++i)
+    if (mode == u"keys") { // keys PREFIX [COUNT]: distinct keys, 500 unless told
+        const int count = args.size() > 4 ? args[4].toInt() : 500;
+        for (int i = 0; i < count; ++i)
             file.WriteInteger(QStringLiteral("shared"), args[3] + QString::number(i), i);
         return 0;
     }
