@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Runs one screenshot function of a GUI test binary at 1x and at twice the pixel density
+# Runs one screenshot function of a GUI test binary at twice the pixel density
 # (QT_SCALE_FACTOR=2) on its own virtual desktop of 3840 x 2160, large enough for every
-# window at 2x. The 1x images keep their names, the 2x ones get "-2x" before ".png". A window
-# laid out the same at 2x gives a grab of exactly twice the size; names marked "framed:"
-# include the window manager's frame, which stays at 1x, and are only kept.
+# window at 2x, beside the 1x images the 1x test has written; the 2x ones get "-2x" before
+# ".png". A window laid out the same at 2x gives a grab of exactly twice the size; names
+# marked "framed:" include the window manager's frame, which stays at 1x, and are only kept.
 #
 # Usage: at_2x.sh BINARY FUNCTION ARTIFACT_DIR [framed:]IMAGE...
 set -euo pipefail
@@ -16,6 +16,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/shelltest.sh"
 . "$here/../../tools/xsession.sh"
 start_virtual_desktop 3840x2160x24
+trap 'stop_virtual_desktop; rm -rf "$work"' EXIT
 
 size() {
   local wh
@@ -23,31 +24,27 @@ size() {
   echo "$wh"
 }
 
-run() { # QT_SCALE_FACTOR, then the images
-  local scale=$1 image
-  shift
-  for image in "$@"; do rm -f "$artifacts/${image#framed:}"; done
-  if ! QT_SCALE_FACTOR=$scale "$binary" "$function" >"$work/log" 2>&1; then
-    fail "$(basename "$binary") $function at ${scale}x"
-    cat "$work/log" >&2
-  fi
-  for image in "$@"; do
-    [ -f "$artifacts/${image#framed:}" ] || fail "no ${image#framed:} at ${scale}x"
-  done
-}
-
-trap 'stop_virtual_desktop; rm -rf "$work"' EXIT
-mkdir -p "$artifacts"
-run 1 "$@"
+# The 1x images step aside while the 2x run writes the same names.
 for image in "$@"; do
   name=${image#framed:}
-  if [ -f "$artifacts/$name" ]; then mv "$artifacts/$name" "$work/$name"; fi
+  if [ -f "$artifacts/$name" ]; then
+    mv "$artifacts/$name" "$work/$name"
+  else
+    fail "no 1x $name: the 1x test did not write it"
+  fi
 done
-run 2 "$@"
+if ! QT_SCALE_FACTOR=2 "$binary" "$function" >"$work/log" 2>&1; then
+  fail "$(basename "$binary") $function at 2x"
+  cat "$work/log" >&2
+fi
 for image in "$@"; do
   name=${image#framed:}
   twice=${name%.png}-2x.png
-  if [ -f "$artifacts/$name" ]; then mv "$artifacts/$name" "$artifacts/$twice"; fi
+  if [ -f "$artifacts/$name" ]; then
+    mv "$artifacts/$name" "$artifacts/$twice"
+  else
+    fail "no $name at 2x"
+  fi
   if [ -f "$work/$name" ]; then mv "$work/$name" "$artifacts/$name"; fi
   if [ "$image" == "$name" ]; then
     read -r w h <<<"$(size "$artifacts/$name")"

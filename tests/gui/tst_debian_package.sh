@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# The Debian package: built with CPack in a build tree of its own, its name, dependencies and
-# files, lintian, AppStream and desktop-entry validation; then unpacked with dpkg -x and
-# started from there: the first start makes the user's folder, an action sent with
-# gapplication reaches the running bar, and a start after an upgrade refreshes the program
-# and skin but keeps the user's menu, database and configuration.
+# The Debian package: packed with CPack in a build tree of its own around this build's
+# program, its name, dependencies and files, lintian, AppStream and desktop-entry validation;
+# then unpacked with dpkg -x and started from there: the first start makes the user's folder,
+# an action sent with gapplication reaches the running bar, and a start after an upgrade
+# refreshes the program and skin but keeps the user's menu, database and configuration.
 #
-# Usage: tst_debian_package.sh BUILD_DIR SOURCE_DIR GENERATOR [COMPILER_LAUNCHER]
+# Usage: tst_debian_package.sh BUILD_DIR SOURCE_DIR GENERATOR PROGRAM
 set -euo pipefail
 build=$(cd "$1" && pwd)
 source=$(cd "$2" && pwd)
@@ -13,12 +13,23 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/shelltest.sh"
 
 tree=$build/debian-package
-cmake -S "$source" -B "$tree" -G "$3" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLARKSPAN_WERROR=ON \
-  -DLARKSPAN_DEBIAN=ON -DLARKSPAN_BENCH=OFF -DCMAKE_CXX_COMPILER_LAUNCHER="${4:-}" \
-  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+cmake -S "$source" -B "$tree" -G "$3" -DCMAKE_BUILD_TYPE="$(cached CMAKE_BUILD_TYPE)" \
+  -DCMAKE_CXX_COMPILER="$(cached CMAKE_CXX_COMPILER)" -DCMAKE_CXX_FLAGS="$(cached CMAKE_CXX_FLAGS)" \
+  -DLARKSPAN_WERROR="$(cached LARKSPAN_WERROR)" -DLARKSPAN_SANITIZE="$(cached LARKSPAN_SANITIZE)" \
+  -DLARKSPAN_DEBIAN=ON -DLARKSPAN_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
   >"$work/configure.log" 2>&1 || { fail "configure: $(tail -n 5 "$work/configure.log")"; finish; }
-cmake --build "$tree" --target larkspan larkspan_files larkspan_debian_documents \
+# The package's tree compiles the program exactly as this build does, so it packs this
+# build's program instead of compiling it again.
+program_commands() { # tree
+  grep '"command"' "$1/compile_commands.json" | grep -v -e '-o tests/' -e '-o bench/' \
+    -e '-o tools/' | sed "s|$1|TREE|g" | LC_ALL=C sort
+}
+check_eq "the package's tree compiles the program alike" "$(program_commands "$build")" \
+  "$(program_commands "$tree")"
+cmake --build "$tree" --target larkspan_files larkspan_debian_documents \
   >"$work/build.log" 2>&1 || { fail "build: $(tail -n 5 "$work/build.log")"; finish; }
+cp "$4" "$tree/larkspan/larkspan"
 (cd "$tree" && cpack -B "$work/package" >"$work/cpack.log" 2>&1) ||
   { fail "cpack: $(tail -n 5 "$work/cpack.log")"; finish; }
 deb=$work/package/larkspan_2.8_amd64.deb
