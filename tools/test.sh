@@ -63,21 +63,24 @@ run_tests() { # name tree ctest-arguments...
   stages+=("$(printf '%-16s %5d s' "$name" $((SECONDS - start)))")
 }
 
+# Ninja for a new tree; one made before keeps its generator.
+generator() { [ -f "$1/CMakeCache.txt" ] || echo "-G Ninja"; }
+
 stage deps bash tools/deps.sh
 mkdir -p "$logs"
 trap summary EXIT
 
 # The plain build: only the program and its folder, for the tests of what users get.
-stage build-plain bash -c 'cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+stage build-plain bash -c 'cmake -S . -B build '"$(generator build)"' -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DLARKSPAN_WERROR=ON -DLARKSPAN_BENCH=OFF >/dev/null &&
   cmake --build build -j'"$jobs"' --target larkspan larkspan_files'
 # Everything else under the sanitizers; -O1 with line tables only compiles in half the time
 # of -O2 -g and still names the line of a finding.
-stage build-asan bash -c 'cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+stage build-asan bash -c 'cmake -S . -B build-asan '"$(generator build-asan)"' -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DLARKSPAN_WERROR=ON \
   -DLARKSPAN_SANITIZE=ON -DLARKSPAN_BENCH=OFF >/dev/null && cmake --build build-asan -j'"$jobs"
 # The fuzz targets need clang; their tests replay the seeds and fuzz for a few seconds.
-stage build-fuzz bash -c 'CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
+stage build-fuzz bash -c 'CC=clang CXX=clang++ cmake -S . -B build-fuzz '"$(generator build-fuzz)"' \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLARKSPAN_WERROR=ON -DLARKSPAN_FUZZ=ON \
   -DLARKSPAN_BENCH=OFF >/dev/null && cmake --build build-fuzz -j'"$jobs"' --target fuzz_bmp \
   fuzz_targetsplit fuzz_profile fuzz_connectionstring fuzz_skincolor fuzz_menurules'

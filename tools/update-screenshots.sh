@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Copies the screenshots the GUI tests took into docs/images/, where the README shows them.
 # Run it after the GUI tests (bash tools/test.sh); the argument is the build folder they
-# ran in, build by default.
+# ran in, build-asan by default.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-artifacts=${1:-build}/test-artifacts
+artifacts=${1:-build-asan}/test-artifacts
 
 # test artifact -> picture in docs/images
 shots=(
