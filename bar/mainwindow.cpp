@@ -4,7 +4,7 @@
 #include "bar/launchermenu.h"
 #include "bar/menulogic.h"
 #include "bar/picturebutton.h"
-#include "bar/skincolor.h"
+#include "skin/skincolor.h"
 #include "core/appdir.h"
 #include "core/menufile.h"
 #include "core/tools.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bar/skin.h"
+#include "skin/skin.h"
 #include "core/config.h"
 #include "core/menufile.h"
 #include "platform/launcher.h"

@@ -1,6 +1,6 @@
 #include "bar/menudrawing.h"
 
-#include "bar/skincolor.h"
+#include "skin/skincolor.h"
 #include "core/menufile.h"
 #include "core/tools.h"
 

@@ -3,7 +3,7 @@
 #include "bar/launchermenu.h"
 #include "bar/mainwindow.h"
 #include "bar/picturebutton.h"
-#include "bar/skincolor.h"
+#include "skin/skincolor.h"
 #include "core/error.h"
 #include "core/tools.h"
 #include "guitest.h"

@@ -1,5 +1,5 @@
-#include "bar/skin.h"
-#include "bar/skincolor.h"
+#include "skin/skin.h"
+#include "skin/skincolor.h"
 #include "core/appdir.h"
 #include "core/error.h"
 #include "core/profilefile.h"

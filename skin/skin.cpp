@@ -1,7 +1,7 @@
-#include "bar/skin.h"
+#include "skin/skin.h"
 
-#include "bar/bmpimage.h"
-#include "bar/skincolor.h"
+#include "skin/bmpimage.h"
+#include "skin/skincolor.h"
 #include "core/appdir.h"
 #include "core/profilefile.h"
 
