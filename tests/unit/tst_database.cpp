@@ -1,7 +1,7 @@
 #include "core/appdir.h"
 #include "core/error.h"
-#include "platform/database.h"
-#include "platform/databaseproviders.h"
+#include "database/database.h"
+#include "database/databaseproviders.h"
 #include "sqlitefixture.h"
 #include "testfiles.h"
 
