@@ -9,13 +9,13 @@
 #include "core/menufile.h"
 #include "core/tools.h"
 #include "platform/desktopwindow.h"
-#include "platform/dialogs.h"
-#include "platform/errorbox.h"
+#include "widgets/dialogs.h"
+#include "widgets/errorbox.h"
 #include "platform/launcher.h"
 #include "platform/newentries.h"
 #include "platform/notifier.h"
-#include "platform/pngpicture.h"
-#include "platform/uifont.h"
+#include "widgets/pngpicture.h"
+#include "widgets/uifont.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -16,9 +16,9 @@
 #include "bar/picturebutton.h"
 #include "core/appdir.h"
 #include "guitest.h"
-#include "platform/dialogs.h"
 #include "settings/addnewdialog.h"
 #include "settings/settingswindow.h"
+#include "widgets/dialogs.h"
 
 #include <QListWidget>
 #include <QScopeGuard>

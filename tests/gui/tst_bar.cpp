@@ -6,7 +6,7 @@
 #include "core/error.h"
 #include "core/tools.h"
 #include "guitest.h"
-#include "platform/dialogs.h"
+#include "widgets/dialogs.h"
 
 #include <QApplication>
 #include <QFile>

@@ -7,8 +7,8 @@
 #include "core/tools.h"
 #include "guitest.h"
 #include "platform/applicationservice.h"
-#include "platform/dialogs.h"
 #include "settings/settingswindow.h"
+#include "widgets/dialogs.h"
 
 #include <QDBusConnection>
 #include <QScopeGuard>

@@ -9,9 +9,9 @@
 #include "core/safefile.h"
 #include "core/tools.h"
 #include "guitest.h"
-#include "platform/dialogs.h"
 #include "settings/addnewdialog.h"
 #include "settings/settingswindow.h"
+#include "widgets/dialogs.h"
 
 #include <QDirIterator>
 #include <QScopeGuard>

@@ -3,11 +3,11 @@
 #include "bar/launchermenu.h"
 #include "bar/mainwindow.h"
 #include "bar/picturebutton.h"
-#include "skin/skincolor.h"
 #include "core/error.h"
 #include "core/tools.h"
 #include "guitest.h"
-#include "platform/dialogs.h"
+#include "skin/skincolor.h"
+#include "widgets/dialogs.h"
 
 #include <QAccessible>
 #include <QScreen>

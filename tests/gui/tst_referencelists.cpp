@@ -6,10 +6,10 @@
 #include "bar/picturebutton.h"
 #include "core/tools.h"
 #include "guitest.h"
-#include "platform/dialogs.h"
 #include "settings/data/datasetmodel.h"
 #include "settings/referencelists.h"
 #include "settings/settingswindow.h"
+#include "widgets/dialogs.h"
 
 #include <QGroupBox>
 #include <QHeaderView>

@@ -3,8 +3,8 @@
 #include "core/safefile.h"
 #include "core/tools.h"
 #include "guitest.h"
-#include "platform/dialogs.h"
 #include "settings/settingswindow.h"
+#include "widgets/dialogs.h"
 
 #include <QListWidget>
 #include <QMenu>

@@ -5,9 +5,9 @@
 #include "core/safefile.h"
 #include "core/tools.h"
 #include "guitest.h"
-#include "platform/dialogs.h"
 #include "settings/addnewdialog.h"
 #include "settings/settingswindow.h"
+#include "widgets/dialogs.h"
 
 #include <QFileDialog>
 #include <QLineEdit>

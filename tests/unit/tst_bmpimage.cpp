@@ -1,5 +1,5 @@
-#include "skin/bmpimage.h"
 #include "core/error.h"
+#include "skin/bmpimage.h"
 #include "testfiles.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "skin/skin.h"
-#include "skin/skincolor.h"
 #include "core/appdir.h"
 #include "core/error.h"
 #include "core/profilefile.h"
+#include "skin/skin.h"
+#include "skin/skincolor.h"
 #include "testfiles.h"
 
 #include <QBuffer>
