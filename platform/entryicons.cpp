@@ -1,6 +1,8 @@
 #include "platform/entryicons.h"
 
 #include "core/inidocument.h"
+#include "desktopentry/commandline.h"
+#include "desktopentry/desktopentry.h"
 #include "platform/desktopwindow.h"
 #include "platform/launcher.h"
 

@@ -1,3 +1,5 @@
+#include "desktopentry/commandline.h"
+#include "desktopentry/desktopentry.h"
 #include "platform/launcher.h"
 #include "testfiles.h"
 

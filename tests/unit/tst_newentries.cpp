@@ -1,4 +1,4 @@
-#include "platform/newentries.h"
+#include "desktopentry/newentries.h"
 #include "testfiles.h"
 
 #include <QDir>
