@@ -8,7 +8,6 @@
 #include "core/menufile.h"
 #include "core/tools.h"
 #include "desktopentry/newentries.h"
-#include "platform/desktopwindow.h"
 #include "platform/launcher.h"
 #include "platform/notifier.h"
 #include "skin/skincolor.h"
@@ -16,6 +15,7 @@
 #include "widgets/errorbox.h"
 #include "widgets/pngpicture.h"
 #include "widgets/uifont.h"
+#include "x11/desktopwindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
