@@ -1,4 +1,3 @@
-#include "../unit/testfiles.h"
 #include "about/aboutwindow.h"
 #include "app/errorbox.h"
 #include "app/startup.h"
@@ -8,9 +7,10 @@
 #include "core/profilefile.h"
 #include "core/safefile.h"
 #include "core/tools.h"
-#include "guitest.h"
 #include "settings/addnewdialog.h"
 #include "settings/settingswindow.h"
+#include "support/guitest.h"
+#include "support/testfiles.h"
 #include "widgets/dialogs.h"
 
 #include <QDirIterator>

@@ -1,12 +1,12 @@
-#include "../unit/testfiles.h"
 #include "app/errorbox.h"
 #include "bar/launchermenu.h"
 #include "bar/mainwindow.h"
 #include "bar/picturebutton.h"
 #include "core/error.h"
 #include "core/tools.h"
-#include "guitest.h"
 #include "skin/skincolor.h"
+#include "support/guitest.h"
+#include "support/testfiles.h"
 #include "widgets/dialogs.h"
 
 #include <QAccessible>

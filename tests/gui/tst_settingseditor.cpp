@@ -1,9 +1,9 @@
-#include "../unit/testfiles.h"
 #include "core/menufile.h"
 #include "core/safefile.h"
 #include "core/tools.h"
-#include "guitest.h"
 #include "settings/settingswindow.h"
+#include "support/guitest.h"
+#include "support/testfiles.h"
 #include "widgets/dialogs.h"
 
 #include <QListWidget>

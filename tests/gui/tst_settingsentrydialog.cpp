@@ -1,6 +1,6 @@
 #include "core/tools.h"
-#include "guitest.h"
 #include "settings/addnewdialog.h"
+#include "support/guitest.h"
 #include "widgets/dialogs.h"
 
 #include <QApplication>

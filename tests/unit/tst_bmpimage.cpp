@@ -1,6 +1,6 @@
 #include "core/error.h"
 #include "skin/bmpimage.h"
-#include "testfiles.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -2,13 +2,14 @@
 #include "core/error.h"
 #include "database/database.h"
 #include "database/databaseproviders.h"
-#include "sqlitefixture.h"
-#include "testfiles.h"
+#include "support/sqlitefixture.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sqlite3.h>
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "settings/data/dataset.h"
 #include "settings/data/datasetmodel.h"
 #include "settings/data/referencedata.h"
-#include "sqlitefixture.h"
+#include "support/sqlitefixture.h"
 #include "widgets/dialogs.h"
 
 #include <QAbstractItemModelTester>

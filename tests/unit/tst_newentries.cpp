@@ -1,5 +1,5 @@
 #include "desktopentry/newentries.h"
-#include "testfiles.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 #include "core/profilefile.h"
 #include "skin/skin.h"
 #include "skin/skincolor.h"
-#include "testfiles.h"
+#include "support/testfiles.h"
 
 #include <QBuffer>
 #include <QDir>
