@@ -2,11 +2,11 @@
 
 #include "about/aboutconstants.h"
 #include "about/aboutlogo.h"
-#include "platform/bevelline.h"
-#include "platform/uifont.h"
 #include "platform/urlopener.h"
 #include "platform/username.h"
-#include "platform/windowplacement.h"
+#include "widgets/bevelline.h"
+#include "widgets/uifont.h"
+#include "widgets/windowplacement.h"
 
 #include <QLabel>
 #include <QMouseEvent>

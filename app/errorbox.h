@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/errorbox.h"
+#include "widgets/errorbox.h"
 
 #include <QApplication>
 

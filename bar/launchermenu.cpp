@@ -3,8 +3,8 @@
 #include "bar/menufilter.h"
 #include "bar/menulogic.h"
 #include "core/menufile.h"
-#include "platform/desktopwindow.h"
 #include "platform/entryicons.h"
+#include "x11/desktopwindow.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -4,18 +4,18 @@
 #include "bar/launchermenu.h"
 #include "bar/menulogic.h"
 #include "bar/picturebutton.h"
-#include "bar/skincolor.h"
 #include "core/appdir.h"
 #include "core/menufile.h"
 #include "core/tools.h"
-#include "platform/desktopwindow.h"
-#include "platform/dialogs.h"
-#include "platform/errorbox.h"
+#include "desktopentry/newentries.h"
 #include "platform/launcher.h"
-#include "platform/newentries.h"
 #include "platform/notifier.h"
-#include "platform/pngpicture.h"
-#include "platform/uifont.h"
+#include "skin/skincolor.h"
+#include "widgets/dialogs.h"
+#include "widgets/errorbox.h"
+#include "widgets/pngpicture.h"
+#include "widgets/uifont.h"
+#include "x11/desktopwindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -178,7 +178,11 @@ void Tfrmmain::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     // After the drop has ended, so that an error box does not hold up the program it came from.
     QTimer::singleShot(0, this, [urls = event->mimeData()->urls()] {
-        reportingErrors([&] { AppendDroppedEntries(urls); });
+        reportingErrors([&] {
+            const QList<TAppInfo> entries = entriesForDroppedUrls(urls);
+            if (MenuIni && !entries.isEmpty())
+                AppendMenuFileItems(entries);
+        });
     });
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "bar/skin.h"
 #include "core/config.h"
 #include "core/menufile.h"
 #include "platform/launcher.h"
+#include "skin/skin.h"
 
 #include <QPoint>
 #include <QWidget>

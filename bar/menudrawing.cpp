@@ -1,8 +1,8 @@
 #include "bar/menudrawing.h"
 
-#include "bar/skincolor.h"
 #include "core/menufile.h"
 #include "core/tools.h"
+#include "skin/skincolor.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 // of the size a desktop's own carry (sixty translations of name and comment), in two
 // folders with subfolders, written once. Each repetition is one reading, the first one
 // included.
-#include "platform/newentries.h"
+#include "desktopentry/newentries.h"
 
 #include <QDir>
 #include <QFile>

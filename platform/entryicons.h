@@ -21,9 +21,6 @@ IconRequest iconRequestFor(const QString& target, const QStringList& networkMoun
 // The mount points of network file systems in a mount table (/proc/self/mounts).
 QStringList networkMountPoints(const QByteArray& mountTable);
 
-// A string setting in an XSettings blob; nothing when absent or when the blob is malformed.
-std::optional<QString> xsettingsString(const QByteArray& blob, const QString& name);
-
 // The desktop's icon theme: XSettings Net/IconThemeName, else GTK's settings.ini
 // (gtk-icon-theme-name), else KDE's kdeglobals ([Icons] Theme); empty when none names one.
 QString desktopIconTheme(const QByteArray& xsettings, const QByteArray& gtkSettings,

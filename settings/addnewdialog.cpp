@@ -1,9 +1,9 @@
 #include "settings/addnewdialog.h"
 
 #include "core/tools.h"
-#include "platform/dialogs.h"
 #include "settings/settingslogic.h"
 #include "settings/settingswidgets.h"
+#include "widgets/dialogs.h"
 
 #include <QEvent>
 #include <QLabel>

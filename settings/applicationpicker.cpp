@@ -1,6 +1,6 @@
 #include "settings/applicationpicker.h"
 
-#include "platform/uifont.h"
+#include "widgets/uifont.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/launcher.h"
+#include "desktopentry/desktopentry.h"
 
 #include <QDialog>
 #include <optional>

@@ -1,9 +1,9 @@
 #include "settings/referencelists.h"
 
 #include "core/error.h"
-#include "platform/pngpicture.h"
 #include "settings/data/datasetmodel.h"
 #include "settings/data/referencedata.h"
+#include "widgets/pngpicture.h"
 
 #include <QEvent>
 #include <QGroupBox>

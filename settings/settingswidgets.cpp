@@ -1,8 +1,8 @@
 #include "settings/settingswidgets.h"
 
-#include "platform/pngpicture.h"
-#include "platform/uifont.h"
-#include "platform/windowplacement.h"
+#include "widgets/pngpicture.h"
+#include "widgets/uifont.h"
+#include "widgets/windowplacement.h"
 
 #include <QIcon>
 #include <QKeyEvent>

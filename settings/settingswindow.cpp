@@ -3,15 +3,15 @@
 #include "core/appdir.h"
 #include "core/menufile.h"
 #include "core/tools.h"
-#include "platform/bevelline.h"
-#include "platform/dialogs.h"
-#include "platform/errorbox.h"
-#include "platform/newentries.h"
+#include "desktopentry/newentries.h"
 #include "settings/addnewdialog.h"
 #include "settings/applicationpicker.h"
 #include "settings/referencelists.h"
 #include "settings/settingslogic.h"
 #include "settings/settingswidgets.h"
+#include "widgets/bevelline.h"
+#include "widgets/dialogs.h"
+#include "widgets/errorbox.h"
 
 #include <QApplication>
 #include <QDrag>

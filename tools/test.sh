@@ -70,6 +70,9 @@ stage deps bash tools/deps.sh
 mkdir -p "$logs"
 trap summary EXIT
 
+# No library includes one it may not use (the table in docs/architecture.md).
+stage layers bash tools/check-layers.sh
+
 # The plain build: only the program and its folder, for the tests of what users get.
 stage build-plain bash -c 'cmake -S . -B build '"$(generator build)"' -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DLARKSPAN_WERROR=ON -DLARKSPAN_BENCH=OFF >/dev/null &&

@@ -1,7 +1,7 @@
 #include "settings/data/dataset.h"
 
 #include "core/error.h"
-#include "platform/dialogs.h"
+#include "widgets/dialogs.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/database.h"
+#include "database/database.h"
 
 #include <QObject>
 #include <QStringList>

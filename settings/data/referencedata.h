@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/database.h"
+#include "database/database.h"
 #include "settings/data/dataset.h"
 
 #include <functional>

@@ -1,7 +1,7 @@
 // The bitmap decoder on arbitrary bytes: it either fails with its one error or gives a
 // picture no larger than the bytes can describe, and every pixel of it is set.
-#include "bar/bmpimage.h"
 #include "core/error.h"
+#include "skin/bmpimage.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // trimmed, non-empty keys, answers each key with its last value, and, written out again with
 // every value quoted, parses back into the same pairs.
 #include "core/error.h"
-#include "platform/connectionstring.h"
+#include "database/connectionstring.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // Colour texts of a skin: any text gives no colour, the fallback or a 24-bit value.
-#include "bar/skincolor.h"
+#include "skin/skincolor.h"
 
 #include <cstdint>
 #include <cstdlib>

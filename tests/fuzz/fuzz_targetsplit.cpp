@@ -1,6 +1,8 @@
 // Menu targets on arbitrary text: splitting, expansion and desktop entries never crash; the
 // words of a command line, quoted again, split back into the same words; text without
 // quotes or backslashes splits at blanks only; expansion that knows no name changes nothing.
+#include "desktopentry/commandline.h"
+#include "desktopentry/desktopentry.h"
 #include "platform/launcher.h"
 
 #include <QRegularExpression>

@@ -16,10 +16,10 @@
 #include "bar/mainwindow.h"
 #include "bar/picturebutton.h"
 #include "core/appdir.h"
-#include "guitest.h"
-#include "platform/dialogs.h"
 #include "settings/addnewdialog.h"
 #include "settings/settingswindow.h"
+#include "support/guitest.h"
+#include "widgets/dialogs.h"
 
 #include <QDir>
 #include <QListWidget>

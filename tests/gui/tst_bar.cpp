@@ -1,12 +1,12 @@
-#include "../unit/testfiles.h"
 #include "app/errorbox.h"
 #include "app/startup.h"
 #include "bar/mainwindow.h"
 #include "bar/picturebutton.h"
 #include "core/error.h"
 #include "core/tools.h"
-#include "guitest.h"
-#include "platform/dialogs.h"
+#include "support/guitest.h"
+#include "support/testfiles.h"
+#include "widgets/dialogs.h"
 
 #include <QApplication>
 #include <QFile>

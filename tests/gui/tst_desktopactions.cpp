@@ -1,14 +1,14 @@
-#include "../unit/testfiles.h"
 #include "about/aboutwindow.h"
 #include "app/errorbox.h"
 #include "app/startup.h"
 #include "bar/launchermenu.h"
 #include "bar/mainwindow.h"
 #include "core/tools.h"
-#include "guitest.h"
 #include "platform/applicationservice.h"
-#include "platform/dialogs.h"
 #include "settings/settingswindow.h"
+#include "support/guitest.h"
+#include "support/testfiles.h"
+#include "widgets/dialogs.h"
 
 #include <QDBusConnection>
 #include <QScopeGuard>

@@ -1,4 +1,3 @@
-#include "../unit/testfiles.h"
 #include "about/aboutwindow.h"
 #include "app/errorbox.h"
 #include "app/startup.h"
@@ -8,10 +7,11 @@
 #include "core/profilefile.h"
 #include "core/safefile.h"
 #include "core/tools.h"
-#include "guitest.h"
-#include "platform/dialogs.h"
 #include "settings/addnewdialog.h"
 #include "settings/settingswindow.h"
+#include "support/guitest.h"
+#include "support/testfiles.h"
+#include "widgets/dialogs.h"
 
 #include <QDirIterator>
 #include <QScopeGuard>

@@ -1,13 +1,13 @@
-#include "../unit/testfiles.h"
 #include "app/errorbox.h"
 #include "bar/launchermenu.h"
 #include "bar/mainwindow.h"
 #include "bar/picturebutton.h"
-#include "bar/skincolor.h"
 #include "core/error.h"
 #include "core/tools.h"
-#include "guitest.h"
-#include "platform/dialogs.h"
+#include "skin/skincolor.h"
+#include "support/guitest.h"
+#include "support/testfiles.h"
+#include "widgets/dialogs.h"
 
 #include <QAccessible>
 #include <QScreen>

@@ -1,15 +1,15 @@
-#include "../unit/sqlitefixture.h"
-#include "../unit/testfiles.h"
 #include "app/errorbox.h"
 #include "app/startup.h"
 #include "bar/mainwindow.h"
 #include "bar/picturebutton.h"
 #include "core/tools.h"
-#include "guitest.h"
-#include "platform/dialogs.h"
 #include "settings/data/datasetmodel.h"
 #include "settings/referencelists.h"
 #include "settings/settingswindow.h"
+#include "support/guitest.h"
+#include "support/sqlitefixture.h"
+#include "support/testfiles.h"
+#include "widgets/dialogs.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -22,6 +22,7 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <cstdio>
+#include <sqlite3.h>
 
 namespace {
 

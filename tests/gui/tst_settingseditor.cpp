@@ -1,10 +1,10 @@
-#include "../unit/testfiles.h"
 #include "core/menufile.h"
 #include "core/safefile.h"
 #include "core/tools.h"
-#include "guitest.h"
-#include "platform/dialogs.h"
 #include "settings/settingswindow.h"
+#include "support/guitest.h"
+#include "support/testfiles.h"
+#include "widgets/dialogs.h"
 
 #include <QListWidget>
 #include <QMenu>

@@ -1,7 +1,7 @@
 #include "core/tools.h"
-#include "guitest.h"
-#include "platform/dialogs.h"
 #include "settings/addnewdialog.h"
+#include "support/guitest.h"
+#include "widgets/dialogs.h"
 
 #include <QApplication>
 #include <QLabel>

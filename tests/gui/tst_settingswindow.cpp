@@ -1,13 +1,13 @@
-#include "../unit/testfiles.h"
 #include "app/errorbox.h"
 #include "core/appdir.h"
 #include "core/menufile.h"
 #include "core/safefile.h"
 #include "core/tools.h"
-#include "guitest.h"
-#include "platform/dialogs.h"
 #include "settings/addnewdialog.h"
 #include "settings/settingswindow.h"
+#include "support/guitest.h"
+#include "support/testfiles.h"
+#include "widgets/dialogs.h"
 
 #include <QFileDialog>
 #include <QLineEdit>

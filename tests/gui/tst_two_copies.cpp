@@ -1,6 +1,6 @@
-#include "../unit/testfiles.h"
 #include "core/inidocument.h"
-#include "guitest.h"
+#include "support/guitest.h"
+#include "support/testfiles.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
-#include "bar/bmpimage.h"
 #include "core/error.h"
-#include "testfiles.h"
+#include "skin/bmpimage.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 #include "core/error.h"
 #include "core/safefile.h"
 #include "core/tools.h"
-#include "testfiles.h"
+#include "support/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "core/error.h"
-#include "platform/connectionstring.h"
+#include "database/connectionstring.h"
 
 #include <QTest>
 

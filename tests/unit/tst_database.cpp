@@ -1,14 +1,15 @@
 #include "core/appdir.h"
 #include "core/error.h"
-#include "platform/database.h"
-#include "platform/databaseproviders.h"
-#include "sqlitefixture.h"
-#include "testfiles.h"
+#include "database/database.h"
+#include "database/databaseproviders.h"
+#include "support/sqlitefixture.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sqlite3.h>
 
 namespace {
 

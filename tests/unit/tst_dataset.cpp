@@ -1,10 +1,10 @@
 #include "core/appdir.h"
 #include "core/error.h"
-#include "platform/dialogs.h"
 #include "settings/data/dataset.h"
 #include "settings/data/datasetmodel.h"
 #include "settings/data/referencedata.h"
-#include "sqlitefixture.h"
+#include "support/sqlitefixture.h"
+#include "widgets/dialogs.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "platform/entryicons.h"
-#include "testfiles.h"
+#include "support/testfiles.h"
 
 #include <QApplication>
 #include <QDir>

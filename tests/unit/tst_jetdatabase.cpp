@@ -1,6 +1,6 @@
 #include "core/appdir.h"
 #include "core/error.h"
-#include "platform/database.h"
+#include "database/database.h"
 #include "settings/data/dataset.h"
 #include "settings/data/referencedata.h"
 

@@ -1,5 +1,7 @@
+#include "desktopentry/commandline.h"
+#include "desktopentry/desktopentry.h"
 #include "platform/launcher.h"
-#include "testfiles.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #include "platform/launcher.h"
 #include "platform/notifier.h"
-#include "testfiles.h"
+#include "support/testfiles.h"
 
 #include <QDBusConnection>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "bar/menudrawing.h"
 #include "core/tools.h"
-#include "platform/uifont.h"
+#include "widgets/uifont.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "core/error.h"
 #include "core/menufile.h"
 #include "core/tools.h"
-#include "testfiles.h"
+#include "support/testfiles.h"
 
 #include <QFileInfo>
 #include <QProcess>

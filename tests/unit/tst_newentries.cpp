@@ -1,5 +1,5 @@
-#include "platform/newentries.h"
-#include "testfiles.h"
+#include "desktopentry/newentries.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

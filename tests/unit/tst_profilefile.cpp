@@ -1,6 +1,6 @@
 #include "core/error.h"
 #include "core/profilefile.h"
-#include "testfiles.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 #include "core/inidocument.h"
 #include "core/profilefile.h"
 #include "core/safefile.h"
-#include "testfiles.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QProcess>

@@ -3,7 +3,7 @@
 #include "core/safefile.h"
 #include "core/tools.h"
 #include "settings/settingslogic.h"
-#include "testfiles.h"
+#include "support/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>

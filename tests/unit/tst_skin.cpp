@@ -1,9 +1,9 @@
-#include "bar/skin.h"
-#include "bar/skincolor.h"
 #include "core/appdir.h"
 #include "core/error.h"
 #include "core/profilefile.h"
-#include "testfiles.h"
+#include "skin/skin.h"
+#include "skin/skincolor.h"
+#include "support/testfiles.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/windowplacement.h"
+#include "widgets/windowplacement.h"
 
 #include <QTest>
 

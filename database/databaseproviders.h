@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/database.h"
+#include "database/database.h"
 
 // The two providers behind Database. Each throws LarkspanError naming the file on failure.
 std::unique_ptr<DatabaseFile> openSqliteFile(const QString& path);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/tools.h"
-#include "platform/launcher.h"
+#include "desktopentry/desktopentry.h"
 
 #include <QList>
 #include <QStringList>
@@ -16,9 +16,6 @@
 // line break in it) is left out; control characters in a caption become spaces.
 QList<TAppInfo> entriesForDroppedUrls(const QList<QUrl>& urls,
                                       const QString& locale = messagesLocale());
-
-// Appends the entries for the dropped items to the menu file of MenuIni, when there is one.
-void AppendDroppedEntries(const QList<QUrl>& urls);
 
 // The entry for an installed application: its name and its desktop file.
 TAppInfo entryForApplication(const DesktopEntry& application);

@@ -9,10 +9,10 @@
 
 class QPainter;
 
-// The pictures of the skin, as the bar window's hidden pictures hold them.
+// The pictures of the skin.
 struct SkinImages {
-    QImage bar;  // ImgRes: bar.bmp, five 30 x 30 tiles side by side
-    QImage menu; // ImgBack: menu.bmp, the background pattern of the launcher menu
+    QImage bar;  // bar.bmp, five 30 x 30 tiles side by side
+    QImage menu; // menu.bmp, the background pattern of the launcher menu
 };
 
 inline constexpr int kBarTileSize = 30;
@@ -30,7 +30,7 @@ void LoadSkin(SkinImages& images, const std::function<void(TColor)>& setCaptionC
 // picture, copied pixel for pixel. Parts outside the bar picture are white.
 QImage GetBarTile(const QImage& barImage, int index);
 
-// Where FormPaint puts copies of the background tile: a pattern whose copies start at the
+// Where the bar's paint puts copies of the background tile: a pattern whose copies start at the
 // window's top-left corner and every 30 pixels from there, cut to `area`.
 struct TileCopy {
     QRect target; // in window coordinates
@@ -38,6 +38,6 @@ struct TileCopy {
 };
 QList<TileCopy> BackgroundTileCopies(const QRect& area);
 
-// FormPaint's background: tile 4 of the bar picture repeated over `area` (BarRect).
+// The bar's background: tile 4 of the bar picture repeated over `area` (BarRect).
 // An empty area paints nothing.
 void PaintBarBackground(QPainter& painter, const QImage& barImage, const QRect& area);

@@ -1,9 +1,9 @@
-#include "bar/skin.h"
+#include "skin/skin.h"
 
-#include "bar/bmpimage.h"
-#include "bar/skincolor.h"
 #include "core/appdir.h"
 #include "core/profilefile.h"
+#include "skin/bmpimage.h"
+#include "skin/skincolor.h"
 
 #include <QPainter>
 #include <cstring>

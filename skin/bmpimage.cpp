@@ -1,4 +1,4 @@
-#include "bar/bmpimage.h"
+#include "skin/bmpimage.h"
 
 #include "core/error.h"
 #include "core/safefile.h"

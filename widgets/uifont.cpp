@@ -1,4 +1,4 @@
-#include "platform/uifont.h"
+#include "widgets/uifont.h"
 
 #include <QStringList>
 

@@ -25,14 +25,8 @@
 // touches a real user's files.
 class TestAppFolder {
 public:
-    TestAppFolder() {
-        setAppDirForTesting(path());
-        const QString skin = QStringLiteral(LARKSPAN_SOURCE_DIR "/resources/skins/default");
-        QDir().mkpath(path() + u"skins/default"_qs);
-        for (const QString& name : QDir(skin).entryList(QDir::Files))
-            QFile::copy(skin + u'/' + name, path() + u"skins/default/"_qs + name);
-    }
-    ~TestAppFolder() { setAppDirForTesting(std::nullopt); }
+    TestAppFolder();
+    ~TestAppFolder();
 
     QString path() const { return m_dir.path() + u'/'; }
     QString file(const QString& name) const { return path() + name; }
@@ -41,49 +35,17 @@ private:
     QTemporaryDir m_dir;
 };
 
-inline void saveArtifact(const QImage& image, const QString& name) {
-    const QString dir = QStringLiteral(LARKSPAN_ARTIFACT_DIR);
-    QDir().mkpath(dir);
-    image.save(dir + u'/' + name);
-}
+void saveArtifact(const QImage& image, const QString& name);
 
 // The text another X client sees in a window's property, read with xprop.
-inline QString xprop(QWidget* window, const QString& property) {
-    QProcess p;
-    p.start(QStringLiteral("xprop"),
-            {QStringLiteral("-id"), QString::number(window->winId()), property});
-    if (!p.waitForFinished(10000))
-        p.kill();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
+QString xprop(QWidget* window, const QString& property);
 
 // Runs xdotool while this program's event loop goes on, so that the program handles each
 // input event as it comes, like a real one does.
-inline bool xdotool(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), args);
-    if (!p.waitForStarted())
-        return false;
-    // --sync waits for the window manager, which may never do what was asked.
-    QDeadlineTimer deadline(20000);
-    while (p.state() != QProcess::NotRunning && !deadline.hasExpired())
-        QTest::qWait(5);
-    if (p.state() != QProcess::NotRunning) {
-        p.kill();
-        p.waitForFinished();
-        return false;
-    }
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
+bool xdotool(const QStringList& args);
 
 // A menu file holding the entries (caption, target) in order.
-inline QByteArray menuFile(const QList<std::pair<QByteArray, QByteArray>>& entries) {
-    QByteArray text = "[menu]\r\nitems=" + QByteArray::number(entries.size()) + "\r\n";
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        text += "[item" + QByteArray::number(i + 1) + "]\r\ncaption=" + entries[i].first +
-                "\r\nexec=" + entries[i].second + "\r\n";
-    return text;
-}
+QByteArray menuFile(const QList<std::pair<QByteArray, QByteArray>>& entries);
 
 // Runs `command`, which shows `dialog` modally (exec); once it is up, `answer(*dialog)` acts on
 // it. False when it never came up: the command returned without it, or 20 s went by.
@@ -111,20 +73,8 @@ bool withModalDialog(Dialog* dialog, const std::function<void()>& command, Answe
 }
 
 // Types into the entry dialog's fields as a user would and presses `button`.
-inline void fillEntryDialog(QWidget& dialog, const QString& caption, const QString& target,
-                            const QString& button = QStringLiteral("cmdOK")) {
-    auto* captionField = dialog.findChild<QLineEdit*>(QStringLiteral("txtCaption"));
-    auto* targetField = dialog.findChild<QLineEdit*>(QStringLiteral("txtAppPath"));
-    captionField->selectAll();
-    QTest::keyClicks(captionField, caption);
-    targetField->selectAll();
-    QTest::keyClicks(targetField, target);
-    if (caption.isEmpty())
-        captionField->clear();
-    if (target.isEmpty())
-        targetField->clear();
-    QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
-}
+void fillEntryDialog(QWidget& dialog, const QString& caption, const QString& target,
+                     const QString& button = QStringLiteral("cmdOK"));
 
 // Opens `menu` by a left-button release on `start`, runs `act(*menu)` once it shows and
 // returns after the menu closed and the chosen item's handler ran. `act` may leave it open.
@@ -146,20 +96,7 @@ template <typename Menu, typename Act> bool withOpenMenu(Menu* menu, QWidget* st
 }
 
 // The indexes of the rows a user sees.
-inline QList<int> shownItems(const LauncherMenu& menu) {
-    QList<int> shown;
-    for (int i = 0; i < menu.rows().size(); ++i)
-        if (menu.rows()[i].visible)
-            shown.append(i);
-    return shown;
-}
+QList<int> shownItems(const LauncherMenu& menu);
 
 // The rows a user sees, a separator as "----".
-inline QStringList shownRows(const LauncherMenu& menu) {
-    QStringList rows;
-    for (int i : shownItems(menu)) {
-        const QString& caption = menu.rows()[i].caption;
-        rows.append(caption == u"-" ? QStringLiteral("----") : caption);
-    }
-    return rows;
-}
+QStringList shownRows(const LauncherMenu& menu);

@@ -1,5 +1,5 @@
 #include "core/error.h"
-#include "platform/databaseproviders.h"
+#include "database/databaseproviders.h"
 
 #include <QFile>
 #include <mdbtools.h>

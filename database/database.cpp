@@ -1,9 +1,9 @@
-#include "platform/database.h"
+#include "database/database.h"
 
 #include "core/appdir.h"
 #include "core/error.h"
-#include "platform/connectionstring.h"
-#include "platform/databaseproviders.h"
+#include "database/connectionstring.h"
+#include "database/databaseproviders.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "platform/dialogs.h"
+#include "widgets/dialogs.h"
 
-#include "platform/windowplacement.h"
+#include "widgets/windowplacement.h"
 
 #include <QApplication>
 #include <QFileDialog>

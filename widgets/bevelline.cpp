@@ -1,4 +1,4 @@
-#include "platform/bevelline.h"
+#include "widgets/bevelline.h"
 
 #include <QPainter>
 

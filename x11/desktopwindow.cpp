@@ -1,4 +1,4 @@
-#include "platform/desktopwindow.h"
+#include "x11/desktopwindow.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>

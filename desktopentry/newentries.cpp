@@ -1,6 +1,4 @@
-#include "platform/newentries.h"
-
-#include "core/menufile.h"
+#include "desktopentry/newentries.h"
 
 #include <QCollator>
 #include <QDirIterator>
@@ -50,12 +48,6 @@ QList<TAppInfo> entriesForDroppedUrls(const QList<QUrl>& urls, const QString& lo
         entries.append(entry);
     }
     return entries;
-}
-
-void AppendDroppedEntries(const QList<QUrl>& urls) {
-    const QList<TAppInfo> entries = entriesForDroppedUrls(urls);
-    if (MenuIni && !entries.isEmpty())
-        AppendMenuFileItems(entries);
 }
 
 TAppInfo entryForApplication(const DesktopEntry& application) {

@@ -1,4 +1,4 @@
-#include "platform/pngpicture.h"
+#include "widgets/pngpicture.h"
 
 #include <QFile>
 #include <QImageReader>

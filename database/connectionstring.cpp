@@ -1,4 +1,4 @@
-#include "platform/connectionstring.h"
+#include "database/connectionstring.h"
 
 #include "core/error.h"
 

@@ -1,6 +1,6 @@
-#include "platform/windowplacement.h"
+#include "widgets/windowplacement.h"
 
-#include "platform/desktopwindow.h"
+#include "x11/desktopwindow.h"
 
 #include <QEvent>
 #include <QGuiApplication>

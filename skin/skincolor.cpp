@@ -1,4 +1,4 @@
-#include "bar/skincolor.h"
+#include "skin/skincolor.h"
 
 #include "core/profileinteger.h"
 

@@ -1,6 +1,6 @@
-#include "platform/errorbox.h"
+#include "widgets/errorbox.h"
 
-#include "platform/dialogs.h"
+#include "widgets/dialogs.h"
 
 void showErrorBox(const QString& message) {
     Dialogs::show(nullptr, {QMessageBox::Critical, QStringLiteral("Larkspan"),

@@ -1,14 +1,12 @@
-#pragma once
+#include "support/sqlitefixture.h"
 
 #include <QFile>
 #include <QProcess>
-#include <QStringList>
 #include <QTest>
 #include <sqlite3.h>
+#include <utility>
 
-// Test databases are made and inspected with SQLite itself, beside the layer under test.
-
-inline void execSql(const QString& path, const QString& sql) {
+void execSql(const QString& path, const QString& sql) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
@@ -19,8 +17,7 @@ inline void execSql(const QString& path, const QString& sql) {
     sqlite3_close(db);
 }
 
-// Each row's values joined by "|", NULL shown as "<null>".
-inline QStringList queryRows(const QString& path, const QString& sql) {
+QStringList queryRows(const QString& path, const QString& sql) {
     sqlite3* db = nullptr;
     sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt* stmt = nullptr;
@@ -40,8 +37,7 @@ inline QStringList queryRows(const QString& path, const QString& sql) {
     return rows;
 }
 
-// Another program working on the same file at the same time: the sqlite3 command-line tool.
-inline void execInOtherProcess(const QString& path, const QString& sql) {
+void execInOtherProcess(const QString& path, const QString& sql) {
     QProcess process;
     process.start(QStringLiteral(SQLITE3_PROGRAM), {QStringLiteral("-bail"), path, sql});
     QVERIFY(process.waitForFinished(10000));
@@ -49,10 +45,8 @@ inline void execInOtherProcess(const QString& path, const QString& sql) {
     QCOMPARE(process.exitCode(), 0);
 }
 
-// The three reference tables, with the given rows as SQL value lists.
-inline void makeReferenceDatabase(const QString& path, const QString& windowsRows = QString(),
-                                  const QString& serverRows = QString(),
-                                  const QString& runRows = QString()) {
+void makeReferenceDatabase(const QString& path, const QString& windowsRows,
+                           const QString& serverRows, const QString& runRows) {
     QString sql = QStringLiteral(
         "CREATE TABLE [List of Windows MMC files] (Name VARCHAR(255), [MMC File] VARCHAR(64));"
         "CREATE TABLE [List of Windows Server MMC files] (Name TEXT, [MMC File] TEXT);"
