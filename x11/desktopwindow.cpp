@@ -58,6 +58,16 @@ void sendToWindowManager(xcb_connection_t* connection, QWindow* window, xcb_atom
                    reinterpret_cast<const char*>(&event));
 }
 
+// The property change a native event is, if it is one.
+const xcb_property_notify_event_t* propertyChange(const QByteArray& type, void* message) {
+    if (type != "xcb_generic_event_t")
+        return nullptr;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+        return nullptr;
+    return static_cast<const xcb_property_notify_event_t*>(message);
+}
+
 class ActiveWindowWatch : public QObject, public QAbstractNativeEventFilter {
 public:
     ActiveWindowWatch(QObject* owner, xcb_connection_t* connection, xcb_atom_t activeWindow,
@@ -78,13 +88,8 @@ public:
     ~ActiveWindowWatch() override { qGuiApp->removeNativeEventFilter(this); }
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
-        if (type != "xcb_generic_event_t")
-            return false;
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
-            return false;
-        const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
-        if (change->window == m_root && change->atom == m_activeWindow)
+        const auto* change = propertyChange(type, message);
+        if (change && change->window == m_root && change->atom == m_activeWindow)
             report();
         return false;
     }
@@ -142,13 +147,8 @@ public:
     ~FrameExtentsWatch() override { qGuiApp->removeNativeEventFilter(this); }
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
-        if (type != "xcb_generic_event_t")
-            return false;
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
-            return false;
-        const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
-        if (change->window == m_id && change->atom == m_extents)
+        const auto* change = propertyChange(type, message);
+        if (change && change->window == m_id && change->atom == m_extents)
             // After Qt's own handling of the event.
             QMetaObject::invokeMethod(this, &FrameExtentsWatch::report, Qt::QueuedConnection);
         return false;
