@@ -66,20 +66,3 @@ void fillEntryDialog(QWidget& dialog, const QString& caption, const QString& tar
         targetField->clear();
     QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
 }
-
-QList<int> shownItems(const LauncherMenu& menu) {
-    QList<int> shown;
-    for (int i = 0; i < menu.rows().size(); ++i)
-        if (menu.rows()[i].visible)
-            shown.append(i);
-    return shown;
-}
-
-QStringList shownRows(const LauncherMenu& menu) {
-    QStringList rows;
-    for (int i : shownItems(menu)) {
-        const QString& caption = menu.rows()[i].caption;
-        rows.append(caption == u"-" ? QStringLiteral("----") : caption);
-    }
-    return rows;
-}
