@@ -18,7 +18,7 @@
 #include <cmath>
 #include <optional>
 
-TfrmAbout* frmAbout = nullptr;
+AboutWindow* frmAbout = nullptr;
 
 namespace {
 
@@ -63,7 +63,7 @@ QPixmap logoPixmap(qreal devicePixelRatio) {
 
 } // namespace
 
-TfrmAbout::TfrmAbout(QWidget* parent)
+AboutWindow::AboutWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(u"frmAbout"_qs);
@@ -119,18 +119,18 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     cmdOK->setGeometry(417, 302, 62, 28);
     cmdOK->setDefault(true);
     cmdOK->setFocus();
-    connect(cmdOK, &QPushButton::clicked, this, &TfrmAbout::cmdOKClick);
+    connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOKClick);
 
     FormCreate();
 }
 
-void TfrmAbout::FormCreate() {
+void AboutWindow::FormCreate() {
     // Read once: every showing in this run shows the same name.
     lblName->setText(GetCurrentUserName());
     fitNameLabel();
 }
 
-void TfrmAbout::fitNameLabel() {
+void AboutWindow::fitNameLabel() {
     // Sized to the name, but stopping short of the OK button; the tooltip gives a long
     // name whole.
     const int room = cmdOK->geometry().left() - 8 - lblName->x();
@@ -139,7 +139,7 @@ void TfrmAbout::fitNameLabel() {
     lblName->setToolTip(needed > room ? lblName->text() : QString());
 }
 
-bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     // A click is a press and a release of the left button, both on the name.
     if (watched == Label1) {
         if (event->type() == QEvent::MouseButtonPress) {
@@ -156,10 +156,10 @@ bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TfrmAbout::Label1Click() {
+void AboutWindow::Label1Click() {
     UrlOpener::open(QUrl(About::DeveloperPage.toString()));
 }
 
-void TfrmAbout::cmdOKClick() {
+void AboutWindow::cmdOKClick() {
     accept();
 }

@@ -7,10 +7,10 @@ class QPushButton;
 
 // The About window: product, build, description, the developer's link and the name of the
 // user running the program. Made once at start-up and shown modally again and again.
-class TfrmAbout : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmAbout(QWidget* parent = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,4 +38,4 @@ private:
 };
 
 // The one instance, made by the start-up sequence.
-extern TfrmAbout* frmAbout;
+extern AboutWindow* frmAbout;

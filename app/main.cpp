@@ -1,6 +1,6 @@
 #include "app/errorbox.h"
 #include "app/startup.h"
-#include "bar/mainwindow.h"
+#include "bar/barwindow.h"
 #include "core/error.h"
 
 #include <QDBusConnection>
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         showErrorBox(e.message());
         return 1;
     }
-    QObject::connect(&windows->bar(), &Tfrmmain::closed, &app, &QCoreApplication::quit);
+    QObject::connect(&windows->bar(), &BarWindow::closed, &app, &QCoreApplication::quit);
     // The first copy is the one the desktop's actions reach; others run without.
     windows->serveOn(QDBusConnection::sessionBus());
     windows->bar().show();

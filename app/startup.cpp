@@ -2,16 +2,16 @@
 
 #include "about/aboutwindow.h"
 #include "app/errorbox.h"
-#include "bar/mainwindow.h"
+#include "bar/barwindow.h"
 #include "core/error.h"
 #include "platform/applicationservice.h"
-#include "settings/addnewdialog.h"
+#include "settings/entrydialog.h"
 #include "settings/settingswindow.h"
 
 #include <QApplication>
 
 ProgramWindows::ProgramWindows() {
-    m_bar = std::make_unique<Tfrmmain>();
+    m_bar = std::make_unique<BarWindow>();
     frmmain = m_bar.get();
     try {
         m_bar->FormCreate();
@@ -19,11 +19,11 @@ ProgramWindows::ProgramWindows() {
         showErrorBox(e.message());
     }
     // Opening the reference lists reports each failure before the bar is shown.
-    m_settings = std::make_unique<TFrmSettings>(m_bar.get(), showErrorBox);
+    m_settings = std::make_unique<SettingsWindow>(m_bar.get(), showErrorBox);
     FrmSettings = m_settings.get();
-    m_addNew = std::make_unique<TfrmAddNew>(m_bar.get());
+    m_addNew = std::make_unique<EntryDialog>(m_bar.get());
     frmAddNew = m_addNew.get();
-    m_about = std::make_unique<TfrmAbout>(m_bar.get());
+    m_about = std::make_unique<AboutWindow>(m_bar.get());
     frmAbout = m_about.get();
     m_bar->setSettingsWindow(m_settings.get());
     m_settings->setRunEntry([bar = m_bar.get()](int n) { return bar->RunEntry(n); });
@@ -36,7 +36,7 @@ bool ProgramWindows::serveOn(const QDBusConnection& bus) {
     if (!service->registerOn(bus))
         return false;
     QObject::connect(service.get(), &ApplicationService::activated, m_bar.get(),
-                     &Tfrmmain::bringBack);
+                     &BarWindow::bringBack);
     QObject::connect(service.get(), &ApplicationService::actionActivated, m_bar.get(),
                      [this](const QString& name) { runAction(name); });
     m_service = std::move(service);

@@ -5,10 +5,10 @@
 class ApplicationService;
 class QDBusConnection;
 class QString;
-class TfrmAbout;
-class TfrmAddNew;
-class TFrmSettings;
-class Tfrmmain;
+class AboutWindow;
+class EntryDialog;
+class SettingsWindow;
+class BarWindow;
 
 // The program's four windows, made hidden in their fixed order and kept until exit.
 class ProgramWindows {
@@ -18,7 +18,7 @@ public:
     ProgramWindows();
     ~ProgramWindows();
 
-    Tfrmmain& bar() const { return *m_bar; }
+    BarWindow& bar() const { return *m_bar; }
 
     // Offers the desktop's actions (menu, settings, about) and activation on `bus`; false
     // when the bus is missing or another copy serves them.
@@ -26,10 +26,10 @@ public:
     void runAction(const QString& name);
 
 private:
-    std::unique_ptr<Tfrmmain> m_bar;
-    std::unique_ptr<TFrmSettings> m_settings;
-    std::unique_ptr<TfrmAddNew> m_addNew;
-    std::unique_ptr<TfrmAbout> m_about;
+    std::unique_ptr<BarWindow> m_bar;
+    std::unique_ptr<SettingsWindow> m_settings;
+    std::unique_ptr<EntryDialog> m_addNew;
+    std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<ApplicationService> m_service;
 };
 

@@ -158,7 +158,7 @@ AccessibleLauncherMenu* existingAccessible(LauncherMenu* menu) {
 } // namespace
 
 LauncherMenu::LauncherMenu(QWidget* parent) : QWidget(parent, Qt::Popup) {
-    setObjectName(QStringLiteral("PopupMenu1"));
+    setObjectName(QStringLiteral("m_launcherMenu"));
     static const bool installed = (QAccessible::installFactory(launcherMenuAccessible), true);
     Q_UNUSED(installed);
     // Items are measured in the platform's menu font and drawn in the bar's.

@@ -27,9 +27,9 @@ void writeMenu(int entries, qsizetype targetLength) {
     file.write(text);
 }
 
-TFrmSettings* settings = nullptr;
+SettingsWindow* settings = nullptr;
 
-TFrmSettings& window() {
+SettingsWindow& window() {
     return *settings;
 }
 
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    TFrmSettings dialog;
+    SettingsWindow dialog;
     settings = &dialog;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -49,8 +49,8 @@ int ReadItemCount() {
 
 void ReadMenuItem(int n) {
     const ProfileSnapshot menu = MenuIni->Snapshot();
-    AppInfo.vCaption = menu.ReadString(itemSection(n), kCaption, QString());
-    AppInfo.vExePath = menu.ReadString(itemSection(n), kExec, QString());
+    AppInfo.caption = menu.ReadString(itemSection(n), kCaption, QString());
+    AppInfo.target = menu.ReadString(itemSection(n), kExec, QString());
 }
 
 bool IsSeparator(const QString& caption) {
@@ -104,13 +104,13 @@ void AppendMenuFileItem() {
     AppendMenuFileItems({AppInfo});
 }
 
-void AppendMenuFileItems(const QList<TAppInfo>& entries) {
+void AppendMenuFileItems(const QList<MenuEntry>& entries) {
     MenuIni->Update([&](ProfileEditor& menu) {
-        for (const TAppInfo& entry : entries) {
+        for (const MenuEntry& entry : entries) {
             const int n = menu.ReadInteger(kMenu, kItems, 0) + 1;
             menu.WriteInteger(kMenu, kItems, n);
-            menu.WriteString(itemSection(n), kCaption, entry.vCaption);
-            menu.WriteString(itemSection(n), kExec, entry.vExePath);
+            menu.WriteString(itemSection(n), kCaption, entry.caption);
+            menu.WriteString(itemSection(n), kExec, entry.target);
         }
     });
 }
@@ -118,8 +118,8 @@ void AppendMenuFileItems(const QList<TAppInfo>& entries) {
 void UpdateMenuFileItem(int n) {
     const QString section = QStringLiteral("Item") + QString::number(n);
     MenuIni->Update([&](ProfileEditor& menu) {
-        menu.WriteString(section, kCaption, AppInfo.vCaption);
-        menu.WriteString(section, kExec, AppInfo.vExePath);
+        menu.WriteString(section, kCaption, AppInfo.caption);
+        menu.WriteString(section, kExec, AppInfo.target);
     });
 }
 

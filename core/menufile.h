@@ -9,8 +9,8 @@ void ReadMenuItem(int n);
 bool IsSeparator(const QString& caption);
 void AppendMenuFileItem();
 // The entries after the last one, all in one update: all of them are written or none.
-struct TAppInfo;
-void AppendMenuFileItems(const QList<TAppInfo>& entries);
+struct MenuEntry;
+void AppendMenuFileItems(const QList<MenuEntry>& entries);
 void UpdateMenuFileItem(int n);
 void DeleteMenuFileItem(int n);
 // Moves entry `from` to number `to`, the entries between shifting by one, in one locked

@@ -3,7 +3,7 @@
 std::unique_ptr<ProfileFile> ConfigIni;
 std::unique_ptr<ProfileFile> MenuIni;
 QString MenuFileName;
-TAppInfo AppInfo;
+MenuEntry AppInfo;
 int SelectedItem = 0;
 bool EditMode = false;
 int DialogResult = 0;

@@ -7,9 +7,9 @@
 #include <memory>
 
 // One menu entry on its way between the menu file, the entry dialog and the launcher.
-struct TAppInfo {
-    QString vCaption;
-    QString vExePath;
+struct MenuEntry {
+    QString caption;
+    QString target;
 };
 
 // 0x00BBGGRR; clNone stands for no colour.
@@ -20,7 +20,7 @@ inline constexpr TColor clNone = 0x1FFFFFFF;
 extern std::unique_ptr<ProfileFile> ConfigIni;
 extern std::unique_ptr<ProfileFile> MenuIni;
 extern QString MenuFileName;
-extern TAppInfo AppInfo;
+extern MenuEntry AppInfo;
 extern int SelectedItem;
 extern bool EditMode;
 extern int DialogResult;

@@ -16,7 +16,7 @@ QString visibleCaption(QString caption) {
     return caption;
 }
 
-TAppInfo entryForUrl(const QUrl& url, const QString& locale) {
+MenuEntry entryForUrl(const QUrl& url, const QString& locale) {
     if (!url.isLocalFile()) {
         const QString text = url.toString(QUrl::FullyEncoded);
         return {url.host().isEmpty() ? text : url.host(), text};
@@ -35,22 +35,22 @@ TAppInfo entryForUrl(const QUrl& url, const QString& locale) {
 
 } // namespace
 
-QList<TAppInfo> entriesForDroppedUrls(const QList<QUrl>& urls, const QString& locale) {
-    QList<TAppInfo> entries;
+QList<MenuEntry> entriesForDroppedUrls(const QList<QUrl>& urls, const QString& locale) {
+    QList<MenuEntry> entries;
     for (const QUrl& url : urls) {
         if (!url.isValid() || url.isEmpty())
             continue;
-        TAppInfo entry = entryForUrl(url, locale);
-        if (entry.vExePath.isEmpty() || entry.vExePath.contains(u'\n') ||
-            entry.vExePath.contains(u'\r'))
+        MenuEntry entry = entryForUrl(url, locale);
+        if (entry.target.isEmpty() || entry.target.contains(u'\n') ||
+            entry.target.contains(u'\r'))
             continue;
-        entry.vCaption = visibleCaption(entry.vCaption);
+        entry.caption = visibleCaption(entry.caption);
         entries.append(entry);
     }
     return entries;
 }
 
-TAppInfo entryForApplication(const DesktopEntry& application) {
+MenuEntry entryForApplication(const DesktopEntry& application) {
     return {visibleCaption(application.name), application.location};
 }
 

@@ -14,11 +14,11 @@
 // `locale` and its own path; another file or folder its name and its path; a URL its host (the
 // whole URL when it has none) and the URL. An item no menu file can hold (an empty target, a
 // line break in it) is left out; control characters in a caption become spaces.
-QList<TAppInfo> entriesForDroppedUrls(const QList<QUrl>& urls,
+QList<MenuEntry> entriesForDroppedUrls(const QList<QUrl>& urls,
                                       const QString& locale = messagesLocale());
 
 // The entry for an installed application: its name and its desktop file.
-TAppInfo entryForApplication(const DesktopEntry& application);
+MenuEntry entryForApplication(const DesktopEntry& application);
 
 // The "applications" folders of the XDG data dirs, the user's own first.
 QStringList applicationFolders();

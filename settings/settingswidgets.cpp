@@ -25,7 +25,7 @@ void FixedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // A spontaneous show is the window manager restoring it, not a new showing.
     if (!event->spontaneous())
-        FormShow();
+        aboutToShow();
 }
 
 void FixedDialog::keyPressEvent(QKeyEvent* event) {

@@ -10,14 +10,14 @@ class QToolButton;
 
 // A dialog of fixed size with a close button only in its title bar, in the program's font,
 // centred the first time it is shown and afterwards where it was closed. Every showing
-// runs FormShow. Escape is bound to nothing: no button of these windows is its target.
+// runs aboutToShow. Escape is bound to nothing: no button of these windows is its target.
 class FixedDialog : public QDialog {
     Q_OBJECT
 public:
     FixedDialog(QWidget* parent, const QString& name, const QString& caption, QSize clientSize);
 
 protected:
-    virtual void FormShow() = 0;
+    virtual void aboutToShow() = 0;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };

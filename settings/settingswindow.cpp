@@ -4,7 +4,7 @@
 #include "core/menufile.h"
 #include "core/tools.h"
 #include "desktopentry/newentries.h"
-#include "settings/addnewdialog.h"
+#include "settings/entrydialog.h"
 #include "settings/applicationpicker.h"
 #include "settings/referencelists.h"
 #include "settings/settingslogic.h"
@@ -28,7 +28,7 @@
 #include <QToolButton>
 #include <limits>
 
-TFrmSettings* FrmSettings = nullptr;
+SettingsWindow* FrmSettings = nullptr;
 
 namespace {
 
@@ -159,7 +159,7 @@ void MenuEntryList::mouseDoubleClickEvent(QMouseEvent* event) {
     emit doubleClickedAnywhere();
 }
 
-TFrmSettings::TFrmSettings(QWidget* parent, const std::function<void(const QString&)>& reportError)
+SettingsWindow::SettingsWindow(QWidget* parent, const std::function<void(const QString&)>& reportError)
     : FixedDialog(parent, u"FrmSettings"_qs, u"Settings"_qs, {952, 630}) {
     sTab1 = new QTabWidget(this);
     sTab1->setObjectName(u"sTab1"_qs);
@@ -221,27 +221,27 @@ TFrmSettings::TFrmSettings(QWidget* parent, const std::function<void(const QStri
     GroupBox3 = group(u"GroupBox3"_qs, {464, 8, 481, 257}, u"Run Commands"_qs);
 
     // Each handler shows its own failure in the error box before it could reach Qt.
-    const auto handled = [this](void (TFrmSettings::*handler)()) {
+    const auto handled = [this](void (SettingsWindow::*handler)()) {
         return [this, handler] { reportingErrors([this, handler] { (this->*handler)(); }); };
     };
     connect(LstItems, &QListWidget::itemSelectionChanged, this,
-            handled(&TFrmSettings::LstItemsClick));
+            handled(&SettingsWindow::LstItemsClick));
     connect(LstItems, &MenuEntryList::doubleClickedAnywhere, this,
-            handled(&TFrmSettings::LstItemsDblClick));
-    connect(LstItems, &MenuEntryList::deletePressed, this, handled(&TFrmSettings::LstItemsKeyDown));
-    connect(cmdNew, &QToolButton::clicked, this, handled(&TFrmSettings::cmdNewClick));
-    connect(cmdEdit, &QToolButton::clicked, this, handled(&TFrmSettings::cmdEditClick));
-    connect(cmdDelete, &QToolButton::clicked, this, handled(&TFrmSettings::cmdDeleteClick));
-    connect(cmdOpen, &QToolButton::clicked, this, handled(&TFrmSettings::cmdOpenClick));
-    connect(cmdSave, &QToolButton::clicked, this, handled(&TFrmSettings::cmdSaveClick));
-    connect(cmdClose, &QPushButton::clicked, this, &TFrmSettings::cmdCloseClick);
+            handled(&SettingsWindow::LstItemsDblClick));
+    connect(LstItems, &MenuEntryList::deletePressed, this, handled(&SettingsWindow::LstItemsKeyDown));
+    connect(cmdNew, &QToolButton::clicked, this, handled(&SettingsWindow::cmdNewClick));
+    connect(cmdEdit, &QToolButton::clicked, this, handled(&SettingsWindow::cmdEditClick));
+    connect(cmdDelete, &QToolButton::clicked, this, handled(&SettingsWindow::cmdDeleteClick));
+    connect(cmdOpen, &QToolButton::clicked, this, handled(&SettingsWindow::cmdOpenClick));
+    connect(cmdSave, &QToolButton::clicked, this, handled(&SettingsWindow::cmdSaveClick));
+    connect(cmdClose, &QPushButton::clicked, this, &SettingsWindow::cmdCloseClick);
     connect(mnuAddInstalled, &QAction::triggered, this,
-            handled(&TFrmSettings::mnuAddInstalledClick));
-    connect(mnuMoveUp, &QAction::triggered, this, handled(&TFrmSettings::mnuMoveUpClick));
-    connect(mnuMoveDown, &QAction::triggered, this, handled(&TFrmSettings::mnuMoveDownClick));
-    connect(mnuTry, &QAction::triggered, this, handled(&TFrmSettings::mnuTryClick));
-    connect(mnuEdit, &QAction::triggered, this, handled(&TFrmSettings::cmdEditClick));
-    connect(mnuDelete, &QAction::triggered, this, handled(&TFrmSettings::cmdDeleteClick));
+            handled(&SettingsWindow::mnuAddInstalledClick));
+    connect(mnuMoveUp, &QAction::triggered, this, handled(&SettingsWindow::mnuMoveUpClick));
+    connect(mnuMoveDown, &QAction::triggered, this, handled(&SettingsWindow::mnuMoveDownClick));
+    connect(mnuTry, &QAction::triggered, this, handled(&SettingsWindow::mnuTryClick));
+    connect(mnuEdit, &QAction::triggered, this, handled(&SettingsWindow::cmdEditClick));
+    connect(mnuDelete, &QAction::triggered, this, handled(&SettingsWindow::cmdDeleteClick));
     connect(LstItems, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { reportingErrors([&] { LstItemsContextPopup(at); }); });
     // Queued: after the drop has ended, so that an error box holds up no program.
@@ -263,7 +263,7 @@ TFrmSettings::TFrmSettings(QWidget* parent, const std::function<void(const QStri
 // The reference lists' widgets and the applications picker are made before the first showing,
 // not at start-up, where the bar waits for them; the lists follow the tables in whatever state
 // opening left them.
-void TFrmSettings::setVisible(bool visible) {
+void SettingsWindow::setVisible(bool visible) {
     if (visible && !frmApplications) {
         frmApplications = new ApplicationPicker(this);
         buildReferenceLists(m_referenceData, GroupBox1, GroupBox2, GroupBox3);
@@ -275,11 +275,11 @@ void TFrmSettings::setVisible(bool visible) {
     FixedDialog::setVisible(visible);
 }
 
-void TFrmSettings::FormShow() {
+void SettingsWindow::aboutToShow() {
     LoadMenuList();
 }
 
-void TFrmSettings::LoadMenuList() {
+void SettingsWindow::LoadMenuList() {
     MenuIni = std::make_unique<ProfileFile>(MenuFileName);
     fillList(ReadMenuCaptions());
     if (LstItems->count() > 0) {
@@ -289,13 +289,13 @@ void TFrmSettings::LoadMenuList() {
     }
 }
 
-void TFrmSettings::fillList(const QStringList& captions) {
+void SettingsWindow::fillList(const QStringList& captions) {
     LstItems->clear();
     for (const QString& caption : captions)
         LstItems->addItem(ListLineText(caption));
 }
 
-bool TFrmSettings::refillIfStale(int row) {
+bool SettingsWindow::refillIfStale(int row) {
     const QStringList captions = ReadMenuCaptions();
     bool same = captions.size() == LstItems->count();
     for (int i = 0; same && i < captions.size(); ++i)
@@ -308,18 +308,18 @@ bool TFrmSettings::refillIfStale(int row) {
     return true;
 }
 
-void TFrmSettings::AppendItem() {
+void SettingsWindow::AppendItem() {
     AppendItems({AppInfo});
 }
 
-void TFrmSettings::AppendItems(const QList<TAppInfo>& entries) {
+void SettingsWindow::AppendItems(const QList<MenuEntry>& entries) {
     AppendMenuFileItems(entries);
-    for (const TAppInfo& entry : entries)
-        LstItems->addItem(ListLineText(entry.vCaption));
+    for (const MenuEntry& entry : entries)
+        LstItems->addItem(ListLineText(entry.caption));
     LstItems->setCurrentRow(LstItems->count() - 1);
 }
 
-void TFrmSettings::addEntries(const QList<TAppInfo>& entries) {
+void SettingsWindow::addEntries(const QList<MenuEntry>& entries) {
     if (entries.isEmpty())
         return;
     AppendItems(entries);
@@ -327,7 +327,7 @@ void TFrmSettings::addEntries(const QList<TAppInfo>& entries) {
     SelectedItem = LstItems->selectedRow() + 1;
 }
 
-void TFrmSettings::MoveItem(int from, int to) {
+void SettingsWindow::MoveItem(int from, int to) {
     // A failed rewrite throws first: file and list stay as they were.
     MoveMenuFileItem(from, to);
     LstItems->insertItem(to - 1, LstItems->takeItem(from - 1));
@@ -335,12 +335,12 @@ void TFrmSettings::MoveItem(int from, int to) {
     SelectedItem = to;
 }
 
-void TFrmSettings::UpdateItem(int n) {
+void SettingsWindow::UpdateItem(int n) {
     UpdateMenuFileItem(n);
-    LstItems->item(n - 1)->setText(ListLineText(AppInfo.vCaption));
+    LstItems->item(n - 1)->setText(ListLineText(AppInfo.caption));
 }
 
-void TFrmSettings::DeleteItem(int n) {
+void SettingsWindow::DeleteItem(int n) {
     // A failed rewrite throws before the list changes: the line stays while the file
     // still holds the entry.
     DeleteMenuFileItem(n);
@@ -348,7 +348,7 @@ void TFrmSettings::DeleteItem(int n) {
     SelectedItem = LstItems->selectedRow() + 1;
 }
 
-void TFrmSettings::DeleteSelectedListItem(MenuEntryList* list) {
+void SettingsWindow::DeleteSelectedListItem(MenuEntryList* list) {
     const int removed = list->selectedRow();
     if (removed < 0)
         return;
@@ -359,21 +359,21 @@ void TFrmSettings::DeleteSelectedListItem(MenuEntryList* list) {
         list->setCurrentRow(next);
 }
 
-void TFrmSettings::LstItemsClick() {
+void SettingsWindow::LstItemsClick() {
     const int row = LstItems->selectedRow();
     if (row >= 0)
         SelectedItem = row + 1;
 }
 
-void TFrmSettings::LstItemsDblClick() {
+void SettingsWindow::LstItemsDblClick() {
     cmdEditClick();
 }
 
-void TFrmSettings::LstItemsKeyDown() {
+void SettingsWindow::LstItemsKeyDown() {
     cmdDeleteClick();
 }
 
-void TFrmSettings::cmdNewClick() {
+void SettingsWindow::cmdNewClick() {
     EditMode = false;
     frmAddNew->exec();
     if (DialogResult != 1)
@@ -383,7 +383,7 @@ void TFrmSettings::cmdNewClick() {
     addEntries({AppInfo});
 }
 
-void TFrmSettings::cmdEditClick() {
+void SettingsWindow::cmdEditClick() {
     if (LstItems->selectedRow() < 0 || refillIfStale(LstItems->selectedRow()))
         return;
     ReadMenuItem(SelectedItem);
@@ -396,7 +396,7 @@ void TFrmSettings::cmdEditClick() {
     refillIfStale(SelectedItem - 1);
 }
 
-void TFrmSettings::cmdDeleteClick() {
+void SettingsWindow::cmdDeleteClick() {
     if (LstItems->selectedRow() < 0 || refillIfStale(LstItems->selectedRow()))
         return;
     const QString line = LstItems->item(SelectedItem - 1)->text();
@@ -408,7 +408,7 @@ void TFrmSettings::cmdDeleteClick() {
         DeleteItem(SelectedItem);
 }
 
-void TFrmSettings::cmdOpenClick() {
+void SettingsWindow::cmdOpenClick() {
     const QString path = Dialogs::openFileName(this, u"Open"_qs, QtNameFilter(kMenuFilter));
     if (path.isEmpty())
         return;
@@ -417,7 +417,7 @@ void TFrmSettings::cmdOpenClick() {
     ConfigIni->WriteString(u"menu"_qs, u"file"_qs, CollapseAppPath(MenuFileName));
 }
 
-void TFrmSettings::cmdSaveClick() {
+void SettingsWindow::cmdSaveClick() {
     const QString path =
         Dialogs::saveFileName(this, u"Save"_qs, QtNameFilter(kMenuFilter), u"ini"_qs);
     if (path.isEmpty())
@@ -425,11 +425,11 @@ void TFrmSettings::cmdSaveClick() {
     SaveMenuCopy(path);
 }
 
-void TFrmSettings::cmdCloseClick() {
+void SettingsWindow::cmdCloseClick() {
     close();
 }
 
-void TFrmSettings::LstItemsContextPopup(const QPoint& at) {
+void SettingsWindow::LstItemsContextPopup(const QPoint& at) {
     const int row = LstItems->selectedRow();
     for (QAction* action : {mnuMoveUp, mnuMoveDown, mnuTry, mnuEdit, mnuDelete})
         action->setEnabled(row >= 0);
@@ -439,16 +439,16 @@ void TFrmSettings::LstItemsContextPopup(const QPoint& at) {
     mnuItems->popup(LstItems->viewport()->mapToGlobal(at));
 }
 
-void TFrmSettings::LstItemsDragDrop(int from, int to) {
+void SettingsWindow::LstItemsDragDrop(int from, int to) {
     if (!refillIfStale(from))
         MoveItem(from + 1, to + 1);
 }
 
-void TFrmSettings::LstItemsUrlsDrop(const QList<QUrl>& urls) {
+void SettingsWindow::LstItemsUrlsDrop(const QList<QUrl>& urls) {
     addEntries(entriesForDroppedUrls(urls));
 }
 
-void TFrmSettings::mnuAddInstalledClick() {
+void SettingsWindow::mnuAddInstalledClick() {
     frmApplications->load(readInstalledApplications(applicationFolders(), currentDesktops()));
     if (frmApplications->exec() != QDialog::Accepted)
         return;
@@ -456,19 +456,19 @@ void TFrmSettings::mnuAddInstalledClick() {
         addEntries({entryForApplication(*application)});
 }
 
-void TFrmSettings::mnuMoveUpClick() {
+void SettingsWindow::mnuMoveUpClick() {
     const int row = LstItems->selectedRow();
     if (row > 0)
         LstItemsDragDrop(row, row - 1);
 }
 
-void TFrmSettings::mnuMoveDownClick() {
+void SettingsWindow::mnuMoveDownClick() {
     const int row = LstItems->selectedRow();
     if (row >= 0 && row + 1 < LstItems->count())
         LstItemsDragDrop(row, row + 1);
 }
 
-void TFrmSettings::mnuTryClick() {
+void SettingsWindow::mnuTryClick() {
     if (!m_runEntry || LstItems->selectedRow() < 0 || refillIfStale(LstItems->selectedRow()))
         return;
     ReadMenuItem(SelectedItem);

@@ -57,12 +57,12 @@ private:
 // modally (exec) again and again; every showing reloads the menu file. Adding and editing
 // go through the entry dialog frmAddNew, which must exist by then. The reference lists' database
 // is opened once, while the window is made, and stays open until it goes.
-class TFrmSettings : public FixedDialog {
+class SettingsWindow : public FixedDialog {
     Q_OBJECT
 public:
     // Each failure to open the database or one of its tables goes to `reportError` (without
     // one it goes unreported), and the window is made all the same.
-    explicit TFrmSettings(QWidget* parent = nullptr,
+    explicit SettingsWindow(QWidget* parent = nullptr,
                           const std::function<void(const QString&)>& reportError = {});
 
     void LoadMenuList();
@@ -73,7 +73,7 @@ public:
     // Entry `from` becomes entry `to` in the file, then in the list, and stays selected.
     void MoveItem(int from, int to);
     // Appends the entries to the file and the list and selects the last of them.
-    void AppendItems(const QList<TAppInfo>& entries);
+    void AppendItems(const QList<MenuEntry>& entries);
 
     // How "Try it" opens entry n once read into AppInfo, as the menu would; without one the
     // command is not offered.
@@ -87,7 +87,7 @@ public:
     QGroupBox* GroupBox3;
 
 protected:
-    void FormShow() override;
+    void aboutToShow() override;
 
 private slots:
     void LstItemsClick();
@@ -109,7 +109,7 @@ private slots:
 
 private:
     // Appends the entries after whatever the file holds by then, as the list shows afterwards.
-    void addEntries(const QList<TAppInfo>& entries);
+    void addEntries(const QList<MenuEntry>& entries);
     void fillList(const QStringList& captions);
     // Another program may have changed the file since the list was filled, so that a line
     // number no longer names the entry the line shows: then the list is filled anew, `row`
@@ -139,4 +139,4 @@ private:
 };
 
 // The one instance, made by the start-up sequence.
-extern TFrmSettings* FrmSettings;
+extern SettingsWindow* FrmSettings;

@@ -13,10 +13,10 @@
 
 #include "app/errorbox.h"
 #include "app/startup.h"
-#include "bar/mainwindow.h"
+#include "bar/barwindow.h"
 #include "bar/picturebutton.h"
 #include "core/appdir.h"
-#include "settings/addnewdialog.h"
+#include "settings/entrydialog.h"
 #include "settings/settingswindow.h"
 #include "support/guitest.h"
 #include "widgets/dialogs.h"
@@ -50,7 +50,7 @@ void click(QWidget* window, const char* name) {
 bool addOrEdit(const char* command, const QString& caption, const QString& target) {
     return withModalDialog(
         frmAddNew, [command] { click(FrmSettings, command); },
-        [&](TfrmAddNew& dialog) { fillEntryDialog(dialog, caption, target); });
+        [&](EntryDialog& dialog) { fillEntryDialog(dialog, caption, target); });
 }
 
 struct Plan {
@@ -118,7 +118,7 @@ bool oneShowing(const Plan& plan, int showing) {
     return allCopiesReach(plan, u"edited-"_qs + s) || fail("another copy did not finish its edit");
 }
 
-bool run(const Plan& plan, Tfrmmain& bar) {
+bool run(const Plan& plan, BarWindow& bar) {
     if (!QTest::qWaitForWindowExposed(&bar, kTimeout))
         return fail("the bar did not show");
     std::printf("ready\n");
@@ -135,7 +135,7 @@ bool run(const Plan& plan, Tfrmmain& bar) {
                 QTest::mousePress(customize, Qt::LeftButton);
                 QTest::mouseRelease(customize, Qt::LeftButton);
             },
-            [&](TFrmSettings&) {
+            [&](SettingsWindow&) {
                 const auto close = qScopeGuard([] { click(FrmSettings, "cmdClose"); });
                 done = oneShowing(plan, showing);
             });
@@ -169,7 +169,7 @@ int main(int argc, char** argv) {
     Dialogs::resetForTesting();
 
     ProgramWindows windows;
-    QObject::connect(&windows.bar(), &Tfrmmain::closed, &app, &QCoreApplication::quit);
+    QObject::connect(&windows.bar(), &BarWindow::closed, &app, &QCoreApplication::quit);
     bool succeeded = false;
     QTimer::singleShot(0, &app, [&] {
         succeeded = run(plan, windows.bar());

@@ -55,7 +55,7 @@ private:
     bool showAndWait();
     QRect workArea() const { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
-    std::unique_ptr<TfrmAbout> m_window;
+    std::unique_ptr<AboutWindow> m_window;
     QList<QUrl> m_opened;
     int m_lookups = 0;
     QString m_firstName;
@@ -66,7 +66,7 @@ void TestAboutWindow::initTestCase() {
              "needs an X display with a window manager");
     countLookups();
     UrlOpener::setOpenerForTesting([this](const QUrl& url) { m_opened.append(url); });
-    m_window = std::make_unique<TfrmAbout>();
+    m_window = std::make_unique<AboutWindow>();
     QCOMPARE(m_lookups, 1);
     QVERIFY(!m_window->isVisible());
 }
@@ -188,7 +188,7 @@ void TestAboutWindow::textsFitTheirBoxes() {
 void TestAboutWindow::longUserNameStopsShortOfOk() {
     const QString longest(254, u'w');
     setUserNameLookupForTesting([&] { return std::optional(longest.toLatin1()); });
-    TfrmAbout other;
+    AboutWindow other;
     countLookups();
     const auto* name = other.findChild<QLabel*>(u"lblName"_qs);
     QCOMPARE(name->text(), longest);

@@ -1,6 +1,6 @@
 #include "app/errorbox.h"
 #include "app/startup.h"
-#include "bar/mainwindow.h"
+#include "bar/barwindow.h"
 #include "bar/picturebutton.h"
 #include "core/error.h"
 #include "core/tools.h"
@@ -50,14 +50,14 @@ private slots:
     void screenshot();
 
 private:
-    Tfrmmain& startBar();
+    BarWindow& startBar();
     PictureButton* button(const char* name) const {
         return m_bar->findChild<PictureButton*>(QLatin1String(name));
     }
     QPoint screenOf(QWidget* w, QPoint at) const { return w->mapToGlobal(at); }
 
     std::unique_ptr<TestAppFolder> m_folder;
-    std::unique_ptr<Tfrmmain> m_bar;
+    std::unique_ptr<BarWindow> m_bar;
     int m_screenWidth = 0;
 };
 
@@ -75,8 +75,8 @@ void TestBar::cleanup() {
     m_folder.reset();
 }
 
-Tfrmmain& TestBar::startBar() {
-    m_bar = std::make_unique<Tfrmmain>();
+BarWindow& TestBar::startBar() {
+    m_bar = std::make_unique<BarWindow>();
     try {
         m_bar->FormCreate();
     } catch (const LarkspanError& e) {
@@ -89,7 +89,7 @@ Tfrmmain& TestBar::startBar() {
 }
 
 void TestBar::firstRun() {
-    Tfrmmain& bar = startBar();
+    BarWindow& bar = startBar();
     QCOMPARE(readBytes(m_folder->file(u"config.ini"_qs)),
              QByteArray("[menu]\r\nfile=$apppath$\\menu.ini\r\n"
                         "[skin]\r\nfile=$apppath$\\skins\\default\\\r\n"));
@@ -99,7 +99,7 @@ void TestBar::firstRun() {
     QCOMPARE(MenuFileName, m_folder->path() + u"\\menu.ini"_qs);
     QCOMPARE(m_bar->findChild<QLabel*>(u"lblCaption"_qs)->text(), u"LARKSPAN"_qs);
 
-    QSignalSpy closed(&bar, &Tfrmmain::closed);
+    QSignalSpy closed(&bar, &BarWindow::closed);
     bar.close();
     QCOMPARE(closed.count(), 1);
     QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), 1);
@@ -154,7 +154,7 @@ void TestBar::storedPositions() {
                               "[WindowPos]\r\n" +
                               stored + "\r\n";
     writeBytes(m_folder->file(u"config.ini"_qs), config);
-    Tfrmmain& bar = startBar();
+    BarWindow& bar = startBar();
     QVERIFY(Dialogs::boxesShown().isEmpty());
     QTRY_COMPARE(bar.frameGeometry().topLeft(), shown);
     // The stored text is not corrected until the bar closes.
@@ -167,7 +167,7 @@ void TestBar::storedPositions() {
 
 void TestBar::unwritableFolderStillShowsTheBar() {
     ::chmod(QFile::encodeName(m_folder->path()).constData(), 0555);
-    Tfrmmain& bar = startBar();
+    BarWindow& bar = startBar();
     ::chmod(QFile::encodeName(m_folder->path()).constData(), 0755);
     const QList<Dialogs::Box> boxes = Dialogs::boxesShown();
     QCOMPARE(boxes.size(), 1);
@@ -180,7 +180,7 @@ void TestBar::unwritableFolderStillShowsTheBar() {
 }
 
 void TestBar::windowManagerStates() {
-    Tfrmmain& bar = startBar();
+    BarWindow& bar = startBar();
     const auto states = [&] { return xprop(&bar, u"_NET_WM_STATE"_qs); };
     QTRY_VERIFY2(states().contains(u"_NET_WM_STATE_ABOVE"_qs), qPrintable(states()));
     QVERIFY2(states().contains(u"_NET_WM_STATE_SKIP_TASKBAR"_qs), qPrintable(states()));
@@ -210,7 +210,7 @@ void TestBar::translucentWhileAnotherProgramIsActive_data() {
 
 void TestBar::translucentWhileAnotherProgramIsActive() {
     QFETCH(QString, way);
-    Tfrmmain& bar = startBar();
+    BarWindow& bar = startBar();
     const QString barId = QString::number(bar.winId());
     QVERIFY(xdotool({u"windowactivate"_qs, u"--sync"_qs, barId}));
     const auto opacity = [&] { return xprop(&bar, u"_NET_WM_WINDOW_OPACITY"_qs); };
@@ -277,7 +277,7 @@ void TestBar::releaseTest() {
     QFETCH(QPoint, at);
     QFETCH(Qt::MouseButton, mouseButton);
     QFETCH(bool, triggers);
-    Tfrmmain& bar = startBar();
+    BarWindow& bar = startBar();
     PictureButton* minimize = button("ImgClose");
     QTest::mousePress(minimize, mouseButton, {}, QPoint(15, 15));
     QVERIFY(bar.isVisible()); // pressing alone does nothing
@@ -294,7 +294,7 @@ void TestBar::dragMovesTheBar_data() {
 
 void TestBar::dragMovesTheBar() {
     QFETCH(QString, startOn);
-    Tfrmmain& bar = startBar();
+    BarWindow& bar = startBar();
     QTRY_COMPARE(bar.frameGeometry().topLeft(), QPoint(m_screenWidth - 407, 1));
     const QPoint before = bar.frameGeometry().topLeft();
     auto* caption = m_bar->findChild<QLabel*>(u"lblCaption"_qs);
@@ -330,7 +330,7 @@ void TestBar::dragMovesTheBar() {
 }
 
 void TestBar::minimizeAndRestore() {
-    Tfrmmain& bar = startBar();
+    BarWindow& bar = startBar();
     QTest::mousePress(button("ImgClose"), Qt::LeftButton);
     QTest::mouseRelease(button("ImgClose"), Qt::LeftButton);
     QVERIFY(!bar.isVisible());
@@ -421,7 +421,7 @@ bool embeddedBy(qint64 pid) {
 // A panel restarts now and then, and some desktops have none: the bar is never lost with it,
 // and its icon comes back to the new one.
 void TestBar::barIsNeverLostWithTheTrayHost() {
-    Tfrmmain& bar = startBar();
+    BarWindow& bar = startBar();
     const auto minimize = [&] {
         QTest::mousePress(button("ImgClose"), Qt::LeftButton);
         QTest::mouseRelease(button("ImgClose"), Qt::LeftButton);
@@ -478,12 +478,12 @@ void TestBar::trayExit_data() {
 
 void TestBar::trayExit() {
     QFETCH(QMessageBox::StandardButton, answer);
-    Tfrmmain& bar = startBar();
+    BarWindow& bar = startBar();
     bar.move(100, 50);
     QTRY_COMPARE(bar.frameGeometry().topLeft(), QPoint(100, 50));
     QTest::mousePress(button("ImgClose"), Qt::LeftButton);
     QTest::mouseRelease(button("ImgClose"), Qt::LeftButton);
-    QSignalSpy closed(&bar, &Tfrmmain::closed);
+    QSignalSpy closed(&bar, &BarWindow::closed);
     Dialogs::answerNextBox(answer);
     bar.trayMenu()->actions().last()->trigger();
 
@@ -506,8 +506,8 @@ void TestBar::trayExit() {
 }
 
 void TestBar::closeFromTheWindowManager() {
-    Tfrmmain& bar = startBar();
-    QSignalSpy closed(&bar, &Tfrmmain::closed);
+    BarWindow& bar = startBar();
+    QSignalSpy closed(&bar, &BarWindow::closed);
     QVERIFY(xdotool({u"windowactivate"_qs, u"--sync"_qs, QString::number(bar.winId())}));
     QVERIFY(xdotool({u"key"_qs, u"alt+F4"_qs}));
     QTRY_COMPARE(closed.count(), 1);
@@ -516,11 +516,11 @@ void TestBar::closeFromTheWindowManager() {
 }
 
 void TestBar::failedSaveStillQuits() {
-    Tfrmmain& bar = startBar();
+    BarWindow& bar = startBar();
     const QString config = m_folder->file(u"config.ini"_qs);
     const QByteArray before = readBytes(config);
     QFile::setPermissions(config, QFile::ReadOwner);
-    QSignalSpy closed(&bar, &Tfrmmain::closed);
+    QSignalSpy closed(&bar, &BarWindow::closed);
     bar.close();
     QCOMPARE(closed.count(), 1);
     QCOMPARE(Dialogs::boxesShown().size(), 1);
@@ -531,7 +531,7 @@ void TestBar::failedSaveStillQuits() {
 void TestBar::missingBarBitmap() {
     const QString barBmp = m_folder->file(u"skins/default/bar.bmp"_qs);
     QVERIFY(QFile::remove(barBmp));
-    Tfrmmain& bar = startBar();
+    BarWindow& bar = startBar();
     const QList<Dialogs::Box> boxes = Dialogs::boxesShown();
     QCOMPARE(boxes.size(), 1);
     QVERIFY2(boxes[0].text.startsWith(u"Cannot open file \""_qs), qPrintable(boxes[0].text));
@@ -546,7 +546,7 @@ void TestBar::missingBarBitmap() {
 }
 
 void TestBar::screenshot() {
-    Tfrmmain& bar = startBar();
+    BarWindow& bar = startBar();
     QVERIFY(Dialogs::boxesShown().isEmpty());
     const QImage shot = bar.grab().toImage();
     const qreal dpr = shot.devicePixelRatio();

@@ -2,7 +2,7 @@
 #include "app/errorbox.h"
 #include "app/startup.h"
 #include "bar/launchermenu.h"
-#include "bar/mainwindow.h"
+#include "bar/barwindow.h"
 #include "core/tools.h"
 #include "platform/applicationservice.h"
 #include "settings/settingswindow.h"
@@ -125,7 +125,7 @@ void TestDesktopActions::actions() {
     QFETCH(QString, action);
     QFETCH(bool, inTray);
     QFETCH(Outcome, outcome);
-    Tfrmmain& bar = m_windows->bar();
+    BarWindow& bar = m_windows->bar();
     if (inTray) {
         QVERIFY(QSystemTrayIcon::isSystemTrayAvailable());
         QTest::mouseClick(bar.findChild<QWidget*>(u"ImgClose"_qs), Qt::LeftButton);
@@ -157,7 +157,7 @@ void TestDesktopActions::actions() {
         });
         if (window == menu) {
             const QPoint corner = outcome == Outcome::MenuUnderBar
-                                      ? bar.mapToGlobal(QPoint(0, Tfrmmain::kHeight))
+                                      ? bar.mapToGlobal(QPoint(0, BarWindow::kHeight))
                                       : kPointer;
             QCOMPARE(menu->pos(), corner);
             QCOMPARE(menu->activeRow(), 1);

@@ -2,12 +2,12 @@
 #include "app/errorbox.h"
 #include "app/startup.h"
 #include "bar/launchermenu.h"
-#include "bar/mainwindow.h"
+#include "bar/barwindow.h"
 #include "bar/picturebutton.h"
 #include "core/profilefile.h"
 #include "core/safefile.h"
 #include "core/tools.h"
-#include "settings/addnewdialog.h"
+#include "settings/entrydialog.h"
 #include "settings/settingswindow.h"
 #include "support/guitest.h"
 #include "support/testfiles.h"
@@ -102,7 +102,7 @@ private:
 
     void freshFolder();
     void startProgram();
-    Tfrmmain& bar() const { return m_windows->bar(); }
+    BarWindow& bar() const { return m_windows->bar(); }
     MenuEntryList* list() const { return FrmSettings->findChild<MenuEntryList*>(u"LstItems"_qs); }
     QStringList shownLines() const;
     void click(const char* button) {
@@ -190,7 +190,7 @@ void TestFaults::startProgram() {
     AppInfo = {};
     Dialogs::resetForTesting();
     m_windows = std::make_unique<ProgramWindows>();
-    m_closed = std::make_unique<QSignalSpy>(&bar(), &Tfrmmain::closed);
+    m_closed = std::make_unique<QSignalSpy>(&bar(), &BarWindow::closed);
     bar().show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar(), 20000));
 }
@@ -250,13 +250,13 @@ void TestFaults::run(Command command) {
     case Command::Add:
         QVERIFY(withModalDialog(
             frmAddNew, [&] { click("cmdNew"); },
-            [](TfrmAddNew& dialog) { fillEntryDialog(dialog, u"New"_qs, u"/usr/bin/new"_qs); }));
+            [](EntryDialog& dialog) { fillEntryDialog(dialog, u"New"_qs, u"/usr/bin/new"_qs); }));
         break;
     case Command::Edit:
         clickLine(3);
         QVERIFY(withModalDialog(
             frmAddNew, [&] { click("cmdEdit"); },
-            [](TfrmAddNew& dialog) {
+            [](EntryDialog& dialog) {
                 fillEntryDialog(dialog, u"Changed"_qs, u"/usr/bin/changed"_qs);
             }));
         break;

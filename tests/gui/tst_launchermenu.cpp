@@ -1,6 +1,6 @@
 #include "app/errorbox.h"
 #include "bar/launchermenu.h"
-#include "bar/mainwindow.h"
+#include "bar/barwindow.h"
 #include "bar/picturebutton.h"
 #include "core/error.h"
 #include "core/tools.h"
@@ -52,7 +52,7 @@ private:
     QString marker() const { return m_folder->file(u"marker"_qs); }
 
     std::unique_ptr<TestAppFolder> m_folder;
-    std::unique_ptr<Tfrmmain> m_bar;
+    std::unique_ptr<BarWindow> m_bar;
 };
 
 void TestLauncherMenu::init() {
@@ -68,7 +68,7 @@ void TestLauncherMenu::cleanup() {
 }
 
 void TestLauncherMenu::startBar() {
-    m_bar = std::make_unique<Tfrmmain>();
+    m_bar = std::make_unique<BarWindow>();
     m_bar->FormCreate();
     m_bar->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_bar.get()));
@@ -223,7 +223,7 @@ void TestLauncherMenu::filterChooses() {
         QTest::keyClick(&menu, Qt::Key_Return);
     }));
     QCOMPARE(seen, (QStringList{u",No match"_qs, u",N&otes,A&nother note"_qs, u"N&otes"_qs}));
-    QCOMPARE(AppInfo.vCaption, u"Notes"_qs);
+    QCOMPARE(AppInfo.caption, u"Notes"_qs);
     QTRY_COMPARE(QString::fromUtf8(readBytes(marker())), script + u'|');
 }
 
@@ -301,7 +301,7 @@ void TestLauncherMenu::launches() {
             QTest::mouseClick(&menu, Qt::LeftButton, {}, at);
         }
     }));
-    QCOMPARE(AppInfo.vCaption, u"Run it"_qs);
+    QCOMPARE(AppInfo.caption, u"Run it"_qs);
     QTRY_COMPARE(QString::fromUtf8(readBytes(marker())), recorded.replace(u"$DIR"_qs, dir));
     QVERIFY(!QFile::exists(m_folder->file(u"X"_qs)));
     QVERIFY(!QFile::exists(m_folder->file(u"Y"_qs)));
@@ -317,8 +317,8 @@ void TestLauncherMenu::emptyRowIsChoosable() {
         const QPoint at = menu.rowGeometry(shownItems(menu)[1]).center();
         QTest::mouseClick(&menu, Qt::LeftButton, {}, at);
     }));
-    QCOMPARE(AppInfo.vCaption, QString());
-    QCOMPARE(AppInfo.vExePath, QString());
+    QCOMPARE(AppInfo.caption, QString());
+    QCOMPARE(AppInfo.target, QString());
     QVERIFY(Dialogs::boxesShown().isEmpty());
 }
 
@@ -336,15 +336,15 @@ void TestLauncherMenu::entry1026AsksToClose() {
         });
     };
     QVERIFY(choose(1024));
-    QCOMPARE(AppInfo.vExePath, u"/nonexistent/1024"_qs);
+    QCOMPARE(AppInfo.target, u"/nonexistent/1024"_qs);
     QVERIFY(choose(1025));
-    QCOMPARE(AppInfo.vExePath, u"/nonexistent/1025"_qs);
+    QCOMPARE(AppInfo.target, u"/nonexistent/1025"_qs);
     QVERIFY(Dialogs::boxesShown().isEmpty());
 
-    QSignalSpy closed(m_bar.get(), &Tfrmmain::closed);
+    QSignalSpy closed(m_bar.get(), &BarWindow::closed);
     Dialogs::answerNextBox(QMessageBox::No);
     QVERIFY(choose(1026));
-    QCOMPARE(AppInfo.vCaption, u"Entry 1026"_qs);
+    QCOMPARE(AppInfo.caption, u"Entry 1026"_qs);
     QCOMPARE(Dialogs::boxesShown().size(), 1);
     QCOMPARE(Dialogs::boxesShown()[0].text, u"Close Larkspan?"_qs);
     QCOMPARE(closed.count(), 0);
@@ -352,7 +352,7 @@ void TestLauncherMenu::entry1026AsksToClose() {
 
 void TestLauncherMenu::exitAsks() {
     startBar();
-    QSignalSpy closed(m_bar.get(), &Tfrmmain::closed);
+    QSignalSpy closed(m_bar.get(), &BarWindow::closed);
     Dialogs::answerNextBox(QMessageBox::Yes);
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) { QTest::keyClick(&menu, Qt::Key_E); }));
     QCOMPARE(Dialogs::boxesShown().size(), 1);

@@ -1,6 +1,6 @@
 #include "app/errorbox.h"
 #include "app/startup.h"
-#include "bar/mainwindow.h"
+#include "bar/barwindow.h"
 #include "bar/picturebutton.h"
 #include "core/tools.h"
 #include "settings/data/datasetmodel.h"
@@ -149,10 +149,10 @@ private:
     QStringList fileNames(const QString& table) const {
         return queryRows(dbPath(), u"SELECT Name FROM [%1] ORDER BY rowid"_qs.arg(table));
     }
-    void makeWindow() { m_window = std::make_unique<TFrmSettings>(nullptr, showErrorBox); }
+    void makeWindow() { m_window = std::make_unique<SettingsWindow>(nullptr, showErrorBox); }
     bool showAndWait();
     // The test's own window, or the program's while the start-up is tested.
-    TFrmSettings* window() const { return m_window ? m_window.get() : FrmSettings; }
+    SettingsWindow* window() const { return m_window ? m_window.get() : FrmSettings; }
     template <typename T = QWidget> T* control(const QString& name) const {
         T* widget = window()->findChild<T*>(name);
         if (widget == nullptr)
@@ -213,7 +213,7 @@ private:
     std::unique_ptr<TestAppFolder> m_folder;
     std::unique_ptr<QTemporaryDir> m_currentFolder;
     const QString m_startFolder = QDir::currentPath();
-    std::unique_ptr<TFrmSettings> m_window;
+    std::unique_ptr<SettingsWindow> m_window;
 };
 
 void TestReferenceLists::init() {

@@ -65,13 +65,13 @@ private:
                xdotool({u"windowactivate"_qs, u"--sync"_qs, QString::number(m_settings->winId())});
     }
 
-    std::unique_ptr<TFrmSettings> m_settings;
+    std::unique_ptr<SettingsWindow> m_settings;
     std::unique_ptr<TestAppFolder> m_folder;
 };
 
 void TestSettingsEditor::initTestCase() {
     QVERIFY2(QGuiApplication::platformName() == u"xcb"_qs, "needs an X display");
-    m_settings = std::make_unique<TFrmSettings>();
+    m_settings = std::make_unique<SettingsWindow>();
 }
 
 void TestSettingsEditor::init() {
@@ -169,11 +169,11 @@ void TestSettingsEditor::dropFromAnotherProgram() {
     QCOMPARE(ReadMenuCaptions(), expected);
     QCOMPARE(list()->selectedRow(), 5);
     ReadMenuItem(4);
-    QCOMPARE(AppInfo.vExePath, m_folder->file(u"editor.desktop"_qs));
+    QCOMPARE(AppInfo.target, m_folder->file(u"editor.desktop"_qs));
     ReadMenuItem(5);
-    QCOMPARE(AppInfo.vExePath, m_folder->file(u"skins/default"_qs));
+    QCOMPARE(AppInfo.target, m_folder->file(u"skins/default"_qs));
     ReadMenuItem(6);
-    QCOMPARE(AppInfo.vExePath, u"https://www.example.org/page"_qs);
+    QCOMPARE(AppInfo.target, u"https://www.example.org/page"_qs);
     source.kill();
     source.waitForFinished();
 }
@@ -233,8 +233,8 @@ void TestSettingsEditor::pickInstalledApplication() {
     QTRY_COMPARE(lines(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs, u"Zeta Notes"_qs}));
     QCOMPARE(list()->selectedRow(), 3);
     ReadMenuItem(4);
-    QCOMPARE(AppInfo.vCaption, u"Zeta Notes"_qs);
-    QCOMPARE(AppInfo.vExePath, m_folder->file(u"home/applications/zeta.desktop"_qs));
+    QCOMPARE(AppInfo.caption, u"Zeta Notes"_qs);
+    QCOMPARE(AppInfo.target, m_folder->file(u"home/applications/zeta.desktop"_qs));
 }
 
 QTEST_MAIN(TestSettingsEditor)

@@ -1,5 +1,5 @@
 #include "core/tools.h"
-#include "settings/addnewdialog.h"
+#include "settings/entrydialog.h"
 #include "support/guitest.h"
 #include "widgets/dialogs.h"
 
@@ -45,14 +45,14 @@ private:
     QLineEdit* target() const { return control<QLineEdit>(u"txtAppPath"_qs); }
     bool showAndWait(bool editMode);
 
-    std::unique_ptr<TfrmAddNew> m_dialog;
-    const TAppInfo m_stored{u"Stored"_qs, u"/usr/bin/stored"_qs};
+    std::unique_ptr<EntryDialog> m_dialog;
+    const MenuEntry m_stored{u"Stored"_qs, u"/usr/bin/stored"_qs};
 };
 
 void TestEntryDialog::initTestCase() {
     QVERIFY2(QGuiApplication::platformName() == u"xcb"_qs,
              "needs an X display with a window manager");
-    m_dialog = std::make_unique<TfrmAddNew>();
+    m_dialog = std::make_unique<EntryDialog>();
 }
 
 void TestEntryDialog::init() {
@@ -103,8 +103,8 @@ void TestEntryDialog::fixedFrame() {
 
 void TestEntryDialog::fieldsOnOpening() {
     QVERIFY(showAndWait(true));
-    QCOMPARE(caption()->text(), m_stored.vCaption);
-    QCOMPARE(target()->text(), m_stored.vExePath);
+    QCOMPARE(caption()->text(), m_stored.caption);
+    QCOMPARE(target()->text(), m_stored.target);
     QTRY_COMPARE(QApplication::focusWidget(), caption());
     m_dialog->close();
     QTRY_VERIFY(!m_dialog->isVisible());
@@ -145,8 +145,8 @@ void TestEntryDialog::captionCheck() {
     if (accepted) {
         QTRY_VERIFY(!m_dialog->isVisible());
         QCOMPARE(DialogResult, 1);
-        QCOMPARE(AppInfo.vCaption, typed);
-        QCOMPARE(AppInfo.vExePath, path);
+        QCOMPARE(AppInfo.caption, typed);
+        QCOMPARE(AppInfo.target, path);
         QVERIFY(Dialogs::boxesShown().isEmpty());
         return;
     }
@@ -158,7 +158,7 @@ void TestEntryDialog::captionCheck() {
     QCOMPARE(box.buttons, QMessageBox::Ok);
     QVERIFY(m_dialog->isVisible());
     QCOMPARE(DialogResult, 0);
-    QCOMPARE(AppInfo.vCaption, m_stored.vCaption);
+    QCOMPARE(AppInfo.caption, m_stored.caption);
 }
 
 void TestEntryDialog::realInformationBoxByKeys() {
@@ -223,8 +223,8 @@ void TestEntryDialog::closingWithoutOk() {
     }
     QTRY_VERIFY(!m_dialog->isVisible());
     QCOMPARE(DialogResult, 0);
-    QCOMPARE(AppInfo.vCaption, m_stored.vCaption);
-    QCOMPARE(AppInfo.vExePath, m_stored.vExePath);
+    QCOMPARE(AppInfo.caption, m_stored.caption);
+    QCOMPARE(AppInfo.target, m_stored.target);
 }
 
 void TestEntryDialog::fileAndFolderButtons_data() {

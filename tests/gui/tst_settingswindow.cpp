@@ -3,7 +3,7 @@
 #include "core/menufile.h"
 #include "core/safefile.h"
 #include "core/tools.h"
-#include "settings/addnewdialog.h"
+#include "settings/entrydialog.h"
 #include "settings/settingswindow.h"
 #include "support/guitest.h"
 #include "support/testfiles.h"
@@ -80,8 +80,8 @@ private:
     void closeWindow();
     // Runs a command that shows the entry dialog modally; once it is up, `answer` acts on it.
     bool withEntryDialog(const std::function<void()>& command,
-                         const std::function<void(TfrmAddNew&)>& answer);
-    static std::function<void(TfrmAddNew&)> type(const QString& caption, const QString& target,
+                         const std::function<void(EntryDialog&)>& answer);
+    static std::function<void(EntryDialog&)> type(const QString& caption, const QString& target,
                                                  const QString& button = u"cmdOK"_qs);
     bool addEntry(const QString& caption, const QString& target) {
         return withEntryDialog([this] { click("cmdNew"); }, type(caption, target));
@@ -91,8 +91,8 @@ private:
     // open is cancelled.
     void typeIntoFileDialog(const std::function<void()>& command, const QString& name);
 
-    std::unique_ptr<TFrmSettings> m_settings;
-    std::unique_ptr<TfrmAddNew> m_addNew;
+    std::unique_ptr<SettingsWindow> m_settings;
+    std::unique_ptr<EntryDialog> m_addNew;
     std::unique_ptr<TestAppFolder> m_folder;
     int m_entryShows = 0;
 };
@@ -113,8 +113,8 @@ private:
 void TestSettingsWindow::initTestCase() {
     QVERIFY2(QGuiApplication::platformName() == u"xcb"_qs,
              "needs an X display with a window manager");
-    m_settings = std::make_unique<TFrmSettings>();
-    m_addNew = std::make_unique<TfrmAddNew>();
+    m_settings = std::make_unique<SettingsWindow>();
+    m_addNew = std::make_unique<EntryDialog>();
     frmAddNew = m_addNew.get();
     m_addNew->installEventFilter(new ShowCounter(m_addNew.get(), m_entryShows));
 }
@@ -164,13 +164,13 @@ void TestSettingsWindow::closeWindow() {
 }
 
 bool TestSettingsWindow::withEntryDialog(const std::function<void()>& command,
-                                         const std::function<void(TfrmAddNew&)>& answer) {
+                                         const std::function<void(EntryDialog&)>& answer) {
     return withModalDialog(m_addNew.get(), command, answer);
 }
 
-std::function<void(TfrmAddNew&)>
+std::function<void(EntryDialog&)>
 TestSettingsWindow::type(const QString& caption, const QString& target, const QString& button) {
-    return [=](TfrmAddNew& dialog) { fillEntryDialog(dialog, caption, target, button); };
+    return [=](EntryDialog& dialog) { fillEntryDialog(dialog, caption, target, button); };
 }
 
 void TestSettingsWindow::firstShowingIsCentredThenWhereClosed() {
@@ -262,7 +262,7 @@ void TestSettingsWindow::emptyMenu() {
     QCOMPARE(DialogResult, 0);
     QCOMPARE(ReadItemCount(), 1);
     ReadMenuItem(1);
-    QCOMPARE(AppInfo.vExePath, u"/usr/bin/editor"_qs);
+    QCOMPARE(AppInfo.target, u"/usr/bin/editor"_qs);
 }
 
 void TestSettingsWindow::deleteMovesTheSelection_data() {
@@ -408,7 +408,7 @@ void TestSettingsWindow::editTheSelectedEntry() {
             else
                 click("cmdEdit");
         },
-        [&](TfrmAddNew& dialog) {
+        [&](EntryDialog& dialog) {
             shownCaption = dialog.findChild<QLineEdit*>(u"txtCaption"_qs)->text();
             answer(dialog);
         }));
@@ -420,8 +420,8 @@ void TestSettingsWindow::editTheSelectedEntry() {
     QCOMPARE(DialogResult, 0);
     const bool confirmed = button == u"cmdOK";
     ReadMenuItem(number);
-    QCOMPARE(AppInfo.vCaption, confirmed ? caption : before);
-    QCOMPARE(AppInfo.vExePath, confirmed ? u"new target"_qs : u"c"_qs);
+    QCOMPARE(AppInfo.caption, confirmed ? caption : before);
+    QCOMPARE(AppInfo.target, confirmed ? u"new target"_qs : u"c"_qs);
 }
 
 void TestSettingsWindow::failedDeleteKeepsTheLine() {

@@ -77,8 +77,8 @@ void TestMenuFile::missingFile() {
     QCOMPARE(ReadItemCount(), 0);
     AppInfo = {u"x"_qs, u"y"_qs};
     ReadMenuItem(1);
-    QCOMPARE(AppInfo.vCaption, QString());
-    QCOMPARE(AppInfo.vExePath, QString());
+    QCOMPARE(AppInfo.caption, QString());
+    QCOMPARE(AppInfo.target, QString());
     QVERIFY(ReadMenuCaptions().isEmpty());
     QVERIFY(!QFile::exists(menuPath()));
 }
@@ -87,7 +87,7 @@ void TestMenuFile::countWithoutSections() {
     writeBytes(menuPath(), "[menu]\r\nitems=2\r\n[item1]\r\ncaption=One\r\nexec=1\r\n");
     QCOMPARE(ReadItemCount(), 2);
     ReadMenuItem(2);
-    QCOMPARE(AppInfo.vCaption, QString());
+    QCOMPARE(AppInfo.caption, QString());
     QCOMPARE(ReadMenuCaptions(), (QStringList{u"One"_qs, QString()}));
     writeBytes(menuPath(), "[menu]\r\nitems=lots\r\n");
     QCOMPARE(ReadItemCount(), 0);
@@ -105,8 +105,8 @@ void TestMenuFile::appendCreatesFile() {
                         "exec=/usr/bin/editor\r\n"));
     AppInfo = {};
     ReadMenuItem(1);
-    QCOMPARE(AppInfo.vCaption, u" Editor "_qs);
-    QCOMPARE(AppInfo.vExePath, u"/usr/bin/editor"_qs);
+    QCOMPARE(AppInfo.caption, u" Editor "_qs);
+    QCOMPARE(AppInfo.target, u"/usr/bin/editor"_qs);
 }
 
 void TestMenuFile::appendOverStaleSection() {

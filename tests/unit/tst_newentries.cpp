@@ -104,8 +104,8 @@ void TestNewEntries::droppedItems() {
     for (const QString& url : urls)
         dropped.append(QUrl(QString(url).replace(u"<dir>"_qs, m_dir.path())));
     Entries got;
-    for (const TAppInfo& entry : entriesForDroppedUrls(dropped, u"de_DE.UTF-8"_qs))
-        got.append({entry.vCaption, entry.vExePath});
+    for (const MenuEntry& entry : entriesForDroppedUrls(dropped, u"de_DE.UTF-8"_qs))
+        got.append({entry.caption, entry.target});
     QCOMPARE(got, entries);
 }
 

@@ -1,4 +1,4 @@
-#include "bar/mainwindow.h"
+#include "bar/barwindow.h"
 
 #include "bar/barlogic.h"
 #include "bar/launchermenu.h"
@@ -48,7 +48,7 @@ QPixmap builtinPicture(const char* name) {
 
 } // namespace
 
-Tfrmmain::Tfrmmain(QWidget* parent)
+BarWindow::BarWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral("Larkspan"));
@@ -80,12 +80,12 @@ Tfrmmain::Tfrmmain(QWidget* parent)
     ImgClose = button("ImgClose", QStringLiteral("Minimize"), "minimize", 376);
     ImgSettings = button("ImgSettings", QStringLiteral("Customize"), "customize", 346);
     ImgAbout = button("ImgAbout", QStringLiteral("About"), "about", 316);
-    connect(ImgMenu, &PictureButton::released, this, &Tfrmmain::ImgMenuMouseUp);
-    connect(ImgAbout, &PictureButton::released, this, &Tfrmmain::ImgAboutMouseUp);
-    connect(ImgSettings, &PictureButton::released, this, &Tfrmmain::ImgSettingsMouseUp);
-    connect(ImgClose, &PictureButton::released, this, &Tfrmmain::ImgCloseMouseUp);
+    connect(ImgMenu, &PictureButton::released, this, &BarWindow::ImgMenuMouseUp);
+    connect(ImgAbout, &PictureButton::released, this, &BarWindow::ImgAboutMouseUp);
+    connect(ImgSettings, &PictureButton::released, this, &BarWindow::ImgSettingsMouseUp);
+    connect(ImgClose, &PictureButton::released, this, &BarWindow::ImgCloseMouseUp);
 
-    PopupMenu1 = new LauncherMenu(this);
+    m_launcherMenu = new LauncherMenu(this);
     m_tray = new QSystemTrayIcon(this);
     m_notifier = new Notifier(m_tray, this);
     m_trayMenu = new QMenu(this);
@@ -93,13 +93,13 @@ Tfrmmain::Tfrmmain(QWidget* parent)
     const QStringList trayCaptions =
         applyAccessKeys({QStringLiteral("Restore"), QStringLiteral("-"), QStringLiteral("About"),
                          QStringLiteral("Exit")});
-    QAction* restore = m_trayMenu->addAction(trayCaptions[0], this, &Tfrmmain::Tray1Click);
+    QAction* restore = m_trayMenu->addAction(trayCaptions[0], this, &BarWindow::Tray1Click);
     restore->setObjectName(QStringLiteral("mnuRestore"));
     m_trayMenu->setDefaultAction(restore);
     m_trayMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
-    m_trayMenu->addAction(trayCaptions[2], this, &Tfrmmain::mnuAboutClick)
+    m_trayMenu->addAction(trayCaptions[2], this, &BarWindow::mnuAboutClick)
         ->setObjectName(QStringLiteral("mnuAbout"));
-    m_trayMenu->addAction(trayCaptions[3], this, &Tfrmmain::ConfirmExit)
+    m_trayMenu->addAction(trayCaptions[3], this, &BarWindow::ConfirmExit)
         ->setObjectName(QStringLiteral("mnuExit"));
     m_tray->setContextMenu(m_trayMenu);
     connect(m_tray, &QSystemTrayIcon::activated, this,
@@ -132,9 +132,9 @@ Tfrmmain::Tfrmmain(QWidget* parent)
     });
 }
 
-Tfrmmain::~Tfrmmain() = default;
+BarWindow::~BarWindow() = default;
 
-void Tfrmmain::FormCreate() {
+void BarWindow::FormCreate() {
     m_tray->setToolTip(QStringLiteral("Larkspan"));
     DialogResult = 0;
     LoadConfig(*this);
@@ -150,7 +150,7 @@ void Tfrmmain::FormCreate() {
     ApplyBarTiles();
 }
 
-void Tfrmmain::ApplyBarTiles() {
+void BarWindow::ApplyBarTiles() {
     PictureButton* const buttons[] = {ImgMenu, ImgAbout, ImgSettings, ImgClose};
     for (int i = 0; i < 4; ++i)
         buttons[i]->setPicture(QPixmap::fromImage(GetBarTile(m_skin.bar, i)));
@@ -158,58 +158,58 @@ void Tfrmmain::ApplyBarTiles() {
     repaint();
 }
 
-void Tfrmmain::paintEvent(QPaintEvent*) {
+void BarWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintBarBackground(painter, m_skin.bar, BarRect);
     // Once the bar is on screen, the menu file is read and its rows measured, so that the
     // first opening costs what a later one does; an opening still reads the file again.
     if (!m_menuPrepared) {
         m_menuPrepared = true;
-        QTimer::singleShot(0, this, &Tfrmmain::prepareLauncherMenu);
+        QTimer::singleShot(0, this, &BarWindow::prepareLauncherMenu);
     }
 }
 
-void Tfrmmain::dragEnterEvent(QDragEnterEvent* event) {
+void BarWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
-void Tfrmmain::dropEvent(QDropEvent* event) {
+void BarWindow::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     // After the drop has ended, so that an error box does not hold up the program it came from.
     QTimer::singleShot(0, this, [urls = event->mimeData()->urls()] {
         reportingErrors([&] {
-            const QList<TAppInfo> entries = entriesForDroppedUrls(urls);
+            const QList<MenuEntry> entries = entriesForDroppedUrls(urls);
             if (MenuIni && !entries.isEmpty())
                 AppendMenuFileItems(entries);
         });
     });
 }
 
-QPoint Tfrmmain::primaryOrigin() const {
+QPoint BarWindow::primaryOrigin() const {
     const QScreen* primary = QGuiApplication::primaryScreen();
     return primary ? primary->geometry().topLeft() : QPoint();
 }
 
-int Tfrmmain::top() const {
+int BarWindow::top() const {
     return y() - primaryOrigin().y();
 }
-int Tfrmmain::left() const {
+int BarWindow::left() const {
     return x() - primaryOrigin().x();
 }
-void Tfrmmain::setTop(int top) {
+void BarWindow::setTop(int top) {
     move(x(), primaryOrigin().y() + top);
 }
-void Tfrmmain::setLeft(int left) {
+void BarWindow::setLeft(int left) {
     move(primaryOrigin().x() + left, y());
 }
 
-int Tfrmmain::primaryScreenWidth() const {
+int BarWindow::primaryScreenWidth() const {
     const QScreen* primary = QGuiApplication::primaryScreen();
     return primary ? primary->geometry().width() : 0;
 }
 
-void Tfrmmain::setVisible(bool visible) {
+void BarWindow::setVisible(bool visible) {
     if (visible && !isVisible()) {
         if (!m_placed) {
             // The stored place is kept in the file; only what is shown is corrected.
@@ -227,7 +227,7 @@ void Tfrmmain::setVisible(bool visible) {
         DesktopWindow::requestDockedBarStates(windowHandle());
 }
 
-void Tfrmmain::closeEvent(QCloseEvent* event) {
+void BarWindow::closeEvent(QCloseEvent* event) {
     // A place that cannot be stored is reported, but never keeps the user from quitting; the
     // old file stays as it was.
     reportingErrors([this] { SaveWindowPos(*this); });
@@ -235,7 +235,7 @@ void Tfrmmain::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
-void Tfrmmain::ConfirmExit() {
+void BarWindow::ConfirmExit() {
     const auto answer = Dialogs::show(this, {QMessageBox::Question, QStringLiteral("Confirm"),
                                              QStringLiteral("Close Larkspan?"),
                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
@@ -243,7 +243,7 @@ void Tfrmmain::ConfirmExit() {
         close();
 }
 
-void Tfrmmain::FormMouseDown(Qt::MouseButton button, QPoint at) {
+void BarWindow::FormMouseDown(Qt::MouseButton button, QPoint at) {
     if (button != Qt::LeftButton)
         return;
     const bool byManager = windowHandle() && windowHandle()->startSystemMove();
@@ -251,13 +251,13 @@ void Tfrmmain::FormMouseDown(Qt::MouseButton button, QPoint at) {
     m_pressedAt = at;
 }
 
-void Tfrmmain::FormMouseMove(Qt::MouseButtons buttons, QPoint globalAt) {
+void BarWindow::FormMouseMove(Qt::MouseButtons buttons, QPoint globalAt) {
     // No window-manager move here: follow the pointer ourselves.
     if (m_drag == Drag::BySelf && (buttons & Qt::LeftButton))
         move(globalAt - m_pressedAt);
 }
 
-void Tfrmmain::FormMouseUp(Qt::MouseButton button) {
+void BarWindow::FormMouseUp(Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
     // A release that reaches us came before the manager's move began; begun after it, that
@@ -267,19 +267,19 @@ void Tfrmmain::FormMouseUp(Qt::MouseButton button) {
     m_drag = Drag::None;
 }
 
-void Tfrmmain::mousePressEvent(QMouseEvent* event) {
+void BarWindow::mousePressEvent(QMouseEvent* event) {
     FormMouseDown(event->button(), event->position().toPoint());
 }
 
-void Tfrmmain::mouseMoveEvent(QMouseEvent* event) {
+void BarWindow::mouseMoveEvent(QMouseEvent* event) {
     FormMouseMove(event->buttons(), event->globalPosition().toPoint());
 }
 
-void Tfrmmain::mouseReleaseEvent(QMouseEvent* event) {
+void BarWindow::mouseReleaseEvent(QMouseEvent* event) {
     FormMouseUp(event->button());
 }
 
-bool Tfrmmain::eventFilter(QObject* watched, QEvent* event) {
+bool BarWindow::eventFilter(QObject* watched, QEvent* event) {
     // lblCaptionMouseDown: a press on the caption drags like one on the bar.
     if (watched != lblCaption)
         return QWidget::eventFilter(watched, event);
@@ -300,28 +300,28 @@ bool Tfrmmain::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void Tfrmmain::ImgMenuMouseUp(Qt::MouseButton button, int x, int y) {
+void BarWindow::ImgMenuMouseUp(Qt::MouseButton button, int x, int y) {
     if (IsReleaseInside(ImgMenu->size(), button, x, y))
         openLauncherMenu(menuCorner());
 }
 
-QPoint Tfrmmain::menuCorner() const {
+QPoint BarWindow::menuCorner() const {
     return mapToGlobal(QPoint(ImgMenu->x(), ImgMenu->y() + ImgMenu->height()));
 }
 
-void Tfrmmain::prepareLauncherMenu() {
+void BarWindow::prepareLauncherMenu() {
     BuildMenu();
-    PopupMenu1->setLook({font(), m_skin.menu});
-    PopupMenu1->settleItems();
+    m_launcherMenu->setLook({font(), m_skin.menu});
+    m_launcherMenu->settleItems();
 }
 
-void Tfrmmain::openLauncherMenu(QPoint at, bool fromKeyboard) {
+void BarWindow::openLauncherMenu(QPoint at, bool fromKeyboard) {
     prepareLauncherMenu();
     // A keyboard user starts on the first entry, as after pressing Down.
     if (fromKeyboard)
-        for (int row = 0; row < PopupMenu1->rows().size(); ++row)
-            if (PopupMenu1->isSelectable(row)) {
-                PopupMenu1->setActiveRow(row);
+        for (int row = 0; row < m_launcherMenu->rows().size(); ++row)
+            if (m_launcherMenu->isSelectable(row)) {
+                m_launcherMenu->setActiveRow(row);
                 break;
             }
     // A point on the bar or on its lower edge stands for the whole bar, which the menu then
@@ -330,12 +330,12 @@ void Tfrmmain::openLauncherMenu(QPoint at, bool fromKeyboard) {
     QRect anchor(at, QSize(0, 0));
     if (bar.adjusted(0, 0, 0, 1).contains(at))
         anchor = QRect(at.x(), bar.top(), 0, bar.height());
-    const int chosen = PopupMenu1->exec(anchor);
+    const int chosen = m_launcherMenu->exec(anchor);
     if (chosen >= 0)
-        MenuItemClick(PopupMenu1->rows()[chosen].tag);
+        MenuItemClick(m_launcherMenu->rows()[chosen].tag);
 }
 
-void Tfrmmain::showLauncherMenuFromKeyboard() {
+void BarWindow::showLauncherMenuFromKeyboard() {
     if (isVisible()) {
         raise();
         activateWindow();
@@ -345,7 +345,7 @@ void Tfrmmain::showLauncherMenuFromKeyboard() {
     }
 }
 
-void Tfrmmain::bringBack() {
+void BarWindow::bringBack() {
     if (isVisible()) {
         raise();
         activateWindow();
@@ -354,21 +354,21 @@ void Tfrmmain::bringBack() {
     }
 }
 
-void Tfrmmain::BuildMenu() {
+void BarWindow::BuildMenu() {
     // Without a menu file object (a failed start) the menu holds "Exit" alone.
     // The targets give the rows their icons and are searched by the filter.
     QStringList targets;
     const QStringList captions = MenuIni ? m_menuCaptions.read(&targets) : QStringList();
-    if (PopupMenu1->keepBuildOf(captions, targets))
+    if (m_launcherMenu->keepBuildOf(captions, targets))
         return;
-    PopupMenu1->AddMenuItem(LauncherMenu::kTopSeparatorTag, QStringLiteral("-"));
+    m_launcherMenu->AddMenuItem(LauncherMenu::kTopSeparatorTag, QStringLiteral("-"));
     for (int k = 0; k < captions.size(); ++k)
-        PopupMenu1->AddMenuItem(k + 1, captions[k], targets.value(k));
-    PopupMenu1->AddMenuItem(LauncherMenu::kExitSeparatorTag, QStringLiteral("-"));
-    PopupMenu1->AddMenuItem(LauncherMenu::kExitTag, QStringLiteral("Exit"));
+        m_launcherMenu->AddMenuItem(k + 1, captions[k], targets.value(k));
+    m_launcherMenu->AddMenuItem(LauncherMenu::kExitSeparatorTag, QStringLiteral("-"));
+    m_launcherMenu->AddMenuItem(LauncherMenu::kExitTag, QStringLiteral("Exit"));
 }
 
-void Tfrmmain::MenuItemClick(int tag) {
+void BarWindow::MenuItemClick(int tag) {
     if (MenuIni)
         ReadMenuItem(tag);
     else
@@ -380,10 +380,10 @@ void Tfrmmain::MenuItemClick(int tag) {
     RunEntry(tag);
 }
 
-bool Tfrmmain::RunEntry(int n) {
-    const QString caption = withoutAccessMarks(AppInfo.vCaption);
+bool BarWindow::RunEntry(int n) {
+    const QString caption = withoutAccessMarks(AppInfo.caption);
     const QString name = caption.isEmpty() ? u"entry %1"_qs.arg(n) : caption;
-    return RunProgram(AppInfo.vExePath,
+    return RunProgram(AppInfo.target,
                       [notifier = QPointer(m_notifier), name](const QString& why) {
                           if (notifier)
                               notifyLaunchFailure(*notifier, name, why);
@@ -394,17 +394,17 @@ bool RunProgram(const QString& file, const LaunchFailure& onFailure) {
     return openTarget(file, onFailure);
 }
 
-void Tfrmmain::ImgAboutMouseUp(Qt::MouseButton button, int x, int y) {
+void BarWindow::ImgAboutMouseUp(Qt::MouseButton button, int x, int y) {
     if (IsReleaseInside(ImgAbout->size(), button, x, y) && m_aboutWindow)
         m_aboutWindow->exec();
 }
 
-void Tfrmmain::ImgSettingsMouseUp(Qt::MouseButton button, int x, int y) {
+void BarWindow::ImgSettingsMouseUp(Qt::MouseButton button, int x, int y) {
     if (IsReleaseInside(ImgSettings->size(), button, x, y) && m_settingsWindow)
         m_settingsWindow->exec();
 }
 
-void Tfrmmain::ImgCloseMouseUp(Qt::MouseButton button, int x, int y) {
+void BarWindow::ImgCloseMouseUp(Qt::MouseButton button, int x, int y) {
     if (!IsReleaseInside(ImgClose->size(), button, x, y))
         return;
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
@@ -418,7 +418,7 @@ void Tfrmmain::ImgCloseMouseUp(Qt::MouseButton button, int x, int y) {
     m_trayWatch->start();
 }
 
-void Tfrmmain::Tray1Click() {
+void BarWindow::Tray1Click() {
     m_trayWatch->stop();
     m_tray->hide();
     show();
@@ -426,23 +426,23 @@ void Tfrmmain::Tray1Click() {
     activateWindow();
 }
 
-void Tfrmmain::mnuAboutClick() {
+void BarWindow::mnuAboutClick() {
     if (m_aboutWindow)
         m_aboutWindow->exec();
 }
 
 // The opacity goes straight to the window's property: Qt applies its own setting only when
 // the window is created, and writing both makes them race.
-void Tfrmmain::AppActivate() {
+void BarWindow::AppActivate() {
     m_translucent = false;
     DesktopWindow::setOpacity(windowHandle(), 1.0);
     update();
 }
 
-void Tfrmmain::AppDeactivate() {
+void BarWindow::AppDeactivate() {
     m_translucent = true;
     winId();
     DesktopWindow::setOpacity(windowHandle(), kTranslucentOpacity);
 }
 
-Tfrmmain* frmmain = nullptr;
+BarWindow* frmmain = nullptr;

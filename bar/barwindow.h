@@ -18,7 +18,7 @@ class QSystemTrayIcon;
 class QTimer;
 
 // The bar: a thin borderless window on top of all others, and the program's main window.
-class Tfrmmain : public QWidget, public BarPlacement {
+class BarWindow : public QWidget, public BarPlacement {
     Q_OBJECT
 public:
     static constexpr int kWidth = 406;
@@ -26,8 +26,8 @@ public:
     static constexpr qreal kTranslucentOpacity = 188.0 / 255.0;
     static constexpr int kTrayWatchInterval = 500; // ms
 
-    explicit Tfrmmain(QWidget* parent = nullptr);
-    ~Tfrmmain() override;
+    explicit BarWindow(QWidget* parent = nullptr);
+    ~BarWindow() override;
 
     // The creation steps that may fail; the caller reports a failure and starts anyway.
     void FormCreate();
@@ -60,7 +60,7 @@ public:
     bool isTranslucent() const { return m_translucent; }
     QSystemTrayIcon* tray() const { return m_tray; }
     QMenu* trayMenu() const { return m_trayMenu; }
-    LauncherMenu* launcherMenu() const { return PopupMenu1; }
+    LauncherMenu* launcherMenu() const { return m_launcherMenu; }
     const SkinImages& skin() const { return m_skin; }
 
     void setVisible(bool visible) override;
@@ -103,7 +103,7 @@ private:
     PictureButton* ImgClose;
     PictureButton* ImgSettings;
     PictureButton* ImgAbout;
-    LauncherMenu* PopupMenu1;
+    LauncherMenu* m_launcherMenu;
     MenuCaptionReader m_menuCaptions;
     QSystemTrayIcon* m_tray;
     QMenu* m_trayMenu;
@@ -125,4 +125,4 @@ private:
 bool RunProgram(const QString& file, const LaunchFailure& onFailure = {});
 
 // The one instance, made by the start-up sequence.
-extern Tfrmmain* frmmain;
+extern BarWindow* frmmain;

@@ -1,4 +1,4 @@
-#include "settings/addnewdialog.h"
+#include "settings/entrydialog.h"
 
 #include "core/tools.h"
 #include "settings/settingslogic.h"
@@ -12,9 +12,9 @@
 #include <QToolButton>
 #include <algorithm>
 
-TfrmAddNew* frmAddNew = nullptr;
+EntryDialog* frmAddNew = nullptr;
 
-TfrmAddNew::TfrmAddNew(QWidget* parent)
+EntryDialog::EntryDialog(QWidget* parent)
     : FixedDialog(parent, u"frmAddNew"_qs, u"Application"_qs, {386, 159}) {
     const auto label = [this](const QString& name, const QString& text, const QRect& box) {
         auto* l = new QLabel(text, this);
@@ -54,13 +54,13 @@ TfrmAddNew::TfrmAddNew(QWidget* parent)
     setTabOrder(txtAppPath, cmdOK);
     setTabOrder(cmdOK, cmdCancel);
 
-    connect(cmdOK, &QPushButton::clicked, this, &TfrmAddNew::cmdOKClick);
-    connect(cmdCancel, &QPushButton::clicked, this, &TfrmAddNew::cmdCancelClick);
-    connect(cmdOpen, &QToolButton::clicked, this, &TfrmAddNew::cmdOpenClick);
-    connect(cmdFolder, &QToolButton::clicked, this, &TfrmAddNew::cmdFolderClick);
+    connect(cmdOK, &QPushButton::clicked, this, &EntryDialog::cmdOKClick);
+    connect(cmdCancel, &QPushButton::clicked, this, &EntryDialog::cmdCancelClick);
+    connect(cmdOpen, &QToolButton::clicked, this, &EntryDialog::cmdOpenClick);
+    connect(cmdFolder, &QToolButton::clicked, this, &EntryDialog::cmdFolderClick);
 }
 
-bool TfrmAddNew::eventFilter(QObject* watched, QEvent* event) {
+bool EntryDialog::eventFilter(QObject* watched, QEvent* event) {
     // Entering or leaving either field makes it white; the target field starts out in the
     // system's colour for edit fields.
     if ((watched == txtCaption || watched == txtAppPath) &&
@@ -69,16 +69,16 @@ bool TfrmAddNew::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TfrmAddNew::setWhiteBackground(QLineEdit* field) {
+void EntryDialog::setWhiteBackground(QLineEdit* field) {
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, Qt::white);
     field->setPalette(palette);
 }
 
-void TfrmAddNew::FormShow() {
+void EntryDialog::aboutToShow() {
     if (EditMode) {
-        txtCaption->setText(AppInfo.vCaption);
-        txtAppPath->setText(AppInfo.vExePath);
+        txtCaption->setText(AppInfo.caption);
+        txtAppPath->setText(AppInfo.target);
     } else {
         txtCaption->clear();
         txtAppPath->clear();
@@ -87,32 +87,32 @@ void TfrmAddNew::FormShow() {
     txtCaption->selectAll();
 }
 
-void TfrmAddNew::cmdOKClick() {
+void EntryDialog::cmdOKClick() {
     if (TrimCaption(txtCaption->text()).isEmpty()) {
         Dialogs::show(this, {QMessageBox::Information, u"Information"_qs,
                              u"Please enter a caption."_qs, QMessageBox::Ok, QMessageBox::Ok});
         txtCaption->setFocus();
         return;
     }
-    AppInfo.vCaption = txtCaption->text();
-    AppInfo.vExePath = txtAppPath->text();
+    AppInfo.caption = txtCaption->text();
+    AppInfo.target = txtAppPath->text();
     DialogResult = 1;
     accept();
 }
 
-void TfrmAddNew::cmdCancelClick() {
+void EntryDialog::cmdCancelClick() {
     DialogResult = 0;
     reject();
 }
 
-void TfrmAddNew::cmdOpenClick() {
+void EntryDialog::cmdOpenClick() {
     const QString path =
         Dialogs::openFileName(this, u"Open"_qs, QtNameFilter(u"All Files(*.*)|*.*"_qs));
     if (!path.isEmpty())
         txtAppPath->setText(path);
 }
 
-void TfrmAddNew::cmdFolderClick() {
+void EntryDialog::cmdFolderClick() {
     const QString folder = Dialogs::folderName(this, u"Select folder:"_qs);
     if (!folder.isEmpty())
         txtAppPath->setText(AddTrailingBackslash(folder));

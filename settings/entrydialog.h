@@ -11,13 +11,13 @@ class QToolButton;
 // modally (exec) by the Settings window, which sets EditMode first and, to edit, puts the
 // entry into AppInfo. On OK the texts as typed are in AppInfo and DialogResult is 1; Cancel
 // sets DialogResult to 0; the title bar's close button changes neither.
-class TfrmAddNew : public FixedDialog {
+class EntryDialog : public FixedDialog {
     Q_OBJECT
 public:
-    explicit TfrmAddNew(QWidget* parent = nullptr);
+    explicit EntryDialog(QWidget* parent = nullptr);
 
 protected:
-    void FormShow() override;
+    void aboutToShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
@@ -40,4 +40,4 @@ private:
 };
 
 // The one instance, made by the start-up sequence.
-extern TfrmAddNew* frmAddNew;
+extern EntryDialog* frmAddNew;
