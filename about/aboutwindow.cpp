@@ -18,8 +18,6 @@
 #include <cmath>
 #include <optional>
 
-AboutWindow* frmAbout = nullptr;
-
 namespace {
 
 const QColor TitleColour(44, 44, 44);

@@ -36,6 +36,3 @@ private:
     QPushButton* cmdOK;
     bool m_linkPressed = false;
 };
-
-// The one instance, made by the start-up sequence.
-extern AboutWindow* frmAbout;

@@ -11,22 +11,21 @@
 #include <QApplication>
 
 ProgramWindows::ProgramWindows() {
-    m_bar = std::make_unique<BarWindow>();
-    frmmain = m_bar.get();
+    m_bar = std::make_unique<BarWindow>(m_files);
     try {
-        m_bar->FormCreate();
+        m_bar->loadFiles();
     } catch (const LarkspanError& e) {
         showErrorBox(e.message());
     }
+    // The entry dialog belongs to the Settings window, which shows it.
+    m_entryDialog = std::make_unique<EntryDialog>(m_bar.get());
     // Opening the reference lists reports each failure before the bar is shown.
-    m_settings = std::make_unique<SettingsWindow>(m_bar.get(), showErrorBox);
-    FrmSettings = m_settings.get();
-    m_addNew = std::make_unique<EntryDialog>(m_bar.get());
-    frmAddNew = m_addNew.get();
+    m_settings =
+        std::make_unique<SettingsWindow>(m_files, *m_entryDialog, m_bar.get(), showErrorBox);
     m_about = std::make_unique<AboutWindow>(m_bar.get());
-    frmAbout = m_about.get();
     m_bar->setSettingsWindow(m_settings.get());
-    m_settings->setRunEntry([bar = m_bar.get()](int n) { return bar->RunEntry(n); });
+    m_settings->setRunEntry(
+        [bar = m_bar.get()](int n, const MenuEntry& entry) { return bar->openEntry(n, entry); });
     m_bar->setAboutWindow(m_about.get());
 }
 
@@ -60,10 +59,6 @@ void ProgramWindows::runAction(const QString& name) {
 
 ProgramWindows::~ProgramWindows() {
     m_service.reset();
-    frmAbout = nullptr;
-    frmAddNew = nullptr;
-    FrmSettings = nullptr;
-    frmmain = nullptr;
 }
 
 void preferXWayland() {

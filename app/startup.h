@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/programfiles.h"
+
 #include <memory>
 
 class ApplicationService;
@@ -13,12 +15,16 @@ class BarWindow;
 // The program's four windows, made hidden in their fixed order and kept until exit.
 class ProgramWindows {
 public:
-    // Throws what escapes a window's creation; a failing FormCreate step of the bar is
+    // Throws what escapes a window's creation; a failing loadFiles step of the bar is
     // reported in the error box instead and the start goes on.
     ProgramWindows();
     ~ProgramWindows();
 
     BarWindow& bar() const { return *m_bar; }
+    SettingsWindow& settings() const { return *m_settings; }
+    EntryDialog& entryDialog() const { return *m_entryDialog; }
+    AboutWindow& about() const { return *m_about; }
+    ProgramFiles& files() { return m_files; }
 
     // Offers the desktop's actions (menu, settings, about) and activation on `bus`; false
     // when the bus is missing or another copy serves them.
@@ -26,9 +32,10 @@ public:
     void runAction(const QString& name);
 
 private:
+    ProgramFiles m_files;
     std::unique_ptr<BarWindow> m_bar;
     std::unique_ptr<SettingsWindow> m_settings;
-    std::unique_ptr<EntryDialog> m_addNew;
+    std::unique_ptr<EntryDialog> m_entryDialog;
     std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<ApplicationService> m_service;
 };

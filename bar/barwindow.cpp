@@ -6,7 +6,7 @@
 #include "bar/picturebutton.h"
 #include "core/appdir.h"
 #include "core/menufile.h"
-#include "core/tools.h"
+#include "core/programfiles.h"
 #include "desktopentry/newentries.h"
 #include "platform/launcher.h"
 #include "platform/notifier.h"
@@ -48,8 +48,9 @@ QPixmap builtinPicture(const char* name) {
 
 } // namespace
 
-BarWindow::BarWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+BarWindow::BarWindow(ProgramFiles& files, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_files(files) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral("Larkspan"));
     setFixedSize(kWidth, kHeight);
@@ -60,14 +61,14 @@ BarWindow::BarWindow(QWidget* parent)
     setAutoFillBackground(true);
     setAcceptDrops(true);
 
-    lblCaption = new QLabel(QStringLiteral("LARKSPAN"), this);
-    lblCaption->setObjectName(QStringLiteral("lblCaption"));
-    lblCaption->setFont(uiFont(13));
-    lblCaption->move(36, 5);
-    lblCaption->setFixedHeight(17);
-    lblCaption->adjustSize();
-    lblCaption->setFixedHeight(17);
-    lblCaption->installEventFilter(this);
+    m_caption = new QLabel(QStringLiteral("LARKSPAN"), this);
+    m_caption->setObjectName(QStringLiteral("lblCaption"));
+    m_caption->setFont(uiFont(13));
+    m_caption->move(36, 5);
+    m_caption->setFixedHeight(17);
+    m_caption->adjustSize();
+    m_caption->setFixedHeight(17);
+    m_caption->installEventFilter(this);
 
     const auto button = [this](const char* name, const QString& tip, const char* picture, int x) {
         auto* b = new PictureButton(tip, this);
@@ -76,14 +77,14 @@ BarWindow::BarWindow(QWidget* parent)
         b->move(x, 0);
         return b;
     };
-    ImgMenu = button("ImgMenu", QStringLiteral("Start"), "start", 0);
-    ImgClose = button("ImgClose", QStringLiteral("Minimize"), "minimize", 376);
-    ImgSettings = button("ImgSettings", QStringLiteral("Customize"), "customize", 346);
-    ImgAbout = button("ImgAbout", QStringLiteral("About"), "about", 316);
-    connect(ImgMenu, &PictureButton::released, this, &BarWindow::ImgMenuMouseUp);
-    connect(ImgAbout, &PictureButton::released, this, &BarWindow::ImgAboutMouseUp);
-    connect(ImgSettings, &PictureButton::released, this, &BarWindow::ImgSettingsMouseUp);
-    connect(ImgClose, &PictureButton::released, this, &BarWindow::ImgCloseMouseUp);
+    m_startButton = button("ImgMenu", QStringLiteral("Start"), "start", 0);
+    m_minimizeButton = button("ImgClose", QStringLiteral("Minimize"), "minimize", 376);
+    m_customizeButton = button("ImgSettings", QStringLiteral("Customize"), "customize", 346);
+    m_aboutButton = button("ImgAbout", QStringLiteral("About"), "about", 316);
+    connect(m_startButton, &PictureButton::released, this, &BarWindow::startReleased);
+    connect(m_aboutButton, &PictureButton::released, this, &BarWindow::aboutReleased);
+    connect(m_customizeButton, &PictureButton::released, this, &BarWindow::customizeReleased);
+    connect(m_minimizeButton, &PictureButton::released, this, &BarWindow::minimizeReleased);
 
     m_launcherMenu = new LauncherMenu(this);
     m_tray = new QSystemTrayIcon(this);
@@ -93,11 +94,11 @@ BarWindow::BarWindow(QWidget* parent)
     const QStringList trayCaptions =
         applyAccessKeys({QStringLiteral("Restore"), QStringLiteral("-"), QStringLiteral("About"),
                          QStringLiteral("Exit")});
-    QAction* restore = m_trayMenu->addAction(trayCaptions[0], this, &BarWindow::Tray1Click);
+    QAction* restore = m_trayMenu->addAction(trayCaptions[0], this, &BarWindow::restoreFromTray);
     restore->setObjectName(QStringLiteral("mnuRestore"));
     m_trayMenu->setDefaultAction(restore);
     m_trayMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
-    m_trayMenu->addAction(trayCaptions[2], this, &BarWindow::mnuAboutClick)
+    m_trayMenu->addAction(trayCaptions[2], this, &BarWindow::showAbout)
         ->setObjectName(QStringLiteral("mnuAbout"));
     m_trayMenu->addAction(trayCaptions[3], this, &BarWindow::ConfirmExit)
         ->setObjectName(QStringLiteral("mnuExit"));
@@ -106,7 +107,7 @@ BarWindow::BarWindow(QWidget* parent)
             [this](QSystemTrayIcon::ActivationReason reason) {
                 // The second click of a double click finds the icon gone and does nothing.
                 if (reason == QSystemTrayIcon::Trigger && m_tray->isVisible())
-                    Tray1Click();
+                    restoreFromTray();
             });
 
     // Qt tells nobody when the notification area goes away; a hidden bar must not be lost
@@ -115,14 +116,14 @@ BarWindow::BarWindow(QWidget* parent)
     m_trayWatch->setInterval(kTrayWatchInterval);
     connect(m_trayWatch, &QTimer::timeout, this, [this] {
         if (!QSystemTrayIcon::isSystemTrayAvailable())
-            Tray1Click();
+            restoreFromTray();
     });
 
     DesktopWindow::watchActivation(this, [this](bool active) {
         if (active)
-            AppActivate();
+            becameActive();
         else
-            AppDeactivate();
+            becameInactive();
     });
     // The icon's seven sizes cost more to decode and hand to the X server than the rest of the
     // bar's first showing, and nobody sees them before the bar is up.
@@ -134,33 +135,31 @@ BarWindow::BarWindow(QWidget* parent)
 
 BarWindow::~BarWindow() = default;
 
-void BarWindow::FormCreate() {
+void BarWindow::loadFiles() {
     m_tray->setToolTip(QStringLiteral("Larkspan"));
-    DialogResult = 0;
-    LoadConfig(*this);
-    MenuFileName = ConfigIni->ReadString(QStringLiteral("menu"), QStringLiteral("file"),
-                                         QStringLiteral("$apppath$\\menu.ini"));
-    MenuFileName = ResolveAppPath(MenuFileName);
-    MenuIni = std::make_unique<ProfileFile>(MenuFileName);
-    LoadSkin(m_skin, [this](TColor color) {
-        QPalette p = lblCaption->palette();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    placeAt(m_files.config().load(primary ? primary->geometry().width() : 0, width()));
+    m_files.useMenuFile(m_files.config().menuFileName());
+    LoadSkin(m_files.config().skinFolder(), m_skin, [this](TColor color) {
+        QPalette p = m_caption->palette();
         p.setColor(QPalette::WindowText, toQColor(color));
-        lblCaption->setPalette(p);
+        m_caption->setPalette(p);
     });
-    ApplyBarTiles();
+    applyBarTiles();
 }
 
-void BarWindow::ApplyBarTiles() {
-    PictureButton* const buttons[] = {ImgMenu, ImgAbout, ImgSettings, ImgClose};
+void BarWindow::applyBarTiles() {
+    PictureButton* const buttons[] = {m_startButton, m_aboutButton, m_customizeButton,
+                                      m_minimizeButton};
     for (int i = 0; i < 4; ++i)
         buttons[i]->setPicture(QPixmap::fromImage(GetBarTile(m_skin.bar, i)));
-    BarRect = QRect(0, 0, QWidget::width(), height());
+    m_tiledArea = rect();
     repaint();
 }
 
 void BarWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintBarBackground(painter, m_skin.bar, BarRect);
+    PaintBarBackground(painter, m_skin.bar, m_tiledArea);
     // Once the bar is on screen, the menu file is read and its rows measured, so that the
     // first opening costs what a later one does; an opening still reads the file again.
     if (!m_menuPrepared) {
@@ -177,36 +176,30 @@ void BarWindow::dragEnterEvent(QDragEnterEvent* event) {
 void BarWindow::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     // After the drop has ended, so that an error box does not hold up the program it came from.
-    QTimer::singleShot(0, this, [urls = event->mimeData()->urls()] {
+    QTimer::singleShot(0, this, [this, urls = event->mimeData()->urls()] {
         reportingErrors([&] {
             const QList<MenuEntry> entries = entriesForDroppedUrls(urls);
-            if (MenuIni && !entries.isEmpty())
-                AppendMenuFileItems(entries);
+            // Not before the start-up has read which menu file is in use.
+            if (!m_files.menu().fileName().isEmpty() && !entries.isEmpty())
+                m_files.menu().append(entries);
         });
     });
 }
 
-QPoint BarWindow::primaryOrigin() const {
+namespace {
+QPoint primaryOrigin() {
     const QScreen* primary = QGuiApplication::primaryScreen();
     return primary ? primary->geometry().topLeft() : QPoint();
 }
+} // namespace
 
-int BarWindow::top() const {
-    return y() - primaryOrigin().y();
-}
-int BarWindow::left() const {
-    return x() - primaryOrigin().x();
-}
-void BarWindow::setTop(int top) {
-    move(x(), primaryOrigin().y() + top);
-}
-void BarWindow::setLeft(int left) {
-    move(primaryOrigin().x() + left, y());
+BarPosition BarWindow::position() const {
+    const QPoint at = pos() - primaryOrigin();
+    return {at.y(), at.x()};
 }
 
-int BarWindow::primaryScreenWidth() const {
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    return primary ? primary->geometry().width() : 0;
+void BarWindow::placeAt(const BarPosition& position) {
+    move(primaryOrigin() + QPoint(position.left, position.top));
 }
 
 void BarWindow::setVisible(bool visible) {
@@ -230,7 +223,7 @@ void BarWindow::setVisible(bool visible) {
 void BarWindow::closeEvent(QCloseEvent* event) {
     // A place that cannot be stored is reported, but never keeps the user from quitting; the
     // old file stays as it was.
-    reportingErrors([this] { SaveWindowPos(*this); });
+    reportingErrors([this] { m_files.config().storeBarPosition(position()); });
     event->accept();
     emit closed();
 }
@@ -243,7 +236,7 @@ void BarWindow::ConfirmExit() {
         close();
 }
 
-void BarWindow::FormMouseDown(Qt::MouseButton button, QPoint at) {
+void BarWindow::dragPress(Qt::MouseButton button, QPoint at) {
     if (button != Qt::LeftButton)
         return;
     const bool byManager = windowHandle() && windowHandle()->startSystemMove();
@@ -251,13 +244,13 @@ void BarWindow::FormMouseDown(Qt::MouseButton button, QPoint at) {
     m_pressedAt = at;
 }
 
-void BarWindow::FormMouseMove(Qt::MouseButtons buttons, QPoint globalAt) {
+void BarWindow::dragMove(Qt::MouseButtons buttons, QPoint globalAt) {
     // No window-manager move here: follow the pointer ourselves.
     if (m_drag == Drag::BySelf && (buttons & Qt::LeftButton))
         move(globalAt - m_pressedAt);
 }
 
-void BarWindow::FormMouseUp(Qt::MouseButton button) {
+void BarWindow::dragRelease(Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
     // A release that reaches us came before the manager's move began; begun after it, that
@@ -268,49 +261,50 @@ void BarWindow::FormMouseUp(Qt::MouseButton button) {
 }
 
 void BarWindow::mousePressEvent(QMouseEvent* event) {
-    FormMouseDown(event->button(), event->position().toPoint());
+    dragPress(event->button(), event->position().toPoint());
 }
 
 void BarWindow::mouseMoveEvent(QMouseEvent* event) {
-    FormMouseMove(event->buttons(), event->globalPosition().toPoint());
+    dragMove(event->buttons(), event->globalPosition().toPoint());
 }
 
 void BarWindow::mouseReleaseEvent(QMouseEvent* event) {
-    FormMouseUp(event->button());
+    dragRelease(event->button());
 }
 
 bool BarWindow::eventFilter(QObject* watched, QEvent* event) {
-    // lblCaptionMouseDown: a press on the caption drags like one on the bar.
-    if (watched != lblCaption)
+    // A press on the caption drags like one on the bar.
+    if (watched != m_caption)
         return QWidget::eventFilter(watched, event);
     // Only mouse events are QMouseEvents: cast once the type is known.
     const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        FormMouseDown(mouse()->button(), lblCaption->mapToParent(mouse()->position().toPoint()));
+        dragPress(mouse()->button(), m_caption->mapToParent(mouse()->position().toPoint()));
         return true;
     case QEvent::MouseMove:
-        FormMouseMove(mouse()->buttons(), mouse()->globalPosition().toPoint());
+        dragMove(mouse()->buttons(), mouse()->globalPosition().toPoint());
         return true;
     case QEvent::MouseButtonRelease:
-        FormMouseUp(mouse()->button());
+        dragRelease(mouse()->button());
         return true;
     default:
         return QWidget::eventFilter(watched, event);
     }
 }
 
-void BarWindow::ImgMenuMouseUp(Qt::MouseButton button, int x, int y) {
-    if (IsReleaseInside(ImgMenu->size(), button, x, y))
+void BarWindow::startReleased(Qt::MouseButton button, int x, int y) {
+    if (IsReleaseInside(m_startButton->size(), button, x, y))
         openLauncherMenu(menuCorner());
 }
 
 QPoint BarWindow::menuCorner() const {
-    return mapToGlobal(QPoint(ImgMenu->x(), ImgMenu->y() + ImgMenu->height()));
+    return mapToGlobal(
+        QPoint(m_startButton->x(), m_startButton->y() + m_startButton->height()));
 }
 
 void BarWindow::prepareLauncherMenu() {
-    BuildMenu();
+    buildLauncherMenu();
     m_launcherMenu->setLook({font(), m_skin.menu});
     m_launcherMenu->settleItems();
 }
@@ -332,7 +326,7 @@ void BarWindow::openLauncherMenu(QPoint at, bool fromKeyboard) {
         anchor = QRect(at.x(), bar.top(), 0, bar.height());
     const int chosen = m_launcherMenu->exec(anchor);
     if (chosen >= 0)
-        MenuItemClick(m_launcherMenu->rows()[chosen].tag);
+        chooseMenuItem(m_launcherMenu->rows()[chosen].tag);
 }
 
 void BarWindow::showLauncherMenuFromKeyboard() {
@@ -350,15 +344,15 @@ void BarWindow::bringBack() {
         raise();
         activateWindow();
     } else {
-        Tray1Click();
+        restoreFromTray();
     }
 }
 
-void BarWindow::BuildMenu() {
-    // Without a menu file object (a failed start) the menu holds "Exit" alone.
+void BarWindow::buildLauncherMenu() {
+    // Without a menu file (a failed start) the menu holds "Exit" alone.
     // The targets give the rows their icons and are searched by the filter.
     QStringList targets;
-    const QStringList captions = MenuIni ? m_menuCaptions.read(&targets) : QStringList();
+    const QStringList captions = m_menuCaptions.read(m_files.menu(), &targets);
     if (m_launcherMenu->keepBuildOf(captions, targets))
         return;
     m_launcherMenu->AddMenuItem(LauncherMenu::kTopSeparatorTag, QStringLiteral("-"));
@@ -368,44 +362,37 @@ void BarWindow::BuildMenu() {
     m_launcherMenu->AddMenuItem(LauncherMenu::kExitTag, QStringLiteral("Exit"));
 }
 
-void BarWindow::MenuItemClick(int tag) {
-    if (MenuIni)
-        ReadMenuItem(tag);
-    else
-        AppInfo = {};
+void BarWindow::chooseMenuItem(int tag) {
+    const MenuEntry entry = m_files.menu().entry(tag);
+    emit menuItemChosen(tag, entry);
     if (tag == LauncherMenu::kExitTag) {
         ConfirmExit();
         return;
     }
-    RunEntry(tag);
+    openEntry(tag, entry);
 }
 
-bool BarWindow::RunEntry(int n) {
-    const QString caption = withoutAccessMarks(AppInfo.caption);
+bool BarWindow::openEntry(int n, const MenuEntry& entry) {
+    const QString caption = withoutAccessMarks(entry.caption);
     const QString name = caption.isEmpty() ? u"entry %1"_qs.arg(n) : caption;
-    return RunProgram(AppInfo.target,
-                      [notifier = QPointer(m_notifier), name](const QString& why) {
-                          if (notifier)
-                              notifyLaunchFailure(*notifier, name, why);
-                      });
+    return openTarget(entry.target, [notifier = QPointer(m_notifier), name](const QString& why) {
+        if (notifier)
+            notifyLaunchFailure(*notifier, name, why);
+    });
 }
 
-bool RunProgram(const QString& file, const LaunchFailure& onFailure) {
-    return openTarget(file, onFailure);
+void BarWindow::aboutReleased(Qt::MouseButton button, int x, int y) {
+    if (IsReleaseInside(m_aboutButton->size(), button, x, y))
+        showAbout();
 }
 
-void BarWindow::ImgAboutMouseUp(Qt::MouseButton button, int x, int y) {
-    if (IsReleaseInside(ImgAbout->size(), button, x, y) && m_aboutWindow)
-        m_aboutWindow->exec();
-}
-
-void BarWindow::ImgSettingsMouseUp(Qt::MouseButton button, int x, int y) {
-    if (IsReleaseInside(ImgSettings->size(), button, x, y) && m_settingsWindow)
+void BarWindow::customizeReleased(Qt::MouseButton button, int x, int y) {
+    if (IsReleaseInside(m_customizeButton->size(), button, x, y) && m_settingsWindow)
         m_settingsWindow->exec();
 }
 
-void BarWindow::ImgCloseMouseUp(Qt::MouseButton button, int x, int y) {
-    if (!IsReleaseInside(ImgClose->size(), button, x, y))
+void BarWindow::minimizeReleased(Qt::MouseButton button, int x, int y) {
+    if (!IsReleaseInside(m_minimizeButton->size(), button, x, y))
         return;
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         Dialogs::show(this, {QMessageBox::Information, QStringLiteral("Information"),
@@ -418,7 +405,7 @@ void BarWindow::ImgCloseMouseUp(Qt::MouseButton button, int x, int y) {
     m_trayWatch->start();
 }
 
-void BarWindow::Tray1Click() {
+void BarWindow::restoreFromTray() {
     m_trayWatch->stop();
     m_tray->hide();
     show();
@@ -426,23 +413,21 @@ void BarWindow::Tray1Click() {
     activateWindow();
 }
 
-void BarWindow::mnuAboutClick() {
+void BarWindow::showAbout() {
     if (m_aboutWindow)
         m_aboutWindow->exec();
 }
 
 // The opacity goes straight to the window's property: Qt applies its own setting only when
 // the window is created, and writing both makes them race.
-void BarWindow::AppActivate() {
+void BarWindow::becameActive() {
     m_translucent = false;
     DesktopWindow::setOpacity(windowHandle(), 1.0);
     update();
 }
 
-void BarWindow::AppDeactivate() {
+void BarWindow::becameInactive() {
     m_translucent = true;
     winId();
     DesktopWindow::setOpacity(windowHandle(), kTranslucentOpacity);
 }
-
-BarWindow* frmmain = nullptr;

@@ -15,10 +15,11 @@ class QDialog;
 class QLabel;
 class QMenu;
 class QSystemTrayIcon;
+class ProgramFiles;
 class QTimer;
 
 // The bar: a thin borderless window on top of all others, and the program's main window.
-class BarWindow : public QWidget, public BarPlacement {
+class BarWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kWidth = 406;
@@ -26,11 +27,14 @@ public:
     static constexpr qreal kTranslucentOpacity = 188.0 / 255.0;
     static constexpr int kTrayWatchInterval = 500; // ms
 
-    explicit BarWindow(QWidget* parent = nullptr);
+    // The bar reads and writes `files`, which must outlive it.
+    explicit BarWindow(ProgramFiles& files, QWidget* parent = nullptr);
     ~BarWindow() override;
 
-    // The creation steps that may fail; the caller reports a failure and starts anyway.
-    void FormCreate();
+    // The creation steps that may fail: the configuration, the bar's place, the menu file in
+    // use and the skin. The caller reports a failure and starts anyway; the steps after the
+    // failing one are skipped.
+    void loadFiles();
 
     void setSettingsWindow(QDialog* window) { m_settingsWindow = window; }
     void setAboutWindow(QDialog* window) { m_aboutWindow = window; }
@@ -44,18 +48,13 @@ public:
     // Opens the launcher menu with the keyboard in it: under the bar as from Start, or at the
     // pointer while the bar is in the tray.
     void showLauncherMenuFromKeyboard();
-    // Opens the target of entry n as read into AppInfo; a failure is told without a dialog,
-    // naming the entry.
-    bool RunEntry(int n);
+    // Opens the target of entry n; a failure is told without a dialog, naming the entry.
+    bool openEntry(int n, const MenuEntry& entry);
     // Restores a hidden bar, or brings the shown one to the front.
     void bringBack();
 
-    int top() const override;
-    int left() const override;
-    int width() const override { return QWidget::width(); }
-    void setTop(int top) override;
-    void setLeft(int left) override;
-    int primaryScreenWidth() const override;
+    BarPosition position() const;
+    void placeAt(const BarPosition& position);
 
     bool isTranslucent() const { return m_translucent; }
     QSystemTrayIcon* tray() const { return m_tray; }
@@ -68,6 +67,9 @@ public:
 signals:
     // The bar has closed and stored its place: the program ends.
     void closed();
+    // An item of the launcher menu was chosen: `entry` is what the menu file holds for `tag`,
+    // read before the item's handler runs.
+    void menuItemChosen(int tag, const MenuEntry& entry);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -80,29 +82,29 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormMouseDown(Qt::MouseButton button, QPoint at);
-    void FormMouseMove(Qt::MouseButtons buttons, QPoint globalAt);
-    void FormMouseUp(Qt::MouseButton button);
-    void ApplyBarTiles();
-    void ImgMenuMouseUp(Qt::MouseButton button, int x, int y);
+    void dragPress(Qt::MouseButton button, QPoint at);
+    void dragMove(Qt::MouseButtons buttons, QPoint globalAt);
+    void dragRelease(Qt::MouseButton button);
+    void applyBarTiles();
+    void startReleased(Qt::MouseButton button, int x, int y);
     QPoint menuCorner() const;
-    void BuildMenu();
+    void buildLauncherMenu();
     void prepareLauncherMenu();
-    void MenuItemClick(int tag);
-    void ImgAboutMouseUp(Qt::MouseButton button, int x, int y);
-    void ImgSettingsMouseUp(Qt::MouseButton button, int x, int y);
-    void ImgCloseMouseUp(Qt::MouseButton button, int x, int y);
-    void Tray1Click();
-    void mnuAboutClick();
-    void AppActivate();
-    void AppDeactivate();
-    QPoint primaryOrigin() const;
+    void chooseMenuItem(int tag);
+    void aboutReleased(Qt::MouseButton button, int x, int y);
+    void customizeReleased(Qt::MouseButton button, int x, int y);
+    void minimizeReleased(Qt::MouseButton button, int x, int y);
+    void restoreFromTray();
+    void showAbout();
+    void becameActive();
+    void becameInactive();
 
-    QLabel* lblCaption;
-    PictureButton* ImgMenu;
-    PictureButton* ImgClose;
-    PictureButton* ImgSettings;
-    PictureButton* ImgAbout;
+    ProgramFiles& m_files;
+    QLabel* m_caption;
+    PictureButton* m_startButton;
+    PictureButton* m_minimizeButton;
+    PictureButton* m_customizeButton;
+    PictureButton* m_aboutButton;
     LauncherMenu* m_launcherMenu;
     MenuCaptionReader m_menuCaptions;
     QSystemTrayIcon* m_tray;
@@ -110,6 +112,7 @@ private:
     QTimer* m_trayWatch;
     Notifier* m_notifier;
     SkinImages m_skin;
+    QRect m_tiledArea; // where the skin's background tile is painted, once the skin is loaded
     QDialog* m_settingsWindow = nullptr;
     QDialog* m_aboutWindow = nullptr;
     bool m_placed = false;
@@ -119,10 +122,3 @@ private:
     Drag m_drag = Drag::None;
     QPoint m_pressedAt; // where the left button went down, in bar coordinates
 };
-
-// Opens a menu entry's target; false when nothing could be started. Why a launch failed
-// reaches `onFailure`, possibly later.
-bool RunProgram(const QString& file, const LaunchFailure& onFailure = {});
-
-// The one instance, made by the start-up sequence.
-extern BarWindow* frmmain;

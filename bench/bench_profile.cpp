@@ -1,7 +1,6 @@
 // Costs of the profile-file calls on menu files of 10 to 10,000 entries, and of the menu
 // calls on a 50 MB file of 20,000 entries.
 #include "core/menufile.h"
-#include "core/tools.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -63,48 +62,47 @@ void ReadSectionValues(benchmark::State& state) {
 }
 
 void ReadAllCaptions(benchmark::State& state) {
-    MenuIni = std::make_unique<ProfileFile>(menuFile(int(state.range(0))));
+    MenuFile menu(menuFile(int(state.range(0))));
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadMenuCaptions());
+        benchmark::DoNotOptimize(menu.captions());
 }
 
 // What the launcher menu reads at each opening: the captions and, for icons and the filter,
 // the targets.
 void ReadAllCaptionsAndTargets(benchmark::State& state) {
-    MenuIni = std::make_unique<ProfileFile>(menuFile(int(state.range(0))));
+    MenuFile menu(menuFile(int(state.range(0))));
     QStringList targets;
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadMenuCaptions(&targets));
+        benchmark::DoNotOptimize(menu.captions(&targets));
 }
 
 void DeleteEntry(benchmark::State& state) {
     const QString path = menuFile(int(state.range(0)));
-    MenuIni = std::make_unique<ProfileFile>(path);
+    MenuFile menu(path);
     for (auto _ : state) {
         state.PauseTiming();
         menuFile(int(state.range(0)));
         state.ResumeTiming();
-        DeleteMenuFileItem(1);
+        menu.remove(1);
     }
 }
 
 void LargeMenuCaptions(benchmark::State& state) {
-    MenuIni = std::make_unique<ProfileFile>(largeMenuFile());
+    MenuFile menu(largeMenuFile());
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadMenuCaptions());
+        benchmark::DoNotOptimize(menu.captions());
 }
 
 void LargeMenuAppend(benchmark::State& state) {
-    MenuIni = std::make_unique<ProfileFile>(largeMenuFile());
-    AppInfo = {QStringLiteral("Added"), QStringLiteral("/usr/bin/added")};
+    MenuFile menu(largeMenuFile());
     for (auto _ : state)
-        AppendMenuFileItem();
+        menu.append({{QStringLiteral("Added"), QStringLiteral("/usr/bin/added")}});
 }
 
 void LargeMenuDelete(benchmark::State& state) {
-    MenuIni = std::make_unique<ProfileFile>(largeMenuFile());
+    MenuFile menu(largeMenuFile());
     for (auto _ : state)
-        DeleteMenuFileItem(1);
+        menu.remove(1);
 }
 
 } // namespace

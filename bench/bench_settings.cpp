@@ -1,6 +1,7 @@
 // The Settings window's list on large menu files: filling it as a showing does, adding an
 // entry, deleting one. 20,000 short entries, and 20,000 entries making a 50 MB file.
-#include "core/tools.h"
+#include "core/programfiles.h"
+#include "settings/entrydialog.h"
 #include "settings/settingswindow.h"
 
 #include <QApplication>
@@ -21,8 +22,7 @@ void writeMenu(int entries, qsizetype targetLength) {
     for (int i = 1; i <= entries; ++i)
         text += "[item" + QByteArray::number(i) + "]\r\ncaption=Program number " +
                 QByteArray::number(i) + "\r\nexec=/usr/bin/program " + arguments + "\r\n\r\n";
-    MenuFileName = folder().filePath(QStringLiteral("menu.ini"));
-    QFile file(MenuFileName);
+    QFile file(folder().filePath(QStringLiteral("menu.ini")));
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     file.write(text);
 }
@@ -36,22 +36,21 @@ SettingsWindow& window() {
 void FillList(benchmark::State& state) {
     writeMenu(20000, state.range(0));
     for (auto _ : state)
-        window().LoadMenuList();
+        window().loadMenuList();
 }
 
 void AddEntry(benchmark::State& state) {
     writeMenu(20000, state.range(0));
-    window().LoadMenuList();
-    AppInfo = {QStringLiteral("Added"), QStringLiteral("/usr/bin/added")};
+    window().loadMenuList();
     for (auto _ : state)
-        window().AppendItem();
+        window().appendEntries({{QStringLiteral("Added"), QStringLiteral("/usr/bin/added")}});
 }
 
 void DeleteEntry(benchmark::State& state) {
     writeMenu(20000, state.range(0));
-    window().LoadMenuList();
+    window().loadMenuList();
     for (auto _ : state)
-        window().DeleteItem(1);
+        window().deleteEntry(1);
 }
 
 } // namespace
@@ -65,7 +64,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    SettingsWindow dialog;
+    ProgramFiles files(Configuration(folder().filePath(QStringLiteral("config.ini"))));
+    files.useMenuFile(folder().filePath(QStringLiteral("menu.ini")));
+    EntryDialog entryDialog;
+    SettingsWindow dialog(files, entryDialog);
     settings = &dialog;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,18 +1,35 @@
 #pragma once
 
-// What the configuration needs of the bar window: its place and the primary screen.
-class BarPlacement {
-public:
-    virtual ~BarPlacement() = default;
-    virtual int top() const = 0;
-    virtual int left() const = 0;
-    virtual int width() const = 0;
-    virtual void setTop(int top) = 0;
-    virtual void setLeft(int left) = 0;
-    virtual int primaryScreenWidth() const = 0;
+#include "core/profilefile.h"
+
+// The bar's place, relative to the primary screen's top-left corner.
+struct BarPosition {
+    int top = 0;
+    int left = 0;
+    bool operator==(const BarPosition&) const = default;
 };
 
-// Makes ConfigIni, writes the first-run defaults and places the bar.
-void LoadConfig(BarPlacement& bar);
-void WriteDefaultConfig();
-void SaveWindowPos(const BarPlacement& bar);
+// config.ini: the menu file in use, the skin and the bar's place.
+class Configuration {
+public:
+    // config.ini of the application folder.
+    Configuration();
+    explicit Configuration(QString fileName) : m_file(std::move(fileName)) {}
+
+    const ProfileFile& file() const { return m_file; }
+
+    // Writes the first-run defaults when there is no file yet, then reads the bar's place:
+    // the top right corner of a screen `screenWidth` wide where none is stored.
+    BarPosition load(int screenWidth, int barWidth);
+    void writeDefaults();
+    void storeBarPosition(const BarPosition& position);
+    // The menu file in use, "$apppath$" resolved; stored collapsed.
+    QString menuFileName() const;
+    void storeMenuFileName(const QString& fileName);
+    // The skin's folder, "$apppath$" resolved; an empty entry gives bare file names, which
+    // belong to the application folder.
+    QString skinFolder() const;
+
+private:
+    ProfileFile m_file;
+};

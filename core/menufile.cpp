@@ -3,7 +3,6 @@
 #include "core/error.h"
 #include "core/inidocument.h"
 #include "core/safefile.h"
-#include "core/tools.h"
 
 #include <QHash>
 #include <QSet>
@@ -43,14 +42,14 @@ int lastItemSection(const IniDocument& document) {
 
 } // namespace
 
-int ReadItemCount() {
-    return MenuIni->ReadInteger(kMenu, kItems, 0);
+int MenuFile::count() const {
+    return m_file.ReadInteger(kMenu, kItems, 0);
 }
 
-void ReadMenuItem(int n) {
-    const ProfileSnapshot menu = MenuIni->Snapshot();
-    AppInfo.caption = menu.ReadString(itemSection(n), kCaption, QString());
-    AppInfo.target = menu.ReadString(itemSection(n), kExec, QString());
+MenuEntry MenuFile::entry(int n) const {
+    const ProfileSnapshot menu = m_file.Snapshot();
+    return {menu.ReadString(itemSection(n), kCaption, QString()),
+            menu.ReadString(itemSection(n), kExec, QString())};
 }
 
 bool IsSeparator(const QString& caption) {
@@ -78,12 +77,12 @@ QStringList captionsIn(const ProfileSnapshot& menu, QStringList* targets) {
 
 } // namespace
 
-QStringList ReadMenuCaptions(QStringList* targets) {
-    return captionsIn(MenuIni->Snapshot(), targets);
+QStringList MenuFile::captions(QStringList* targets) const {
+    return captionsIn(m_file.Snapshot(), targets);
 }
 
-QStringList MenuCaptionReader::read(QStringList* targets) {
-    const QString fileName = MenuIni->FileName();
+QStringList MenuCaptionReader::read(const MenuFile& menu, QStringList* targets) {
+    const QString fileName = menu.fileName();
     const QByteArray bytes =
         SafeFile::read(fileName, nullptr, ProfileFile::kMaxFileSize).value_or(QByteArray());
     // Two seeds make a 128-bit fingerprint; a cryptographic digest costs more than the parse.
@@ -100,12 +99,8 @@ QStringList MenuCaptionReader::read(QStringList* targets) {
 
 // One update each: another copy adding at the same moment cannot take the same number,
 // and a failure leaves no count without its entry.
-void AppendMenuFileItem() {
-    AppendMenuFileItems({AppInfo});
-}
-
-void AppendMenuFileItems(const QList<MenuEntry>& entries) {
-    MenuIni->Update([&](ProfileEditor& menu) {
+void MenuFile::append(const QList<MenuEntry>& entries) {
+    m_file.Update([&](ProfileEditor& menu) {
         for (const MenuEntry& entry : entries) {
             const int n = menu.ReadInteger(kMenu, kItems, 0) + 1;
             menu.WriteInteger(kMenu, kItems, n);
@@ -115,11 +110,11 @@ void AppendMenuFileItems(const QList<MenuEntry>& entries) {
     });
 }
 
-void UpdateMenuFileItem(int n) {
+void MenuFile::update(int n, const MenuEntry& entry) {
     const QString section = QStringLiteral("Item") + QString::number(n);
-    MenuIni->Update([&](ProfileEditor& menu) {
-        menu.WriteString(section, kCaption, AppInfo.caption);
-        menu.WriteString(section, kExec, AppInfo.target);
+    m_file.Update([&](ProfileEditor& menu) {
+        menu.WriteString(section, kCaption, entry.caption);
+        menu.WriteString(section, kExec, entry.target);
     });
 }
 
@@ -150,12 +145,13 @@ int rewrittenEntries(const IniDocument& document, int count) {
 // Rewrites the menu file in one locked replacement, its entries in the order `orderOf` gives
 // for the file as it is at that moment (its count and the entries a rewrite covers), the count
 // lowered by `removed`. Nothing is written when it gives none.
-void rewriteEntries(const std::function<std::optional<QList<int>>(int count, int last)>& orderOf,
+void rewriteEntries(const QString& fileName,
+                    const std::function<std::optional<QList<int>>(int count, int last)>& orderOf,
                     int removed) {
     struct Unchanged {};
     try {
         SafeFile::update(
-            MenuIni->FileName(),
+            fileName,
             [&](const std::optional<QByteArray>& old) {
                 const IniDocument document = IniDocument::parse(old.value_or(QByteArray()));
                 const int count = itemCount(ProfileSnapshot(document));
@@ -168,7 +164,7 @@ void rewriteEntries(const std::function<std::optional<QList<int>>(int count, int
     } catch (const Unchanged&) {
     } catch (const std::system_error& e) {
         throw LarkspanError(QStringLiteral("Cannot create file \"%1\". %2")
-                                .arg(SafeFile::shownPath(MenuIni->FileName()),
+                                .arg(SafeFile::shownPath(fileName),
                                      QString::fromLocal8Bit(e.code().message())));
     }
 }
@@ -239,10 +235,11 @@ QByteArray menuFileInOrder(const IniDocument& document, const QList<int>& order,
     return *encodeText(rest, TextEncoding::Utf8Bom);
 }
 
-void DeleteMenuFileItem(int n) {
+void MenuFile::remove(int n) {
     // Another program may have shortened the file since its entries were listed; taking one
     // off the count then would hide an entry that is still there.
     rewriteEntries(
+        fileName(),
         [n](int count, int last) -> std::optional<QList<int>> {
             if (n < 1 || n > count)
                 return std::nullopt;
@@ -253,8 +250,9 @@ void DeleteMenuFileItem(int n) {
         1);
 }
 
-void MoveMenuFileItem(int from, int to) {
+void MenuFile::move(int from, int to) {
     rewriteEntries(
+        fileName(),
         [from, to](int, int last) -> std::optional<QList<int>> {
             // Entries past the ones a rewrite covers are never listed, so never moved.
             if (from < 1 || from > last || to < 1 || to > last || from == to)

@@ -1,34 +1,53 @@
 #pragma once
 
+#include "core/profilefile.h"
+
 #include <QString>
 #include <QStringList>
 
-// The entries of the menu file of MenuIni: section "menu" key "items", sections "itemN".
-int ReadItemCount();
-void ReadMenuItem(int n);
+// One entry of the menu: its caption, with its access mark, and the target it opens.
+struct MenuEntry {
+    QString caption;
+    QString target;
+    bool operator==(const MenuEntry&) const = default;
+};
+
 bool IsSeparator(const QString& caption);
-void AppendMenuFileItem();
-// The entries after the last one, all in one update: all of them are written or none.
-struct MenuEntry;
-void AppendMenuFileItems(const QList<MenuEntry>& entries);
-void UpdateMenuFileItem(int n);
-void DeleteMenuFileItem(int n);
-// Moves entry `from` to number `to`, the entries between shifting by one, in one locked
-// rewrite like a delete; nothing happens unless both are entries of the file.
-void MoveMenuFileItem(int from, int to);
 
-// The captions of entries 1..N, and their targets when asked, from one read of the file, at
-// most kMaxMenuCaptions of them:
-// a hand-edited count of billions must not exhaust memory.
+// The captions read at most: a hand-edited count of billions must not exhaust memory.
 inline constexpr int kMaxMenuCaptions = 65536;
-QStringList ReadMenuCaptions(QStringList* targets = nullptr);
 
-// ReadMenuCaptions for a caller that asks again and again: each call reads the file, but
+// A menu file: section "menu" key "items", sections "itemN" with "caption" and "exec".
+// Every call reads or writes the file at that moment.
+class MenuFile {
+public:
+    explicit MenuFile(QString fileName) : m_file(std::move(fileName)) {}
+
+    QString fileName() const { return m_file.FileName(); }
+    int count() const;
+    // Entry n; empty texts for an entry the file does not hold.
+    MenuEntry entry(int n) const;
+    // The captions of entries 1..N, and their targets when asked, from one read of the file.
+    QStringList captions(QStringList* targets = nullptr) const;
+
+    // The entries after the last one, all in one update: all of them are written or none.
+    void append(const QList<MenuEntry>& entries);
+    void update(int n, const MenuEntry& entry);
+    void remove(int n);
+    // Moves entry `from` to number `to`, the entries between shifting by one, in one locked
+    // rewrite like a delete; nothing happens unless both are entries of the file.
+    void move(int from, int to);
+
+private:
+    ProfileFile m_file;
+};
+
+// MenuFile::captions for a caller that asks again and again: each call reads the file, but
 // parses it again only when its bytes differ from the last call's; until then it hands back
 // the very same lists (shared copies), so a caller can tell an unchanged file at no cost.
 class MenuCaptionReader {
 public:
-    QStringList read(QStringList* targets = nullptr);
+    QStringList read(const MenuFile& menu, QStringList* targets = nullptr);
 
 private:
     struct Digest {

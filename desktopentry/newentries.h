@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/tools.h"
+#include "core/menufile.h"
 #include "desktopentry/desktopentry.h"
 
 #include <QList>

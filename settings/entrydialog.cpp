@@ -1,6 +1,5 @@
 #include "settings/entrydialog.h"
 
-#include "core/tools.h"
 #include "settings/settingslogic.h"
 #include "settings/settingswidgets.h"
 #include "widgets/dialogs.h"
@@ -11,8 +10,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
-
-EntryDialog* frmAddNew = nullptr;
 
 EntryDialog::EntryDialog(QWidget* parent)
     : FixedDialog(parent, u"frmAddNew"_qs, u"Application"_qs, {386, 159}) {
@@ -75,14 +72,16 @@ void EntryDialog::setWhiteBackground(QLineEdit* field) {
     field->setPalette(palette);
 }
 
+std::optional<MenuEntry> EntryDialog::edit(const MenuEntry& entry) {
+    setEntry(entry);
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return m_entry;
+}
+
 void EntryDialog::aboutToShow() {
-    if (EditMode) {
-        txtCaption->setText(AppInfo.caption);
-        txtAppPath->setText(AppInfo.target);
-    } else {
-        txtCaption->clear();
-        txtAppPath->clear();
-    }
+    txtCaption->setText(m_entry.caption);
+    txtAppPath->setText(m_entry.target);
     txtCaption->setFocus();
     txtCaption->selectAll();
 }
@@ -94,14 +93,11 @@ void EntryDialog::cmdOKClick() {
         txtCaption->setFocus();
         return;
     }
-    AppInfo.caption = txtCaption->text();
-    AppInfo.target = txtAppPath->text();
-    DialogResult = 1;
+    m_entry = {txtCaption->text(), txtAppPath->text()};
     accept();
 }
 
 void EntryDialog::cmdCancelClick() {
-    DialogResult = 0;
     reject();
 }
 

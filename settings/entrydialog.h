@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/menufile.h"
 #include "settings/settingswidgets.h"
+
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -8,13 +11,19 @@ class QPushButton;
 class QToolButton;
 
 // The entry dialog: caption and target of one menu entry. Made once at start-up and shown
-// modally (exec) by the Settings window, which sets EditMode first and, to edit, puts the
-// entry into AppInfo. On OK the texts as typed are in AppInfo and DialogResult is 1; Cancel
-// sets DialogResult to 0; the title bar's close button changes neither.
+// modally by the Settings window.
 class EntryDialog : public FixedDialog {
     Q_OBJECT
 public:
     explicit EntryDialog(QWidget* parent = nullptr);
+
+    // Shows `entry` for editing (an empty one for a new entry) and returns the texts as typed
+    // on OK; nothing on Cancel or the title bar's close button.
+    std::optional<MenuEntry> edit(const MenuEntry& entry);
+    // What edit does without waiting: the entry that a showing starts from, and afterwards
+    // the texts as they were when OK was last pressed.
+    void setEntry(const MenuEntry& entry) { m_entry = entry; }
+    const MenuEntry& entry() const { return m_entry; }
 
 protected:
     void aboutToShow() override;
@@ -37,7 +46,5 @@ private:
     QToolButton* cmdFolder;
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
+    MenuEntry m_entry;
 };
-
-// The one instance, made by the start-up sequence.
-extern EntryDialog* frmAddNew;

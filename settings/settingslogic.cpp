@@ -3,7 +3,7 @@
 #include "core/appdir.h"
 #include "core/error.h"
 #include "core/safefile.h"
-#include "core/tools.h"
+#include "core/programfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,8 +57,8 @@ QString QtNameFilter(const QString& filter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-void SaveMenuCopy(const QString& target) {
-    const QString from = QDir::cleanPath(SafeFile::localPath(MenuFileName));
+void SaveMenuCopy(ProgramFiles& files, const QString& target) {
+    const QString from = QDir::cleanPath(SafeFile::localPath(files.menuFileName()));
     const QString to = SafeFile::localPath(target);
     const auto failed = [&](const QString& reason) {
         return LarkspanError(
@@ -81,12 +81,11 @@ void SaveMenuCopy(const QString& target) {
     if (::stat(QFile::encodeName(to).constData(), &st) == 0)
         ::chmod(QFile::encodeName(to).constData(), st.st_mode & 07777 & ~umask);
     try {
-        ConfigIni->WriteString(QStringLiteral("menu"), QStringLiteral("file"),
-                               CollapseAppPath(target));
+        files.config().storeMenuFileName(target);
     } catch (const LarkspanError&) {
         // The copy is ours, made a moment ago: without it a retry under the same name works.
         QFile::remove(to);
         throw;
     }
-    MenuFileName = target;
+    files.setMenuFileName(target);
 }

@@ -25,4 +25,5 @@ QString QtNameFilter(const QString& filter);
 // in the configuration and makes it the current menu file (from the next showing of the
 // Settings window on). A failed copy or a refused configuration write throws and changes
 // nothing: the copy just made is removed again.
-void SaveMenuCopy(const QString& target);
+class ProgramFiles;
+void SaveMenuCopy(ProgramFiles& files, const QString& target);

@@ -27,12 +27,6 @@ const ColorKey kColorKeys[] = {
     {u"caption.color", u"#000000", 0x000000, &CaptionColor},
 };
 
-// An empty entry gives bare file names, which belong to the application folder.
-QString skinFolder() {
-    return ResolveAppPath(ConfigIni ? ConfigIni->ReadString(u"skin"_qs, u"file"_qs, QString())
-                                    : QString());
-}
-
 // Floor division, so that the pattern also lines up left of and above the origin.
 int floorMod(int value, int divisor) {
     const int r = value % divisor;
@@ -41,8 +35,8 @@ int floorMod(int value, int divisor) {
 
 } // namespace
 
-void LoadSkin(SkinImages& images, const std::function<void(TColor)>& setCaptionColor) {
-    const QString folder = skinFolder();
+void LoadSkin(const QString& folder, SkinImages& images,
+              const std::function<void(TColor)>& setCaptionColor) {
     const ProfileFile colors(folder + u"colors.ini"_qs);
     images.bar = loadBmpFile(folder + u"bar.bmp"_qs);
     images.menu = loadBmpFile(folder + u"menu.bmp"_qs);

@@ -18,13 +18,13 @@ struct SkinImages {
 inline constexpr int kBarTileSize = 30;
 inline constexpr int kBackgroundTile = 4;
 
-// Loads the skin named by key "file" of section "skin" of ConfigIni: bar.bmp into
+// Loads the skin in `folder` (Configuration::skinFolder): bar.bmp into
 // images.bar, menu.bmp into images.menu, then the six colour globals from colors.ini, and
 // last hands CaptionColor to setCaptionColor (may be empty) for the caption label.
-// A relative folder, and so an empty entry, is taken as relative to the application folder.
 // Throws LarkspanError when a picture cannot be loaded; what was loaded before stays and the
 // later steps do not run, so the colours keep their values and the caption is not recoloured.
-void LoadSkin(SkinImages& images, const std::function<void(TColor)>& setCaptionColor);
+void LoadSkin(const QString& folder, SkinImages& images,
+              const std::function<void(TColor)>& setCaptionColor);
 
 // A new 30 x 30 picture, 24 bits per pixel: the tile at x = 30 * index, y = 0 of the bar
 // picture, copied pixel for pixel. Parts outside the bar picture are white.
@@ -38,6 +38,6 @@ struct TileCopy {
 };
 QList<TileCopy> BackgroundTileCopies(const QRect& area);
 
-// The bar's background: tile 4 of the bar picture repeated over `area` (BarRect).
+// The bar's background: tile 4 of the bar picture repeated over `area`.
 // An empty area paints nothing.
 void PaintBarBackground(QPainter& painter, const QImage& barImage, const QRect& area);

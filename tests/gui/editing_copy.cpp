@@ -47,9 +47,10 @@ void click(QWidget* window, const char* name) {
     QTest::mouseClick(control<QWidget>(window, name), Qt::LeftButton);
 }
 
-bool addOrEdit(const char* command, const QString& caption, const QString& target) {
+bool addOrEdit(ProgramWindows& windows, const char* command, const QString& caption,
+               const QString& target) {
     return withModalDialog(
-        frmAddNew, [command] { click(FrmSettings, command); },
+        &windows.entryDialog(), [&] { click(&windows.settings(), command); },
         [&](EntryDialog& dialog) { fillEntryDialog(dialog, caption, target); });
 }
 
@@ -82,43 +83,44 @@ QStringList lines(const QListWidget* list) {
 // The entry's edit, while no other copy writes the menu. The list may be outdated by what the
 // others wrote before: then Edit first brings it up to date, without the dialog, and a user
 // chooses the line again.
-bool editInTurn(const Plan& plan, int showing) {
+bool editInTurn(const Plan& plan, ProgramWindows& windows, int showing) {
     QLockFile turn(plan.folder + u"turns/edit.lock"_qs);
     if (!turn.tryLock(kTimeout))
         return fail("no turn to edit");
-    auto* list = control<QListWidget>(FrmSettings, "LstItems");
+    auto* list = control<QListWidget>(&windows.settings(), "LstItems");
     const QString s = QString::number(showing);
     const QString caption = plan.name + u" edited "_qs + s;
     const QString target = plan.name.toLower() + u"-exec-"_qs + s;
     list->setCurrentRow(plan.edited - 1);
     const QStringList before = lines(list);
-    if (addOrEdit("cmdEdit", caption, target))
+    if (addOrEdit(windows, "cmdEdit", caption, target))
         return true;
     if (lines(list) == before)
         return fail("Edit neither showed the dialog nor brought the list up to date");
     list->setCurrentRow(plan.edited - 1);
-    return addOrEdit("cmdEdit", caption, target) ||
+    return addOrEdit(windows, "cmdEdit", caption, target) ||
            fail("the entry dialog did not come up for an edit of an up-to-date list");
 }
 
-bool oneShowing(const Plan& plan, int showing) {
+bool oneShowing(const Plan& plan, ProgramWindows& windows, int showing) {
     Dialogs::answerNextFile(plan.folder + u"menu.ini"_qs);
-    click(FrmSettings, "cmdOpen");
+    click(&windows.settings(), "cmdOpen");
     const QString lower = plan.name.toLower();
     for (int i = 1; i <= plan.adds; ++i) {
         const QString k = QString::number((showing - 1) * plan.adds + i);
-        if (!addOrEdit("cmdNew", plan.name + u' ' + k, u"/usr/bin/"_qs + lower + u'-' + k))
+        if (!addOrEdit(windows, "cmdNew", plan.name + u' ' + k, u"/usr/bin/"_qs + lower + u'-' + k))
             return fail("the entry dialog did not come up for an addition");
     }
     const QString s = QString::number(showing);
     if (!allCopiesReach(plan, u"added-"_qs + s))
         return fail("another copy did not finish its additions");
-    if (plan.edited > 0 && !editInTurn(plan, showing))
+    if (plan.edited > 0 && !editInTurn(plan, windows, showing))
         return false;
     return allCopiesReach(plan, u"edited-"_qs + s) || fail("another copy did not finish its edit");
 }
 
-bool run(const Plan& plan, BarWindow& bar) {
+bool run(const Plan& plan, ProgramWindows& windows) {
+    BarWindow& bar = windows.bar();
     if (!QTest::qWaitForWindowExposed(&bar, kTimeout))
         return fail("the bar did not show");
     std::printf("ready\n");
@@ -130,21 +132,21 @@ bool run(const Plan& plan, BarWindow& bar) {
         bool done = false;
         // The bar shows the Settings window modally: the commands run inside that showing.
         const bool shown = withModalDialog(
-            FrmSettings,
+            &windows.settings(),
             [&] {
                 QTest::mousePress(customize, Qt::LeftButton);
                 QTest::mouseRelease(customize, Qt::LeftButton);
             },
             [&](SettingsWindow&) {
-                const auto close = qScopeGuard([] { click(FrmSettings, "cmdClose"); });
-                done = oneShowing(plan, showing);
+                const auto close = qScopeGuard([&] { click(&windows.settings(), "cmdClose"); });
+                done = oneShowing(plan, windows, showing);
             });
         if (!shown || !done)
             return fail("a showing of the Settings window failed");
     }
-    bar.setLeft(plan.place.x());
-    bar.setTop(plan.place.y());
-    if (!QTest::qWaitFor([&] { return QPoint(bar.left(), bar.top()) == plan.place; }, kTimeout))
+    const BarPosition place{plan.place.y(), plan.place.x()};
+    bar.placeAt(place);
+    if (!QTest::qWaitFor([&] { return bar.position() == place; }, kTimeout))
         return fail("the bar did not move");
     bar.close();
     return true;
@@ -172,7 +174,7 @@ int main(int argc, char** argv) {
     QObject::connect(&windows.bar(), &BarWindow::closed, &app, &QCoreApplication::quit);
     bool succeeded = false;
     QTimer::singleShot(0, &app, [&] {
-        succeeded = run(plan, windows.bar());
+        succeeded = run(plan, windows);
         if (!succeeded)
             app.exit(1);
     });

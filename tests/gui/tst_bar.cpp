@@ -3,7 +3,7 @@
 #include "bar/barwindow.h"
 #include "bar/picturebutton.h"
 #include "core/error.h"
-#include "core/tools.h"
+#include "core/programfiles.h"
 #include "support/guitest.h"
 #include "support/testfiles.h"
 #include "widgets/dialogs.h"
@@ -56,7 +56,11 @@ private:
     }
     QPoint screenOf(QWidget* w, QPoint at) const { return w->mapToGlobal(at); }
 
+    // What the bar wrote, read back as another program would.
+    ProfileFile storedConfig() const { return ProfileFile(m_folder->file(u"config.ini"_qs)); }
+
     std::unique_ptr<TestAppFolder> m_folder;
+    std::unique_ptr<ProgramFiles> m_files;
     std::unique_ptr<BarWindow> m_bar;
     int m_screenWidth = 0;
 };
@@ -69,16 +73,15 @@ void TestBar::init() {
 
 void TestBar::cleanup() {
     m_bar.reset();
-    BarRect = QRect(); // process-wide, set by the last bar's skin
-    ConfigIni.reset();
-    MenuIni.reset();
+    m_files.reset();
     m_folder.reset();
 }
 
 BarWindow& TestBar::startBar() {
-    m_bar = std::make_unique<BarWindow>();
+    m_files = std::make_unique<ProgramFiles>();
+    m_bar = std::make_unique<BarWindow>(*m_files);
     try {
-        m_bar->FormCreate();
+        m_bar->loadFiles();
     } catch (const LarkspanError& e) {
         showErrorBox(e.message());
     }
@@ -96,14 +99,14 @@ void TestBar::firstRun() {
     QTRY_COMPARE(bar.frameGeometry(), QRect(m_screenWidth - 407, 1, 406, 30));
     QVERIFY(!bar.tray()->isVisible());
     QVERIFY(!bar.isTranslucent());
-    QCOMPARE(MenuFileName, m_folder->path() + u"\\menu.ini"_qs);
+    QCOMPARE(m_files->menuFileName(), m_folder->path() + u"\\menu.ini"_qs);
     QCOMPARE(m_bar->findChild<QLabel*>(u"lblCaption"_qs)->text(), u"LARKSPAN"_qs);
 
     QSignalSpy closed(&bar, &BarWindow::closed);
     bar.close();
     QCOMPARE(closed.count(), 1);
-    QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), 1);
-    QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1), m_screenWidth - 407);
+    QCOMPARE(storedConfig().ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), 1);
+    QCOMPARE(storedConfig().ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1), m_screenWidth - 407);
 }
 
 namespace {
@@ -160,8 +163,8 @@ void TestBar::storedPositions() {
     // The stored text is not corrected until the bar closes.
     QCOMPARE(readBytes(m_folder->file(u"config.ini"_qs)), config);
     bar.close();
-    QCOMPARE(QPoint(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Left"_qs, 0),
-                    ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, 0)),
+    QCOMPARE(QPoint(storedConfig().ReadInteger(u"WindowPos"_qs, u"Left"_qs, 0),
+                    storedConfig().ReadInteger(u"WindowPos"_qs, u"Top"_qs, 0)),
              shown);
 }
 
@@ -175,8 +178,9 @@ void TestBar::unwritableFolderStillShowsTheBar() {
     QCOMPARE(boxes[0].icon, QMessageBox::Critical);
     QCOMPARE(boxes[0].text, u"Unable to write to "_qs + m_folder->file(u"config.ini"_qs) + u'.');
     QVERIFY(bar.isVisible());
-    QVERIFY(!MenuIni); // the later steps were skipped
-    QVERIFY(BarRect.isEmpty());
+    // The later steps were skipped.
+    QVERIFY(m_files->menu().fileName().isEmpty());
+    QVERIFY(bar.skin().bar.isNull());
 }
 
 void TestBar::windowManagerStates() {
@@ -323,10 +327,10 @@ void TestBar::dragMovesTheBar() {
                         at(grip + QPoint(-30 * step, 20 * step))));
     QVERIFY(xdotool({u"mouseup"_qs, u"1"_qs}));
     QTRY_COMPARE(bar.frameGeometry().topLeft(), before + QPoint(-300, 200));
-    QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1), -1); // only on close
+    QCOMPARE(storedConfig().ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1), -1); // only on close
     bar.close();
-    QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1), before.x() - 300);
-    QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), before.y() + 200);
+    QCOMPARE(storedConfig().ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1), before.x() - 300);
+    QCOMPARE(storedConfig().ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), before.y() + 200);
 }
 
 void TestBar::minimizeAndRestore() {
@@ -495,13 +499,13 @@ void TestBar::trayExit() {
     QCOMPARE(boxes[0].defaultButton, QMessageBox::Yes);
     if (answer == QMessageBox::Yes) {
         QCOMPARE(closed.count(), 1);
-        QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), 50);
-        QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1), 100);
+        QCOMPARE(storedConfig().ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), 50);
+        QCOMPARE(storedConfig().ReadInteger(u"WindowPos"_qs, u"Left"_qs, -1), 100);
     } else {
         QCOMPARE(closed.count(), 0);
         QVERIFY(!bar.isVisible());
         QVERIFY(bar.tray()->isVisible());
-        QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), -1);
+        QCOMPARE(storedConfig().ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), -1);
     }
 }
 
@@ -512,7 +516,7 @@ void TestBar::closeFromTheWindowManager() {
     QVERIFY(xdotool({u"key"_qs, u"alt+F4"_qs}));
     QTRY_COMPARE(closed.count(), 1);
     QVERIFY(Dialogs::boxesShown().isEmpty());
-    QCOMPARE(ConfigIni->ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), 1);
+    QCOMPARE(storedConfig().ReadInteger(u"WindowPos"_qs, u"Top"_qs, -1), 1);
 }
 
 void TestBar::failedSaveStillQuits() {
@@ -537,7 +541,7 @@ void TestBar::missingBarBitmap() {
     QVERIFY2(boxes[0].text.startsWith(u"Cannot open file \""_qs), qPrintable(boxes[0].text));
     QVERIFY2(boxes[0].text.contains(u"skins"_qs) && boxes[0].text.contains(u"bar.bmp\""_qs),
              qPrintable(boxes[0].text));
-    QVERIFY(BarRect.isEmpty());
+    QVERIFY(bar.skin().bar.isNull());
     QCOMPARE(button("ImgMenu")->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
              QImage(u":/builtin/start.png"_qs).convertToFormat(QImage::Format_RGB32));
     const QImage shot = bar.grab().toImage();

@@ -3,7 +3,6 @@
 #include "app/startup.h"
 #include "bar/launchermenu.h"
 #include "bar/barwindow.h"
-#include "core/tools.h"
 #include "platform/applicationservice.h"
 #include "settings/settingswindow.h"
 #include "support/guitest.h"
@@ -76,8 +75,6 @@ void TestDesktopActions::init() {
 
 void TestDesktopActions::cleanup() {
     m_windows.reset();
-    ConfigIni.reset();
-    MenuIni.reset();
     m_folder.reset();
 }
 
@@ -133,8 +130,8 @@ void TestDesktopActions::actions() {
     }
 
     LauncherMenu* menu = bar.launcherMenu();
-    QWidget* const window = outcome == Outcome::Settings   ? static_cast<QWidget*>(FrmSettings)
-                            : outcome == Outcome::About    ? static_cast<QWidget*>(frmAbout)
+    QWidget* const window = outcome == Outcome::Settings   ? static_cast<QWidget*>(&m_windows->settings())
+                            : outcome == Outcome::About    ? static_cast<QWidget*>(&m_windows->about())
                             : outcome == Outcome::BarShown ? static_cast<QWidget*>(&bar)
                                                            : menu;
     const auto opened = [&] {

@@ -6,7 +6,6 @@
 #include "bar/picturebutton.h"
 #include "core/profilefile.h"
 #include "core/safefile.h"
-#include "core/tools.h"
 #include "settings/entrydialog.h"
 #include "settings/settingswindow.h"
 #include "support/guitest.h"
@@ -103,10 +102,12 @@ private:
     void freshFolder();
     void startProgram();
     BarWindow& bar() const { return m_windows->bar(); }
-    MenuEntryList* list() const { return FrmSettings->findChild<MenuEntryList*>(u"LstItems"_qs); }
+    SettingsWindow* settings() const { return &m_windows->settings(); }
+    EntryDialog* entryDialog() const { return &m_windows->entryDialog(); }
+    MenuEntryList* list() const { return settings()->findChild<MenuEntryList*>(u"LstItems"_qs); }
     QStringList shownLines() const;
     void click(const char* button) {
-        QTest::mouseClick(FrmSettings->findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
+        QTest::mouseClick(settings()->findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
     }
     void clickLine(int number) {
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
@@ -114,12 +115,12 @@ private:
     }
     // Only shown and exposed: where the window manager framed it does not matter here.
     void openSettings() {
-        FrmSettings->open();
-        QVERIFY(QTest::qWaitForWindowExposed(FrmSettings, 20000));
+        settings()->open();
+        QVERIFY(QTest::qWaitForWindowExposed(settings(), 20000));
     }
     void closeSettings() {
-        FrmSettings->close();
-        QTRY_VERIFY(!FrmSettings->isVisible());
+        settings()->close();
+        QTRY_VERIFY(!settings()->isVisible());
     }
     QStringList menuRows() const;
     QStringList errorTexts() const;
@@ -158,8 +159,6 @@ void TestFaults::cleanup() {
         setMode(menuPath(), 0644);
     }
     m_folder.reset();
-    ConfigIni.reset();
-    MenuIni.reset();
     QDir::setCurrent(m_startFolder);
     m_currentFolder.reset();
 }
@@ -182,12 +181,6 @@ void TestFaults::freshFolder() {
 void TestFaults::startProgram() {
     m_closed.reset();
     m_windows.reset();
-    // What a new process starts with.
-    MenuFileName.clear();
-    MenuIni.reset();
-    ConfigIni.reset();
-    SelectedItem = 0;
-    AppInfo = {};
     Dialogs::resetForTesting();
     m_windows = std::make_unique<ProgramWindows>();
     m_closed = std::make_unique<QSignalSpy>(&bar(), &BarWindow::closed);
@@ -249,13 +242,13 @@ void TestFaults::run(Command command) {
     switch (command) {
     case Command::Add:
         QVERIFY(withModalDialog(
-            frmAddNew, [&] { click("cmdNew"); },
+            entryDialog(), [&] { click("cmdNew"); },
             [](EntryDialog& dialog) { fillEntryDialog(dialog, u"New"_qs, u"/usr/bin/new"_qs); }));
         break;
     case Command::Edit:
         clickLine(3);
         QVERIFY(withModalDialog(
-            frmAddNew, [&] { click("cmdEdit"); },
+            entryDialog(), [&] { click("cmdEdit"); },
             [](EntryDialog& dialog) {
                 fillEntryDialog(dialog, u"Changed"_qs, u"/usr/bin/changed"_qs);
             }));
@@ -583,21 +576,21 @@ void TestFaults::outsideChangeWhileSettingsOpen() {
     // The entry dialog is answered if it comes up; a stale line must not bring it up.
     bool entryDialogShown = false;
     QTimer poll;
-    connect(&poll, &QTimer::timeout, frmAddNew, [&] {
-        if (entryDialogShown || QApplication::activeModalWidget() != frmAddNew)
+    connect(&poll, &QTimer::timeout, entryDialog(), [&] {
+        if (entryDialogShown || QApplication::activeModalWidget() != entryDialog())
             return;
         entryDialogShown = true;
-        fillEntryDialog(*frmAddNew, u"New"_qs, u"/usr/bin/new"_qs);
+        fillEntryDialog(*entryDialog(), u"New"_qs, u"/usr/bin/new"_qs);
     });
     poll.start(5);
     click(command == Command::Add ? "cmdNew" : command == Command::Edit ? "cmdEdit" : "cmdDelete");
     poll.stop();
-    QVERIFY(!frmAddNew->isVisible());
+    QVERIFY(!entryDialog()->isVisible());
     QCOMPARE(entryDialogShown, command == Command::Add);
     if (command == Command::Add) {
         QCOMPARE(Dialogs::boxesShown().size(), 0);
         QCOMPARE(list()->selectedRow(), list()->count() - 1);
-        QCOMPARE(SelectedItem, list()->count());
+        QCOMPARE(settings()->selectedEntry(), list()->count());
     } else {
         // Nothing was asked about a line that no longer says what it stands for.
         QCOMPARE(Dialogs::boxesShown().size(), 0);
@@ -612,7 +605,7 @@ void TestFaults::outsideChangeWhileSettingsOpen() {
         // Asked again, the delete names and removes the line now selected.
         const int selected = list()->selectedRow();
         QVERIFY(selected >= 0);
-        QCOMPARE(SelectedItem, selected + 1);
+        QCOMPARE(settings()->selectedEntry(), selected + 1);
         const QString line = list()->item(selected)->text();
         Dialogs::answerNextBox(QMessageBox::Yes);
         click("cmdDelete");
@@ -729,7 +722,7 @@ void TestFaults::boxesStandOnTheirOwners_data() {
     QTest::newRow("bar") << u"frmmain"_qs;
     QTest::newRow("Settings window") << u"FrmSettings"_qs;
     QTest::newRow("entry dialog over Settings") << u"frmAddNew"_qs;
-    QTest::newRow("About window") << u"frmAbout"_qs;
+    QTest::newRow("About window") << u"&m_windows->about()"_qs;
 }
 
 // A box belongs to the window the user is in, stands above it and above the bar, which is
@@ -752,9 +745,10 @@ void TestFaults::boxesStandOnTheirOwners() {
         QTRY_VERIFY(bar().isActiveWindow());
         checkErrorBoxOn(&bar());
     } else if (owner == u"frmAddNew") {
-        inModal(FrmSettings, [&] { inModal(frmAddNew, [] { checkErrorBoxOn(frmAddNew); }); });
+        inModal(settings(),
+                [&] { inModal(entryDialog(), [this] { checkErrorBoxOn(entryDialog()); }); });
     } else {
-        auto* window = owner == u"FrmSettings" ? static_cast<QDialog*>(FrmSettings) : frmAbout;
+        auto* window = owner == u"FrmSettings" ? static_cast<QDialog*>(settings()) : &m_windows->about();
         inModal(window, [window] { checkErrorBoxOn(window); });
     }
 }

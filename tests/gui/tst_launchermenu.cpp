@@ -3,7 +3,7 @@
 #include "bar/barwindow.h"
 #include "bar/picturebutton.h"
 #include "core/error.h"
-#include "core/tools.h"
+#include "core/programfiles.h"
 #include "skin/skincolor.h"
 #include "support/guitest.h"
 #include "support/testfiles.h"
@@ -52,7 +52,9 @@ private:
     QString marker() const { return m_folder->file(u"marker"_qs); }
 
     std::unique_ptr<TestAppFolder> m_folder;
+    std::unique_ptr<ProgramFiles> m_files;
     std::unique_ptr<BarWindow> m_bar;
+    MenuEntry m_chosen; // the entry of the last item chosen
 };
 
 void TestLauncherMenu::init() {
@@ -62,14 +64,16 @@ void TestLauncherMenu::init() {
 
 void TestLauncherMenu::cleanup() {
     m_bar.reset();
-    ConfigIni.reset();
-    MenuIni.reset();
+    m_files.reset();
     m_folder.reset();
 }
 
 void TestLauncherMenu::startBar() {
-    m_bar = std::make_unique<BarWindow>();
-    m_bar->FormCreate();
+    m_files = std::make_unique<ProgramFiles>();
+    m_bar = std::make_unique<BarWindow>(*m_files);
+    connect(m_bar.get(), &BarWindow::menuItemChosen, this,
+            [this](int, const MenuEntry& entry) { m_chosen = entry; });
+    m_bar->loadFiles();
     m_bar->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_bar.get()));
 }
@@ -126,7 +130,7 @@ void TestLauncherMenu::menuRows() {
 
 void TestLauncherMenu::noMenuFileObject() {
     startBar();
-    MenuIni.reset(); // as after a failed first start
+    m_files->useMenuFile({}); // as after a failed first start
     QStringList seen;
     QVERIFY(withOpenMenu([&](LauncherMenu& menu) { seen = shownRows(menu); }));
     QCOMPARE(seen, QStringList{u"&Exit"_qs});
@@ -223,7 +227,7 @@ void TestLauncherMenu::filterChooses() {
         QTest::keyClick(&menu, Qt::Key_Return);
     }));
     QCOMPARE(seen, (QStringList{u",No match"_qs, u",N&otes,A&nother note"_qs, u"N&otes"_qs}));
-    QCOMPARE(AppInfo.caption, u"Notes"_qs);
+    QCOMPARE(m_chosen.caption, u"Notes"_qs);
     QTRY_COMPARE(QString::fromUtf8(readBytes(marker())), script + u'|');
 }
 
@@ -301,7 +305,7 @@ void TestLauncherMenu::launches() {
             QTest::mouseClick(&menu, Qt::LeftButton, {}, at);
         }
     }));
-    QCOMPARE(AppInfo.caption, u"Run it"_qs);
+    QCOMPARE(m_chosen.caption, u"Run it"_qs);
     QTRY_COMPARE(QString::fromUtf8(readBytes(marker())), recorded.replace(u"$DIR"_qs, dir));
     QVERIFY(!QFile::exists(m_folder->file(u"X"_qs)));
     QVERIFY(!QFile::exists(m_folder->file(u"Y"_qs)));
@@ -317,8 +321,8 @@ void TestLauncherMenu::emptyRowIsChoosable() {
         const QPoint at = menu.rowGeometry(shownItems(menu)[1]).center();
         QTest::mouseClick(&menu, Qt::LeftButton, {}, at);
     }));
-    QCOMPARE(AppInfo.caption, QString());
-    QCOMPARE(AppInfo.target, QString());
+    QCOMPARE(m_chosen.caption, QString());
+    QCOMPARE(m_chosen.target, QString());
     QVERIFY(Dialogs::boxesShown().isEmpty());
 }
 
@@ -336,15 +340,15 @@ void TestLauncherMenu::entry1026AsksToClose() {
         });
     };
     QVERIFY(choose(1024));
-    QCOMPARE(AppInfo.target, u"/nonexistent/1024"_qs);
+    QCOMPARE(m_chosen.target, u"/nonexistent/1024"_qs);
     QVERIFY(choose(1025));
-    QCOMPARE(AppInfo.target, u"/nonexistent/1025"_qs);
+    QCOMPARE(m_chosen.target, u"/nonexistent/1025"_qs);
     QVERIFY(Dialogs::boxesShown().isEmpty());
 
     QSignalSpy closed(m_bar.get(), &BarWindow::closed);
     Dialogs::answerNextBox(QMessageBox::No);
     QVERIFY(choose(1026));
-    QCOMPARE(AppInfo.caption, u"Entry 1026"_qs);
+    QCOMPARE(m_chosen.caption, u"Entry 1026"_qs);
     QCOMPARE(Dialogs::boxesShown().size(), 1);
     QCOMPARE(Dialogs::boxesShown()[0].text, u"Close Larkspan?"_qs);
     QCOMPARE(closed.count(), 0);

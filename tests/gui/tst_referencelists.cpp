@@ -2,7 +2,8 @@
 #include "app/startup.h"
 #include "bar/barwindow.h"
 #include "bar/picturebutton.h"
-#include "core/tools.h"
+#include "core/programfiles.h"
+#include "settings/entrydialog.h"
 #include "settings/data/datasetmodel.h"
 #include "settings/referencelists.h"
 #include "settings/settingswindow.h"
@@ -149,10 +150,13 @@ private:
     QStringList fileNames(const QString& table) const {
         return queryRows(dbPath(), u"SELECT Name FROM [%1] ORDER BY rowid"_qs.arg(table));
     }
-    void makeWindow() { m_window = std::make_unique<SettingsWindow>(nullptr, showErrorBox); }
+    void makeWindow() {
+        m_window =
+            std::make_unique<SettingsWindow>(m_files, m_entryDialog, nullptr, showErrorBox);
+    }
     bool showAndWait();
     // The test's own window, or the program's while the start-up is tested.
-    SettingsWindow* window() const { return m_window ? m_window.get() : FrmSettings; }
+    SettingsWindow* window() const { return m_window ? m_window.get() : m_programSettings; }
     template <typename T = QWidget> T* control(const QString& name) const {
         T* widget = window()->findChild<T*>(name);
         if (widget == nullptr)
@@ -213,7 +217,10 @@ private:
     std::unique_ptr<TestAppFolder> m_folder;
     std::unique_ptr<QTemporaryDir> m_currentFolder;
     const QString m_startFolder = QDir::currentPath();
+    ProgramFiles m_files;
+    EntryDialog m_entryDialog;
     std::unique_ptr<SettingsWindow> m_window;
+    SettingsWindow* m_programSettings = nullptr;
 };
 
 void TestReferenceLists::init() {
@@ -222,16 +229,14 @@ void TestReferenceLists::init() {
     m_currentFolder = std::make_unique<QTemporaryDir>();
     QDir::setCurrent(m_currentFolder->path());
     Dialogs::resetForTesting();
-    ConfigIni = std::make_unique<ProfileFile>(m_folder->file(u"config.ini"_qs));
-    MenuFileName = m_folder->file(u"menu.ini"_qs);
-    MenuIni = std::make_unique<ProfileFile>(MenuFileName);
+    m_files = ProgramFiles(Configuration(m_folder->file(u"config.ini"_qs)));
+    m_files.useMenuFile(m_folder->file(u"menu.ini"_qs));
 }
 
 void TestReferenceLists::cleanup() {
     QToolTip::hideText();
     m_window.reset();
-    ConfigIni.reset();
-    MenuIni.reset();
+    m_programSettings = nullptr;
     QDir::setCurrent(m_startFolder);
     m_currentFolder.reset();
     m_folder.reset();
@@ -328,6 +333,7 @@ void TestReferenceLists::openingAtStartUp() {
         QVERIFY(other.start(dbPath(), fault));
 
     auto windows = std::make_unique<ProgramWindows>();
+    m_programSettings = &windows->settings();
     QVERIFY(!windows->bar().isVisible());
     if (fault == kExclusive)
         QVERIFY(writeLocked(dbPath()));
@@ -349,8 +355,9 @@ void TestReferenceLists::openingAtStartUp() {
     QStringList menuLines;
     QTimer::singleShot(0, this, [&] {
         // Closed in any case, so that the bar's modal showing returns.
-        const auto close = qScopeGuard([] { FrmSettings->close(); });
-        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() == FrmSettings; },
+        SettingsWindow* settings = m_programSettings;
+        const auto close = qScopeGuard([settings] { settings->close(); });
+        if (!QTest::qWaitFor([settings] { return QApplication::activeModalWidget() == settings; },
                              20000))
             return;
         for (int n : {1, 2}) {
@@ -843,7 +850,7 @@ void TestReferenceLists::tabOrder() {
 
 void TestReferenceLists::screenshot() {
     QFile::copy(QStringLiteral(LARKSPAN_DATABASE_FILE), dbPath());
-    writeBytes(MenuFileName, "[menu]\r\nitems=3\r\n[item1]\r\ncaption=Terminal\r\n"
+    writeBytes(m_files.menuFileName(), "[menu]\r\nitems=3\r\n[item1]\r\ncaption=Terminal\r\n"
                              "[item2]\r\ncaption=Files\r\n[item3]\r\ncaption=Web browser\r\n");
     makeWindow();
     QVERIFY(showAndWait());

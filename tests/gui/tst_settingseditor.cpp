@@ -1,6 +1,7 @@
 #include "core/menufile.h"
 #include "core/safefile.h"
-#include "core/tools.h"
+#include "core/programfiles.h"
+#include "settings/entrydialog.h"
 #include "settings/settingswindow.h"
 #include "support/guitest.h"
 #include "support/testfiles.h"
@@ -65,28 +66,30 @@ private:
                xdotool({u"windowactivate"_qs, u"--sync"_qs, QString::number(m_settings->winId())});
     }
 
+    QString menuPath() const { return m_folder->file(u"menu.ini"_qs); }
+
+    ProgramFiles m_files;
+    EntryDialog m_entryDialog;
     std::unique_ptr<SettingsWindow> m_settings;
     std::unique_ptr<TestAppFolder> m_folder;
 };
 
 void TestSettingsEditor::initTestCase() {
     QVERIFY2(QGuiApplication::platformName() == u"xcb"_qs, "needs an X display");
-    m_settings = std::make_unique<SettingsWindow>();
+    m_settings = std::make_unique<SettingsWindow>(m_files, m_entryDialog);
 }
 
 void TestSettingsEditor::init() {
     m_folder = std::make_unique<TestAppFolder>();
     Dialogs::resetForTesting();
-    MenuFileName = m_folder->file(u"menu.ini"_qs);
-    writeBytes(MenuFileName, kThree);
-    MenuIni = std::make_unique<ProfileFile>(MenuFileName);
+    writeBytes(menuPath(), kThree);
+    m_files.useMenuFile(menuPath());
 }
 
 void TestSettingsEditor::cleanup() {
     SafeFile::setWriteFaultForTesting({});
     m_settings->close();
     QTRY_VERIFY(!m_settings->isVisible());
-    MenuIni.reset();
     m_folder.reset();
 }
 
@@ -135,14 +138,14 @@ void TestSettingsEditor::reorder() {
         expected << QString(c);
     QTRY_COMPARE(lines(), expected);
     QTRY_COMPARE(list()->selectedRow(), selected);
-    QCOMPARE(SelectedItem, selected + 1);
-    QCOMPARE(ReadMenuCaptions(), expected);
-    QCOMPARE(readBytes(MenuFileName).contains("; mine"), true);
+    QCOMPARE(m_settings->selectedEntry(), selected + 1);
+    QCOMPARE(m_files.menu().captions(), expected);
+    QCOMPARE(readBytes(menuPath()).contains("; mine"), true);
     const QList<Dialogs::Box> boxes = Dialogs::boxesShown();
     QCOMPARE(boxes.size(), fails ? 1 : 0);
     if (fails)
         QCOMPARE(boxes[0].text,
-                 u"Cannot create file \""_qs + MenuFileName + u"\". No space left on device."_qs);
+                 u"Cannot create file \""_qs + menuPath() + u"\". No space left on device."_qs);
 }
 
 void TestSettingsEditor::dropFromAnotherProgram() {
@@ -166,14 +169,11 @@ void TestSettingsEditor::dropFromAnotherProgram() {
     const QStringList expected{u"A"_qs,      u"B"_qs,       u"C"_qs,
                                u"Editor"_qs, u"default"_qs, u"www.example.org"_qs};
     QTRY_COMPARE(lines(), expected);
-    QCOMPARE(ReadMenuCaptions(), expected);
+    QCOMPARE(m_files.menu().captions(), expected);
     QCOMPARE(list()->selectedRow(), 5);
-    ReadMenuItem(4);
-    QCOMPARE(AppInfo.target, m_folder->file(u"editor.desktop"_qs));
-    ReadMenuItem(5);
-    QCOMPARE(AppInfo.target, m_folder->file(u"skins/default"_qs));
-    ReadMenuItem(6);
-    QCOMPARE(AppInfo.target, u"https://www.example.org/page"_qs);
+    QCOMPARE(m_files.menu().entry(4).target, m_folder->file(u"editor.desktop"_qs));
+    QCOMPARE(m_files.menu().entry(5).target, m_folder->file(u"skins/default"_qs));
+    QCOMPARE(m_files.menu().entry(6).target, u"https://www.example.org/page"_qs);
     source.kill();
     source.waitForFinished();
 }
@@ -232,9 +232,8 @@ void TestSettingsEditor::pickInstalledApplication() {
     QVERIFY(hasIcon);
     QTRY_COMPARE(lines(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs, u"Zeta Notes"_qs}));
     QCOMPARE(list()->selectedRow(), 3);
-    ReadMenuItem(4);
-    QCOMPARE(AppInfo.caption, u"Zeta Notes"_qs);
-    QCOMPARE(AppInfo.target, m_folder->file(u"home/applications/zeta.desktop"_qs));
+    QCOMPARE(m_files.menu().entry(4).caption, u"Zeta Notes"_qs);
+    QCOMPARE(m_files.menu().entry(4).target, m_folder->file(u"home/applications/zeta.desktop"_qs));
 }
 
 QTEST_MAIN(TestSettingsEditor)

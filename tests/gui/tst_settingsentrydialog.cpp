@@ -1,4 +1,3 @@
-#include "core/tools.h"
 #include "settings/entrydialog.h"
 #include "support/guitest.h"
 #include "widgets/dialogs.h"
@@ -43,6 +42,8 @@ private:
     }
     QLineEdit* caption() const { return control<QLineEdit>(u"txtCaption"_qs); }
     QLineEdit* target() const { return control<QLineEdit>(u"txtAppPath"_qs); }
+    // Shows the dialog without waiting for it to close, for a new entry or to edit the stored
+    // one.
     bool showAndWait(bool editMode);
 
     std::unique_ptr<EntryDialog> m_dialog;
@@ -57,8 +58,7 @@ void TestEntryDialog::initTestCase() {
 
 void TestEntryDialog::init() {
     Dialogs::resetForTesting();
-    AppInfo = m_stored;
-    DialogResult = 0;
+    m_dialog->setEntry(m_stored);
 }
 
 void TestEntryDialog::cleanup() {
@@ -68,7 +68,8 @@ void TestEntryDialog::cleanup() {
 }
 
 bool TestEntryDialog::showAndWait(bool editMode) {
-    EditMode = editMode;
+    if (!editMode)
+        m_dialog->setEntry({});
     m_dialog->open();
     return QTest::qWaitForWindowExposed(m_dialog.get(), 20000) &&
            QTest::qWaitFor([&] { return m_dialog->isActiveWindow(); }, 20000);
@@ -144,9 +145,8 @@ void TestEntryDialog::captionCheck() {
     QTest::mouseClick(control(u"cmdOK"_qs), Qt::LeftButton);
     if (accepted) {
         QTRY_VERIFY(!m_dialog->isVisible());
-        QCOMPARE(DialogResult, 1);
-        QCOMPARE(AppInfo.caption, typed);
-        QCOMPARE(AppInfo.target, path);
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(m_dialog->entry(), (MenuEntry{typed, path}));
         QVERIFY(Dialogs::boxesShown().isEmpty());
         return;
     }
@@ -157,8 +157,7 @@ void TestEntryDialog::captionCheck() {
     QCOMPARE(box.text, u"Please enter a caption."_qs);
     QCOMPARE(box.buttons, QMessageBox::Ok);
     QVERIFY(m_dialog->isVisible());
-    QCOMPARE(DialogResult, 0);
-    QCOMPARE(AppInfo.caption, m_stored.caption);
+    QCOMPARE(m_dialog->entry(), MenuEntry());
 }
 
 void TestEntryDialog::realInformationBoxByKeys() {
@@ -199,7 +198,7 @@ void TestEntryDialog::enterActsAsOk() {
     QTest::keyClick(field, Qt::Key_Return);
     QTRY_VERIFY(!m_dialog->isVisible());
     QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(DialogResult, 1);
+    QCOMPARE(m_dialog->entry(), m_stored);
 }
 
 void TestEntryDialog::closingWithoutOk_data() {
@@ -222,9 +221,8 @@ void TestEntryDialog::closingWithoutOk() {
         QVERIFY(xdotool({u"key"_qs, u"alt+F4"_qs}));
     }
     QTRY_VERIFY(!m_dialog->isVisible());
-    QCOMPARE(DialogResult, 0);
-    QCOMPARE(AppInfo.caption, m_stored.caption);
-    QCOMPARE(AppInfo.target, m_stored.target);
+    QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(m_dialog->entry(), MenuEntry());
 }
 
 void TestEntryDialog::fileAndFolderButtons_data() {
@@ -261,7 +259,7 @@ void TestEntryDialog::fileAndFolderButtons() {
 }
 
 void TestEntryDialog::screenshot() {
-    AppInfo = {u"Terminal"_qs, u"/usr/bin/x-terminal-emulator"_qs};
+    m_dialog->setEntry({u"Terminal"_qs, u"/usr/bin/x-terminal-emulator"_qs});
     QVERIFY(showAndWait(true));
     const QRect frame = m_dialog->frameGeometry();
     saveArtifact(m_dialog->screen()

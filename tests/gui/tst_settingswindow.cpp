@@ -2,7 +2,7 @@
 #include "core/appdir.h"
 #include "core/menufile.h"
 #include "core/safefile.h"
-#include "core/tools.h"
+#include "core/programfiles.h"
 #include "settings/entrydialog.h"
 #include "settings/settingswindow.h"
 #include "support/guitest.h"
@@ -48,8 +48,8 @@ private slots:
     void editTheSelectedEntry_data();
     void editTheSelectedEntry();
     void failedDeleteKeepsTheLine();
-    void refusedWriteResetsDialogResult_data();
-    void refusedWriteResetsDialogResult();
+    void refusedWriteChangesNothing_data();
+    void refusedWriteChangesNothing();
     void realDialogsTakeTypedNames_data();
     void realDialogsTakeTypedNames();
     void openStoresThePath_data();
@@ -91,8 +91,9 @@ private:
     // open is cancelled.
     void typeIntoFileDialog(const std::function<void()>& command, const QString& name);
 
-    std::unique_ptr<SettingsWindow> m_settings;
+    std::unique_ptr<ProgramFiles> m_files;
     std::unique_ptr<EntryDialog> m_addNew;
+    std::unique_ptr<SettingsWindow> m_settings;
     std::unique_ptr<TestAppFolder> m_folder;
     int m_entryShows = 0;
 };
@@ -113,21 +114,18 @@ private:
 void TestSettingsWindow::initTestCase() {
     QVERIFY2(QGuiApplication::platformName() == u"xcb"_qs,
              "needs an X display with a window manager");
-    m_settings = std::make_unique<SettingsWindow>();
+    m_files = std::make_unique<ProgramFiles>();
     m_addNew = std::make_unique<EntryDialog>();
-    frmAddNew = m_addNew.get();
+    m_settings = std::make_unique<SettingsWindow>(*m_files, *m_addNew);
     m_addNew->installEventFilter(new ShowCounter(m_addNew.get(), m_entryShows));
 }
 
 void TestSettingsWindow::init() {
     m_folder = std::make_unique<TestAppFolder>();
     Dialogs::resetForTesting();
-    ConfigIni = std::make_unique<ProfileFile>(m_folder->file(u"config.ini"_qs));
-    writeBytes(ConfigIni->FileName(), "[menu]\r\nfile=$apppath$\\menu.ini\r\n");
-    MenuFileName = ExpandAppPath(u"$apppath$\\menu.ini"_qs);
-    MenuIni = std::make_unique<ProfileFile>(MenuFileName);
-    SelectedItem = 0;
-    DialogResult = 0;
+    *m_files = ProgramFiles(Configuration(m_folder->file(u"config.ini"_qs)));
+    writeBytes(m_files->config().file().FileName(), "[menu]\r\nfile=$apppath$\\menu.ini\r\n");
+    m_files->useMenuFile(ExpandAppPath(u"$apppath$\\menu.ini"_qs));
     m_entryShows = 0;
 }
 
@@ -136,8 +134,6 @@ void TestSettingsWindow::cleanup() {
     if (m_addNew->isVisible())
         m_addNew->reject();
     closeWindow();
-    ConfigIni.reset();
-    MenuIni.reset();
     m_folder.reset();
 }
 
@@ -243,7 +239,7 @@ void TestSettingsWindow::emptyMenu() {
     QFETCH(QByteArray, content);
     if (!content.isEmpty())
         writeBytes(menuPath(), content);
-    SelectedItem = 5; // kept while nothing is selected
+    const int selected = m_settings->selectedEntry(); // kept while nothing is selected
     QVERIFY(showAndWait());
     QCOMPARE(list()->count(), 0);
     click("cmdEdit");
@@ -253,16 +249,15 @@ void TestSettingsWindow::emptyMenu() {
     QCOMPARE(m_entryShows, 0);
     QVERIFY(Dialogs::boxesShown().isEmpty());
     QCOMPARE(QFile::exists(menuPath()), !content.isEmpty());
-    QCOMPARE(SelectedItem, 5);
+    QCOMPARE(m_settings->selectedEntry(), selected);
 
     QVERIFY(addEntry(u"Editor"_qs, u"/usr/bin/editor"_qs));
     QCOMPARE(lines(), QStringList{u"Editor"_qs});
     QCOMPARE(list()->selectedRow(), 0);
-    QCOMPARE(SelectedItem, 1);
-    QCOMPARE(DialogResult, 0);
-    QCOMPARE(ReadItemCount(), 1);
-    ReadMenuItem(1);
-    QCOMPARE(AppInfo.target, u"/usr/bin/editor"_qs);
+    QCOMPARE(m_settings->selectedEntry(), 1);
+    QCOMPARE(m_files->menu().count(), 1);
+    const MenuEntry entry = m_files->menu().entry(1);
+    QCOMPARE(entry.target, u"/usr/bin/editor"_qs);
 }
 
 void TestSettingsWindow::deleteMovesTheSelection_data() {
@@ -285,7 +280,7 @@ void TestSettingsWindow::deleteMovesTheSelection() {
     writeBytes(menuPath(), content);
     QVERIFY(showAndWait());
     clickLine(selected);
-    QCOMPARE(SelectedItem, selected);
+    QCOMPARE(m_settings->selectedEntry(), selected);
     const QString line = list()->item(selected - 1)->text();
     Dialogs::answerNextBox(QMessageBox::Yes);
     click("cmdDelete");
@@ -299,8 +294,8 @@ void TestSettingsWindow::deleteMovesTheSelection() {
     QCOMPARE(box.defaultButton, QMessageBox::Yes);
     QCOMPARE(lines(), remaining);
     QCOMPARE(list()->selectedRow() + 1, selectedAfter);
-    QCOMPARE(SelectedItem, selectedAfter);
-    QCOMPARE(ReadItemCount(), remaining.size());
+    QCOMPARE(m_settings->selectedEntry(), selectedAfter);
+    QCOMPARE(m_files->menu().count(), remaining.size());
 }
 
 void TestSettingsWindow::declinedDeleteChangesNothing_data() {
@@ -321,7 +316,7 @@ void TestSettingsWindow::declinedDeleteChangesNothing() {
     writeBytes(menuPath(), kThree);
     QVERIFY(showAndWait());
     QTest::keyClick(list(), Qt::Key_Down); // the keyboard moves the selection as well
-    QCOMPARE(SelectedItem, 2);
+    QCOMPARE(m_settings->selectedEntry(), 2);
     Dialogs::answerNextBox(answer);
     QTest::keyClick(list(), Qt::Key_Delete, modifiers);
     QCOMPARE(Dialogs::boxesShown().size(), 1);
@@ -369,7 +364,7 @@ void TestSettingsWindow::selectionStaysOnALine() {
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::ControlModifier, last.center());
     QTest::keyClick(list(), Qt::Key_Space, Qt::ControlModifier);
     QCOMPARE(list()->selectedRow(), 2);
-    QCOMPARE(SelectedItem, 3);
+    QCOMPARE(m_settings->selectedEntry(), 3);
 }
 
 void TestSettingsWindow::editTheSelectedEntry_data() {
@@ -413,15 +408,13 @@ void TestSettingsWindow::editTheSelectedEntry() {
             answer(dialog);
         }));
     QCOMPARE(shownCaption, before);
-    QCOMPARE(EditMode, true);
     QCOMPARE(list()->item(number - 1)->text(), line);
     QCOMPARE(list()->selectedRow(), number - 1);
-    QCOMPARE(SelectedItem, number);
-    QCOMPARE(DialogResult, 0);
+    QCOMPARE(m_settings->selectedEntry(), number);
     const bool confirmed = button == u"cmdOK";
-    ReadMenuItem(number);
-    QCOMPARE(AppInfo.caption, confirmed ? caption : before);
-    QCOMPARE(AppInfo.target, confirmed ? u"new target"_qs : u"c"_qs);
+    const MenuEntry entry = m_files->menu().entry(number);
+    QCOMPARE(entry.caption, confirmed ? caption : before);
+    QCOMPARE(entry.target, confirmed ? u"new target"_qs : u"c"_qs);
 }
 
 void TestSettingsWindow::failedDeleteKeepsTheLine() {
@@ -437,17 +430,17 @@ void TestSettingsWindow::failedDeleteKeepsTheLine() {
              u"Cannot create file \""_qs + menuPath() + u"\". No space left on device."_qs);
     QCOMPARE(lines(), (QStringList{u"A"_qs, kSeparatorLine, u"C"_qs}));
     QCOMPARE(list()->selectedRow(), 1);
-    QCOMPARE(SelectedItem, 2);
+    QCOMPARE(m_settings->selectedEntry(), 2);
     QCOMPARE(readBytes(menuPath()), kThree);
 }
 
-void TestSettingsWindow::refusedWriteResetsDialogResult_data() {
+void TestSettingsWindow::refusedWriteChangesNothing_data() {
     QTest::addColumn<QString>("command");
     QTest::newRow("add") << "cmdNew";
     QTest::newRow("edit") << "cmdEdit";
 }
 
-void TestSettingsWindow::refusedWriteResetsDialogResult() {
+void TestSettingsWindow::refusedWriteChangesNothing() {
     QFETCH(QString, command);
     writeBytes(menuPath(), kThree);
     QVERIFY(showAndWait());
@@ -456,7 +449,6 @@ void TestSettingsWindow::refusedWriteResetsDialogResult() {
     QCOMPARE(Dialogs::boxesShown().size(), 1);
     QCOMPARE(Dialogs::boxesShown().constFirst().text,
              u"Unable to write to "_qs + menuPath() + u'.');
-    QCOMPARE(DialogResult, 0);
     QCOMPARE(lines(), (QStringList{u"A"_qs, kSeparatorLine, u"C"_qs}));
     QCOMPARE(readBytes(menuPath()), kThree);
 }
@@ -515,7 +507,7 @@ void TestSettingsWindow::realDialogsTakeTypedNames() {
     writeBytes(menuPath(), kThree);
     QVERIFY(showAndWait());
     typeIntoFileDialog([&] { click(qPrintable(command)); }, m_folder->file(typed));
-    QCOMPARE(MenuFileName, m_folder->file(chosen));
+    QCOMPARE(m_files->menuFileName(), m_folder->file(chosen));
 }
 
 void TestSettingsWindow::openStoresThePath_data() {
@@ -538,23 +530,23 @@ void TestSettingsWindow::openStoresThePath() {
     QVERIFY(showAndWait());
     Dialogs::answerNextFile(path);
     click("cmdOpen");
-    QCOMPARE(MenuFileName, path);
-    QCOMPARE(MenuIni->FileName(), path);
+    QCOMPARE(m_files->menuFileName(), path);
+    QCOMPARE(m_files->menu().fileName(), path);
     QCOMPARE(list()->count(), exists ? 3 : 0);
-    QCOMPARE(ConfigIni->ReadString(u"menu"_qs, u"file"_qs, QString()),
+    QCOMPARE(m_files->config().file().ReadString(u"menu"_qs, u"file"_qs, QString()),
              inAppFolder ? u"$apppath$\\menus/work.ini"_qs : path);
     // The first entry added creates it.
     QVERIFY(addEntry(u"Z"_qs, QString()));
     QCOMPARE(QFile::exists(path), true);
-    QCOMPARE(ReadItemCount(), exists ? 4 : 1);
+    QCOMPARE(m_files->menu().count(), exists ? 4 : 1);
 }
 
 void TestSettingsWindow::saveOntoExistingFileChangesNothing() {
     writeBytes(menuPath(), kThree);
     const QString target = m_folder->file(u"taken.ini"_qs);
     writeBytes(target, "[menu]\r\nitems=0\r\n");
-    const QByteArray config = readBytes(ConfigIni->FileName());
-    const QString before = MenuFileName;
+    const QByteArray config = readBytes(m_files->config().file().FileName());
+    const QString before = m_files->menuFileName();
     QVERIFY(showAndWait());
     // The dialog adds the extension and asks nothing; the program refuses.
     typeIntoFileDialog([&] { click("cmdSave"); }, m_folder->file(u"taken"_qs));
@@ -564,8 +556,8 @@ void TestSettingsWindow::saveOntoExistingFileChangesNothing() {
     QCOMPARE(error.icon, QMessageBox::Critical);
     QVERIFY2(error.text.endsWith(u"Destination file exists."_qs), qPrintable(error.text));
     QCOMPARE(readBytes(target), QByteArray("[menu]\r\nitems=0\r\n"));
-    QCOMPARE(readBytes(ConfigIni->FileName()), config);
-    QCOMPARE(MenuFileName, before);
+    QCOMPARE(readBytes(m_files->config().file().FileName()), config);
+    QCOMPARE(m_files->menuFileName(), before);
     closeWindow();
     QVERIFY(showAndWait());
     QCOMPARE(list()->count(), 3);
@@ -579,7 +571,7 @@ void TestSettingsWindow::addAfterSaveGoesToThePreviousFile() {
     click("cmdSave");
     QVERIFY(Dialogs::boxesShown().isEmpty());
     QCOMPARE(readBytes(copy), kThree);
-    QCOMPARE(ConfigIni->ReadString(u"menu"_qs, u"file"_qs, QString()), u"$apppath$\\copy.ini"_qs);
+    QCOMPARE(m_files->config().file().ReadString(u"menu"_qs, u"file"_qs, QString()), u"$apppath$\\copy.ini"_qs);
     QVERIFY(addEntry(u"D"_qs, u"d"_qs));
     QCOMPARE(list()->count(), 4);
     QCOMPARE(readBytes(copy), kThree);
@@ -587,7 +579,7 @@ void TestSettingsWindow::addAfterSaveGoesToThePreviousFile() {
     // The next showing opens the copy.
     closeWindow();
     QVERIFY(showAndWait());
-    QCOMPARE(MenuIni->FileName(), copy);
+    QCOMPARE(m_files->menu().fileName(), copy);
     QCOMPARE(list()->count(), 3);
 }
 
@@ -605,12 +597,12 @@ void TestSettingsWindow::wholeFlowFileBytes() {
                                            "[item1]\r\ncaption=Bee\r\nexec=bee --x\r\n\r\n"
                                            "[item2]\r\ncaption=C\r\nexec=/srv/c d/\r\n\r\n");
     QCOMPARE(lines(), (QStringList{u"Bee"_qs, u"C"_qs}));
-    QCOMPARE(SelectedItem, 1);
+    QCOMPARE(m_settings->selectedEntry(), 1);
 }
 
 void TestSettingsWindow::enterClosesEscapeDoesNot() {
     writeBytes(menuPath(), kThree);
-    const QByteArray config = readBytes(ConfigIni->FileName());
+    const QByteArray config = readBytes(m_files->config().file().FileName());
     bool stayedOnEscape = false;
     bool listHadFocus = false;
     QTimer::singleShot(0, this, [&] {
@@ -630,7 +622,7 @@ void TestSettingsWindow::enterClosesEscapeDoesNot() {
     QVERIFY(listHadFocus);
     QVERIFY(stayedOnEscape);
     QCOMPARE(readBytes(menuPath()), kThree);
-    QCOMPARE(readBytes(ConfigIni->FileName()), config);
+    QCOMPARE(readBytes(m_files->config().file().FileName()), config);
 }
 
 void TestSettingsWindow::screenshot() {

@@ -1,7 +1,6 @@
 // Helper process for the file-safety tests: writes keys until it is done or killed.
 #include "core/menufile.h"
 #include "core/profilefile.h"
-#include "core/tools.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -20,11 +19,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (mode == u"entries") { // entries PREFIX: 200 menu entries appended
-        MenuIni = std::make_unique<ProfileFile>(args[1]);
-        for (int i = 0; i < 200; ++i) {
-            AppInfo = {args[3] + QString::number(i), QStringLiteral("exec")};
-            AppendMenuFileItem();
-        }
+        MenuFile menu(args[1]);
+        for (int i = 0; i < 200; ++i)
+            menu.append({{args[3] + QString::number(i), QStringLiteral("exec")}});
         return 0;
     }
     if (mode == u"counter") { // counter PADDING: the same key rewritten for ever

@@ -2,7 +2,6 @@
 #include "core/config.h"
 #include "core/error.h"
 #include "core/safefile.h"
-#include "core/tools.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
@@ -10,21 +9,10 @@
 #include <sys/stat.h>
 
 namespace {
-
-class FakeBar : public BarPlacement {
-public:
-    int top() const override { return m_top; }
-    int left() const override { return m_left; }
-    int width() const override { return 406; }
-    void setTop(int top) override { m_top = top; }
-    void setLeft(int left) override { m_left = left; }
-    int primaryScreenWidth() const override { return m_screenWidth; }
-
-    int m_top = -999;
-    int m_left = -999;
-    int m_screenWidth = 1920;
-};
-
+// config.ini of the application folder, loaded as the bar does on a screen `screenWidth` wide.
+BarPosition load(int screenWidth = 1920) {
+    return Configuration().load(screenWidth, 406);
+}
 } // namespace
 
 class TestConfig : public QObject {
@@ -168,23 +156,19 @@ void TestConfig::collapse() {
 }
 
 void TestConfig::firstRunWritesDefaults() {
-    FakeBar bar;
-    LoadConfig(bar);
-    QCOMPARE(ConfigIni->FileName(), m_appDir + u"config.ini"_qs);
+    QCOMPARE(Configuration().file().FileName(), m_appDir + u"config.ini"_qs);
+    const BarPosition bar = load();
     QCOMPARE(readBytes(m_appDir + u"config.ini"_qs),
              QByteArray("[menu]\r\nfile=$apppath$\\menu.ini\r\n"
                         "[skin]\r\nfile=$apppath$\\skins\\default\\\r\n"));
-    QCOMPARE(bar.m_top, 1);
-    QCOMPARE(bar.m_left, 1920 - 407);
+    QCOMPARE(bar, (BarPosition{1, 1920 - 407}));
 }
 
 void TestConfig::emptyConfigIsLeftAlone() {
     writeBytes(m_appDir + u"config.ini"_qs, QByteArray());
-    FakeBar bar;
-    bar.m_screenWidth = 1024;
-    LoadConfig(bar);
+    const BarPosition bar = load(1024);
     QCOMPARE(readBytes(m_appDir + u"config.ini"_qs), QByteArray());
-    QCOMPARE(bar.m_left, 1024 - 407);
+    QCOMPARE(bar.left, 1024 - 407);
 }
 
 void TestConfig::storedPositions_data() {
@@ -202,22 +186,13 @@ void TestConfig::storedPositions() {
     QFETCH(int, top);
     QFETCH(int, left);
     writeBytes(m_appDir + u"config.ini"_qs, "[WindowPos]\r\n" + lines);
-    FakeBar bar;
-    LoadConfig(bar);
-    QCOMPARE(bar.m_top, top);
-    QCOMPARE(bar.m_left, left);
+    QCOMPARE(load(), (BarPosition{top, left}));
 }
 
 void TestConfig::savedPositionReadsBack() {
-    FakeBar bar;
-    LoadConfig(bar);
-    bar.m_top = -20;
-    bar.m_left = 77;
-    SaveWindowPos(bar);
-    FakeBar next;
-    LoadConfig(next);
-    QCOMPARE(next.m_top, -20);
-    QCOMPARE(next.m_left, 77);
+    load();
+    Configuration().storeBarPosition({-20, 77});
+    QCOMPARE(load(), (BarPosition{-20, 77}));
     QVERIFY(
         readBytes(m_appDir + u"config.ini"_qs).endsWith("[WindowPos]\r\nTop=-20\r\nLeft=77\r\n"));
 }
@@ -226,35 +201,25 @@ void TestConfig::savedPositionReadsBack() {
 void TestConfig::pairsOfKeysAreWrittenTogether() {
     int writes = 0;
     SafeFile::setWriteFaultForTesting([&writes] { return ++writes > 1 ? ENOSPC : 0; });
-    FakeBar bar;
-    LoadConfig(bar);
-    const ProfileSnapshot config = ConfigIni->Snapshot();
+    load();
+    const ProfileSnapshot config = Configuration().file().Snapshot();
     QCOMPARE(config.ReadString(u"menu"_qs, u"file"_qs, u"?"_qs), u"$apppath$\\menu.ini"_qs);
     QCOMPARE(config.ReadString(u"skin"_qs, u"file"_qs, u"?"_qs), u"$apppath$\\skins\\default\\"_qs);
 
     writes = 0;
-    bar.m_top = 5;
-    bar.m_left = 6;
-    SaveWindowPos(bar);
-    bar.m_top = 7;
-    bar.m_left = 8;
-    QVERIFY_THROWS_EXCEPTION(LarkspanError, SaveWindowPos(bar));
-    FakeBar next;
-    LoadConfig(next);
-    QCOMPARE(next.m_top, 5);
-    QCOMPARE(next.m_left, 6);
+    Configuration().storeBarPosition({5, 6});
+    QVERIFY_THROWS_EXCEPTION(LarkspanError, Configuration().storeBarPosition({7, 8}));
+    QCOMPARE(load(), (BarPosition{5, 6}));
 }
 
 void TestConfig::unwritableFolder() {
     ::chmod(QFile::encodeName(m_dir->path()).constData(), 0555);
-    FakeBar bar;
     try {
-        LoadConfig(bar);
+        load();
         QFAIL("no error");
     } catch (const LarkspanError& e) {
         QCOMPARE(e.message(), u"Unable to write to "_qs + m_appDir + u"config.ini"_qs);
     }
-    QCOMPARE(bar.m_top, -999); // no position set after the failure
     ::chmod(QFile::encodeName(m_dir->path()).constData(), 0755);
 }
 

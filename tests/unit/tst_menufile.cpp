@@ -1,6 +1,5 @@
 #include "core/error.h"
 #include "core/menufile.h"
-#include "core/tools.h"
 #include "support/testfiles.h"
 
 #include <QFileInfo>
@@ -48,12 +47,14 @@ private slots:
 private:
     QString menuPath() const { return m_dir->filePath(u"menu.ini"_qs); }
     std::unique_ptr<QTemporaryDir> m_dir;
+    MenuFile m_menu{QString()};
+    MenuEntry m_entry;
 };
 
 void TestMenuFile::init() {
     m_dir = std::make_unique<QTemporaryDir>();
-    MenuIni = std::make_unique<ProfileFile>(menuPath());
-    AppInfo = {};
+    m_menu = MenuFile(menuPath());
+    m_entry = {};
 }
 
 void TestMenuFile::separatorRule_data() {
@@ -74,67 +75,67 @@ void TestMenuFile::separatorRule() {
 }
 
 void TestMenuFile::missingFile() {
-    QCOMPARE(ReadItemCount(), 0);
-    AppInfo = {u"x"_qs, u"y"_qs};
-    ReadMenuItem(1);
-    QCOMPARE(AppInfo.caption, QString());
-    QCOMPARE(AppInfo.target, QString());
-    QVERIFY(ReadMenuCaptions().isEmpty());
+    QCOMPARE(m_menu.count(), 0);
+    m_entry = {u"x"_qs, u"y"_qs};
+    m_entry = m_menu.entry(1);
+    QCOMPARE(m_entry.caption, QString());
+    QCOMPARE(m_entry.target, QString());
+    QVERIFY(m_menu.captions().isEmpty());
     QVERIFY(!QFile::exists(menuPath()));
 }
 
 void TestMenuFile::countWithoutSections() {
     writeBytes(menuPath(), "[menu]\r\nitems=2\r\n[item1]\r\ncaption=One\r\nexec=1\r\n");
-    QCOMPARE(ReadItemCount(), 2);
-    ReadMenuItem(2);
-    QCOMPARE(AppInfo.caption, QString());
-    QCOMPARE(ReadMenuCaptions(), (QStringList{u"One"_qs, QString()}));
+    QCOMPARE(m_menu.count(), 2);
+    m_entry = m_menu.entry(2);
+    QCOMPARE(m_entry.caption, QString());
+    QCOMPARE(m_menu.captions(), (QStringList{u"One"_qs, QString()}));
     writeBytes(menuPath(), "[menu]\r\nitems=lots\r\n");
-    QCOMPARE(ReadItemCount(), 0);
+    QCOMPARE(m_menu.count(), 0);
     writeBytes(menuPath(), "[menu]\r\nitems=2147483647\r\n[item1]\r\ncaption=One\r\n");
-    const QStringList captions = ReadMenuCaptions();
+    const QStringList captions = m_menu.captions();
     QCOMPARE(captions.size(), kMaxMenuCaptions);
     QCOMPARE(captions.first(), u"One"_qs);
 }
 
 void TestMenuFile::appendCreatesFile() {
-    AppInfo = {u" Editor "_qs, u"/usr/bin/editor"_qs};
-    AppendMenuFileItem();
+    m_entry = {u" Editor "_qs, u"/usr/bin/editor"_qs};
+    m_menu.append({m_entry});
     QCOMPARE(readBytes(menuPath()),
              QByteArray("[menu]\r\nitems=1\r\n[item1]\r\ncaption=\" Editor \"\r\n"
                         "exec=/usr/bin/editor\r\n"));
-    AppInfo = {};
-    ReadMenuItem(1);
-    QCOMPARE(AppInfo.caption, u" Editor "_qs);
-    QCOMPARE(AppInfo.target, u"/usr/bin/editor"_qs);
+    m_entry = {};
+    m_entry = m_menu.entry(1);
+    QCOMPARE(m_entry.caption, u" Editor "_qs);
+    QCOMPARE(m_entry.target, u"/usr/bin/editor"_qs);
 }
 
 void TestMenuFile::appendOverStaleSection() {
     writeBytes(menuPath(), "[menu]\r\nitems=1\r\n[item1]\r\ncaption=A\r\n"
                            "[ITEM2]\r\ncaption=old\r\nicon=keep\r\n");
-    AppInfo = {u"B"_qs, u"b"_qs};
-    AppendMenuFileItem();
-    QCOMPARE(ReadItemCount(), 2);
+    m_entry = {u"B"_qs, u"b"_qs};
+    m_menu.append({m_entry});
+    QCOMPARE(m_menu.count(), 2);
     QStringList lines;
-    MenuIni->ReadSectionValues(u"item2"_qs, lines);
+    ProfileFile(m_menu.fileName()).ReadSectionValues(u"item2"_qs, lines);
     QCOMPARE(lines, (QStringList{u"caption=B"_qs, u"icon=keep"_qs, u"exec=b"_qs}));
 }
 
 void TestMenuFile::updateKeepsHeader() {
     writeBytes(menuPath(), kThree);
-    AppInfo = {u"-"_qs, u""_qs};
-    UpdateMenuFileItem(3);
+    m_entry = {u"-"_qs, u""_qs};
+    m_menu.update(3, m_entry);
     const QByteArray after = readBytes(menuPath());
     QVERIFY(after.contains("[item3]\r\ncaption=-\r\nexec=\r\nicon=c.png\r\n"));
     QCOMPARE(after.count("item3"), 1);
-    QCOMPARE(ReadItemCount(), 3);
-    UpdateMenuFileItem(9); // no such section: made under "Item9"
+    QCOMPARE(m_menu.count(), 3);
+    m_menu.update(9, m_entry); // no such section: made under "Item9"
     QVERIFY(readBytes(menuPath()).endsWith("[Item9]\r\ncaption=-\r\nexec=\r\n"));
 }
 
 void TestMenuFile::captionsInOneRead() {
     writeBytes(menuPath(), kThree);
-    QCOMPARE(ReadMenuCaptions(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+    QCOMPARE(m_menu.captions(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
 }
 
 // Each read follows the file as it is now: a change of the same length, a removed file, a
@@ -146,7 +147,7 @@ void TestMenuFile::repeatedReadsSeeEveryChange() {
             QFile::remove(menuPath());
         else
             writeBytes(menuPath(), bytes);
-        return reader.read();
+        return reader.read(m_menu);
     };
     QCOMPARE(captionsAfter(kThree), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
     QCOMPARE(captionsAfter(kThree), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
@@ -155,9 +156,9 @@ void TestMenuFile::repeatedReadsSeeEveryChange() {
     QCOMPARE(captionsAfter(QByteArray()), QStringList());
     writeBytes(m_dir->filePath(u"other.ini"_qs), "[menu]\r\nitems=1\r\n[item1]\r\ncaption=O\r\n");
     writeBytes(menuPath(), kThree);
-    QCOMPARE(reader.read(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
-    MenuIni = std::make_unique<ProfileFile>(m_dir->filePath(u"other.ini"_qs));
-    QCOMPARE(reader.read(), QStringList{u"O"_qs});
+    QCOMPARE(reader.read(m_menu), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+    m_menu = MenuFile(m_dir->filePath(u"other.ini"_qs));
+    QCOMPARE(reader.read(m_menu), QStringList{u"O"_qs});
 }
 
 void TestMenuFile::deleteRewrites_data() {
@@ -204,7 +205,7 @@ void TestMenuFile::deleteRewrites() {
     QFETCH(int, n);
     QFETCH(QByteArray, after);
     writeBytes(menuPath(), before);
-    DeleteMenuFileItem(n);
+    m_menu.remove(n);
     QCOMPARE(readBytes(menuPath()), after);
 }
 
@@ -231,10 +232,10 @@ void TestMenuFile::moveRewrites() {
     writeBytes(menuPath(), before);
     if (captions == "read-only") {
         QFile::setPermissions(menuPath(), QFile::ReadOwner);
-        QVERIFY_THROWS_EXCEPTION(LarkspanError, MoveMenuFileItem(from, to));
+        QVERIFY_THROWS_EXCEPTION(LarkspanError, m_menu.move(from, to));
         captions.clear();
     } else {
-        MoveMenuFileItem(from, to);
+        m_menu.move(from, to);
     }
     const QByteArray after = readBytes(menuPath());
     if (captions.isEmpty()) {
@@ -265,7 +266,7 @@ void TestMenuFile::deleteOfAnEntryNotInTheFileChangesNothing() {
     QFETCH(int, n);
     if (before != "missing")
         writeBytes(menuPath(), before);
-    DeleteMenuFileItem(n);
+    m_menu.remove(n);
     if (before == "missing")
         QVERIFY(!QFileInfo::exists(menuPath()));
     else
@@ -276,7 +277,7 @@ void TestMenuFile::deleteWithHugeCountKeepsEveryEntry() {
     writeBytes(menuPath(), "[menu]\r\nitems=2147483647\r\n[item1]\r\ncaption=A\r\n"
                            "[item2]\r\ncaption=B\r\n[Item70000]\r\ncaption=far\r\n"
                            "[item+80000]\r\ncaption=not an entry\r\n");
-    DeleteMenuFileItem(1);
+    m_menu.remove(1);
     const QByteArray after = readBytes(menuPath());
     QVERIFY2(after.size() < 2'000'000, QByteArray::number(after.size()));
     QVERIFY(after.startsWith(kBom + "[menu]\r\nitems=2147483646\r\n\r\n[item1]\r\ncaption=B"));
@@ -297,13 +298,13 @@ void TestMenuFile::sizeLimit() {
     QFETCH(bool, read);
     writeBytes(menuPath(), kThree);
     QVERIFY(QFile::resize(menuPath(), size)); // sparse: NUL bytes after the entries
-    QCOMPARE(ReadMenuCaptions().size(), read ? 3 : 0);
+    QCOMPARE(m_menu.captions().size(), read ? 3 : 0);
     if (read)
         return;
-    AppInfo = {u"D"_qs, u"d"_qs};
-    QVERIFY_THROWS_EXCEPTION(LarkspanError, AppendMenuFileItem());
+    m_entry = {u"D"_qs, u"d"_qs};
+    QVERIFY_THROWS_EXCEPTION(LarkspanError, m_menu.append({m_entry}));
     try {
-        DeleteMenuFileItem(1);
+        m_menu.remove(1);
         QFAIL("no error");
     } catch (const LarkspanError& e) {
         QCOMPARE(e.message(), u"Cannot create file \""_qs + menuPath() + u"\". File too large"_qs);
@@ -315,11 +316,11 @@ void TestMenuFile::sizeLimit() {
 
 void TestMenuFile::deleteKeepsLongValuesWhole() {
     const QString exec(5000, u'e');
-    AppInfo = {u"A"_qs, u"a"_qs};
-    AppendMenuFileItem();
-    AppInfo = {u"B"_qs, exec};
-    AppendMenuFileItem();
-    DeleteMenuFileItem(1);
+    m_entry = {u"A"_qs, u"a"_qs};
+    m_menu.append({m_entry});
+    m_entry = {u"B"_qs, exec};
+    m_menu.append({m_entry});
+    m_menu.remove(1);
     QVERIFY(readBytes(menuPath()).contains("exec=" + exec.toLatin1() + "\r\n"));
 }
 
@@ -327,7 +328,7 @@ void TestMenuFile::deleteReadOnlyFile() {
     writeBytes(menuPath(), kThree);
     QFile::setPermissions(menuPath(), QFile::ReadOwner);
     try {
-        DeleteMenuFileItem(2);
+        m_menu.remove(2);
         QFAIL("no error");
     } catch (const LarkspanError& e) {
         QCOMPARE(e.message(),
@@ -350,9 +351,9 @@ void TestMenuFile::failedWriteChangesNothing() {
     QFETCH(QString, caption);
     QFETCH(QString, exec);
     writeBytes(menuPath(), kThree);
-    AppInfo = {caption, exec};
+    m_entry = {caption, exec};
     try {
-        append ? AppendMenuFileItem() : UpdateMenuFileItem(2);
+        append ? m_menu.append({m_entry}) : m_menu.update(2, m_entry);
         QFAIL("no error");
     } catch (const LarkspanError& e) {
         QCOMPARE(e.message(), u"Unable to write to "_qs + menuPath());
@@ -365,8 +366,8 @@ void TestMenuFile::twoCopiesAppendingLoseNoEntry() {
     runTwoWriters(menuPath(), u"entries"_qs);
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(ReadItemCount(), 400);
-    QStringList captions = ReadMenuCaptions();
+    QCOMPARE(m_menu.count(), 400);
+    QStringList captions = m_menu.captions();
     captions.sort();
     QStringList expected;
     for (int i = 0; i < 200; ++i)

@@ -1,7 +1,7 @@
 #include "core/appdir.h"
 #include "core/error.h"
 #include "core/safefile.h"
-#include "core/tools.h"
+#include "core/programfiles.h"
 #include "settings/settingslogic.h"
 #include "support/testfiles.h"
 
@@ -34,6 +34,7 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_app;
+    std::unique_ptr<ProgramFiles> m_files;
 };
 
 void TestSettingsLogic::listLine_data() {
@@ -134,19 +135,17 @@ void TestSettingsLogic::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     m_app = m_dir->path() + u'/';
     setAppDirForTesting(m_app);
-    ConfigIni = std::make_unique<ProfileFile>(m_app + u"config.ini"_qs);
-    writeBytes(ConfigIni->FileName(), "[menu]\r\nfile=$apppath$\\menu.ini\r\n");
+    m_files = std::make_unique<ProgramFiles>(Configuration(m_app + u"config.ini"_qs));
+    writeBytes(m_files->config().file().FileName(), "[menu]\r\nfile=$apppath$\\menu.ini\r\n");
     // As the start-up makes it from the stored text.
-    MenuFileName = ExpandAppPath(u"$apppath$\\menu.ini"_qs);
-    MenuIni = std::make_unique<ProfileFile>(MenuFileName);
+    m_files->useMenuFile(m_files->config().menuFileName());
     writeBytes(m_app + u"menu.ini"_qs, "[menu]\r\nitems=1\r\n[item1]\r\ncaption=A\r\n");
 }
 
 void TestSettingsLogic::cleanup() {
     SafeFile::setWriteFaultForTesting({});
     setAppDirForTesting(std::nullopt);
-    ConfigIni.reset();
-    MenuIni.reset();
+    m_files.reset();
 }
 
 void TestSettingsLogic::saveCopy_data() {
@@ -178,12 +177,12 @@ void TestSettingsLogic::saveCopy() {
     if (sourceMissing)
         QFile::remove(m_app + u"menu.ini"_qs);
     const QByteArray menu = readBytes(m_app + u"menu.ini"_qs);
-    const QByteArray config = readBytes(ConfigIni->FileName());
-    const QString before = MenuFileName;
+    const QByteArray config = readBytes(m_files->config().file().FileName());
+    const QString before = m_files->menuFileName();
     const bool fails = !reason.isEmpty();
 
     try {
-        SaveMenuCopy(path);
+        SaveMenuCopy(*m_files, path);
         QVERIFY2(!fails, "no error");
     } catch (const LarkspanError& e) {
         QVERIFY2(fails, qPrintable(e.message()));
@@ -193,24 +192,24 @@ void TestSettingsLogic::saveCopy() {
         QVERIFY2(e.message().endsWith(reason), qPrintable(e.message()));
     }
     if (fails) {
-        QCOMPARE(readBytes(ConfigIni->FileName()), config);
-        QCOMPARE(MenuFileName, before);
+        QCOMPARE(readBytes(m_files->config().file().FileName()), config);
+        QCOMPARE(m_files->menuFileName(), before);
         QCOMPARE(readBytes(path), existing);
         QCOMPARE(QFile::exists(path), !existing.isEmpty());
     } else {
         QCOMPARE(readBytes(path), menu);
-        QCOMPARE(ConfigIni->ReadString(u"menu"_qs, u"file"_qs, QString()),
+        QCOMPARE(m_files->config().file().ReadString(u"menu"_qs, u"file"_qs, QString()),
                  u"$apppath$\\"_qs + target);
-        QCOMPARE(MenuFileName, path);
+        QCOMPARE(m_files->menuFileName(), path);
     }
     // Saving does not reload: this showing goes on with the previous file.
-    QCOMPARE(MenuIni->FileName(), before);
+    QCOMPARE(m_files->menu().fileName(), before);
 }
 
 void TestSettingsLogic::copyFollowsTheUmask() {
     ::chmod(QFile::encodeName(m_app + u"menu.ini"_qs).constData(), 0664);
     const mode_t old = ::umask(077);
-    SaveMenuCopy(m_app + u"copy.ini"_qs);
+    SaveMenuCopy(*m_files, m_app + u"copy.ini"_qs);
     ::umask(old);
     struct stat st;
     QCOMPARE(::stat(QFile::encodeName(m_app + u"copy.ini"_qs).constData(), &st), 0);
@@ -219,18 +218,18 @@ void TestSettingsLogic::copyFollowsTheUmask() {
 
 void TestSettingsLogic::refusedConfigWriteKeepsTheMenu() {
     const QString path = m_app + u"copy.ini"_qs;
-    const QString before = MenuFileName;
-    const QByteArray config = readBytes(ConfigIni->FileName());
+    const QString before = m_files->menuFileName();
+    const QByteArray config = readBytes(m_files->config().file().FileName());
     SafeFile::setWriteFaultForTesting([] { return ENOSPC; });
-    QVERIFY_THROWS_EXCEPTION(LarkspanError, SaveMenuCopy(path));
-    QCOMPARE(readBytes(ConfigIni->FileName()), config);
-    QCOMPARE(MenuFileName, before);
+    QVERIFY_THROWS_EXCEPTION(LarkspanError, SaveMenuCopy(*m_files, path));
+    QCOMPARE(readBytes(m_files->config().file().FileName()), config);
+    QCOMPARE(m_files->menuFileName(), before);
     // No copy is left behind, so that saving under the same name works once the fault is gone.
     QVERIFY(!QFile::exists(path));
     SafeFile::setWriteFaultForTesting({});
-    SaveMenuCopy(path);
+    SaveMenuCopy(*m_files, path);
     QCOMPARE(readBytes(path), readBytes(m_app + u"menu.ini"_qs));
-    QCOMPARE(MenuFileName, path);
+    QCOMPARE(m_files->menuFileName(), path);
 }
 
 QTEST_APPLESS_MAIN(TestSettingsLogic)

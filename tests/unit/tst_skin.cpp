@@ -1,4 +1,5 @@
 #include "core/appdir.h"
+#include "core/config.h"
 #include "core/error.h"
 #include "core/profilefile.h"
 #include "skin/skin.h"
@@ -78,14 +79,12 @@ void TestSkin::init() {
     m_appDir = m_dir->path() + u'/';
     setAppDirForTesting(m_appDir);
     writeBytes(m_appDir + u"config.ini"_qs, "[skin]\r\nfile=$apppath$\\skins\\default\\\r\n");
-    ConfigIni = std::make_unique<ProfileFile>(m_appDir + u"config.ini"_qs);
     for (TColor* c :
          {&HighlightColor, &OutlineColor, &LineColor, &FontColor, &HoverColor, &CaptionColor})
         *c = 0;
 }
 
 void TestSkin::cleanup() {
-    ConfigIni.reset();
     setAppDirForTesting(std::nullopt);
 }
 
@@ -103,7 +102,7 @@ void TestSkin::loadsPicturesAndColours() {
                          "caption.color=#102030\r\n");
     SkinImages images;
     QList<TColor> captions;
-    LoadSkin(images, [&](TColor c) { captions.append(c); });
+    LoadSkin(Configuration().skinFolder(), images, [&](TColor c) { captions.append(c); });
     QCOMPARE(images.bar, m_bar);
     QCOMPARE(images.menu, m_menu);
     QCOMPARE(colorGlobals(),
@@ -155,7 +154,7 @@ void TestSkin::colours() {
     writeSkin(skinDir(), colors);
     SkinImages images;
     TColor caption = 0x777777;
-    LoadSkin(images, [&](TColor c) { caption = c; });
+    LoadSkin(Configuration().skinFolder(), images, [&](TColor c) { caption = c; });
     QCOMPARE(colorGlobals(), expected);
     QCOMPARE(caption, expected[5]);
 }
@@ -188,7 +187,7 @@ void TestSkin::folderEntry() {
     // Nothing there yet: the error names the full path of bar.bmp.
     SkinImages images;
     try {
-        LoadSkin(images, {});
+        LoadSkin(Configuration().skinFolder(), images, {});
         QFAIL("no error");
     } catch (const LarkspanError& e) {
         QCOMPARE(e.message(),
@@ -196,7 +195,7 @@ void TestSkin::folderEntry() {
     }
 
     writeSkin(full, "[colors]\r\nfont.color=#00ff00\r\n");
-    LoadSkin(images, {});
+    LoadSkin(Configuration().skinFolder(), images, {});
     QCOMPARE(images.bar, m_bar);
     QCOMPARE(FontColor, 0x00FF00u);
 }
@@ -231,7 +230,7 @@ void TestSkin::pictureFailures() {
     SkinImages images;
     bool captionSet = false;
     try {
-        LoadSkin(images, [&](TColor) { captionSet = true; });
+        LoadSkin(Configuration().skinFolder(), images, [&](TColor) { captionSet = true; });
         QFAIL("no error");
     } catch (const LarkspanError& e) {
         QCOMPARE(e.message(), message.contains(u"%1"_qs) ? message.arg(path) : message);
@@ -248,7 +247,7 @@ void TestSkin::zeroByteBarIsEmptyPicture() {
     writeSkin(skinDir(), "[colors]\r\nfont.color=#00ff00\r\n");
     writeBytes(skinDir() + u"bar.bmp"_qs, QByteArray());
     SkinImages images;
-    LoadSkin(images, {});
+    LoadSkin(Configuration().skinFolder(), images, {});
     QVERIFY(images.bar.isNull());
     QCOMPARE(images.menu, m_menu);
     QCOMPARE(FontColor, 0x00FF00u);
@@ -262,7 +261,7 @@ void TestSkin::defaultSkin() {
     writeBytes(m_appDir + u"config.ini"_qs,
                "[skin]\r\nfile=" LARKSPAN_SOURCE_DIR "/resources/skins/default/\r\n");
     SkinImages images;
-    LoadSkin(images, {});
+    LoadSkin(Configuration().skinFolder(), images, {});
     QCOMPARE(images.bar.size(), QSize(150, 30));
     const QByteArray barFile = readBytes(LARKSPAN_SOURCE_DIR "/resources/skins/default/bar.bmp");
     QCOMPARE(int(barFile.at(28)), 24); // bits per pixel
