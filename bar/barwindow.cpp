@@ -311,7 +311,7 @@ QPoint BarWindow::menuCorner() const {
 
 void BarWindow::prepareLauncherMenu() {
     BuildMenu();
-    m_launcherMenu->setLook({font(), m_skin.menu});
+    m_launcherMenu->setLook({font(), m_skin.menu, m_skin.colors});
     m_launcherMenu->settleItems();
 }
 

@@ -12,10 +12,6 @@ struct MenuEntry {
     QString target;
 };
 
-// 0x00BBGGRR; clNone stands for no colour.
-using TColor = quint32;
-inline constexpr TColor clNone = 0x1FFFFFFF;
-
 // Process-wide state shared by the windows.
 extern std::unique_ptr<ProfileFile> ConfigIni;
 extern std::unique_ptr<ProfileFile> MenuIni;
@@ -25,10 +21,4 @@ extern int SelectedItem;
 extern bool EditMode;
 extern int DialogResult;
 
-extern TColor HighlightColor;
-extern TColor OutlineColor;
-extern TColor LineColor;
-extern TColor FontColor;
-extern TColor HoverColor;
-extern TColor CaptionColor;
 extern QRect BarRect;
