@@ -305,7 +305,7 @@ QPoint BarWindow::menuCorner() const {
 
 void BarWindow::prepareLauncherMenu() {
     buildLauncherMenu();
-    m_launcherMenu->setLook({font(), m_skin.menu});
+    m_launcherMenu->setLook({font(), m_skin.menu, m_skin.colors});
     m_launcherMenu->settleItems();
 }
 

@@ -60,7 +60,7 @@ public:
     QSystemTrayIcon* tray() const { return m_tray; }
     QMenu* trayMenu() const { return m_trayMenu; }
     LauncherMenu* launcherMenu() const { return m_launcherMenu; }
-    const SkinImages& skin() const { return m_skin; }
+    const Skin& skin() const { return m_skin; }
 
     void setVisible(bool visible) override;
 
@@ -111,7 +111,7 @@ private:
     QMenu* m_trayMenu;
     QTimer* m_trayWatch;
     Notifier* m_notifier;
-    SkinImages m_skin;
+    Skin m_skin;
     QRect m_tiledArea; // where the skin's background tile is painted, once the skin is loaded
     QDialog* m_settingsWindow = nullptr;
     QDialog* m_aboutWindow = nullptr;

@@ -1,7 +1,6 @@
 #include "bar/menudrawing.h"
 
 #include "core/menufile.h"
-#include "core/tools.h"
 #include "skin/skincolor.h"
 
 #include <QPainter>
@@ -24,9 +23,9 @@ void DrawMenuItem(QPainter& painter, const QRect& rect, const QString& caption, 
     QColor frame;
     QColor text;
     if (selected) {
-        fill = QBrush(toQColor(HighlightColor));
-        frame = toQColor(OutlineColor);
-        text = toQColor(HoverColor);
+        fill = QBrush(toQColor(look.colors.highlight));
+        frame = toQColor(look.colors.outline);
+        text = toQColor(look.colors.hover);
     } else {
         if (look.background.isNull()) {
             fill = painter.background();
@@ -35,7 +34,7 @@ void DrawMenuItem(QPainter& painter, const QRect& rect, const QString& caption, 
             fill = QBrush(look.background);
             frame = look.background.pixelColor(0, 0);
         }
-        text = toQColor(FontColor);
+        text = toQColor(look.colors.font);
     }
     // The pattern starts at the menu's own top-left corner, like a brush of the menu window,
     // and is enlarged by whole pixels at higher densities.
@@ -52,6 +51,6 @@ void DrawMenuItem(QPainter& painter, const QRect& rect, const QString& caption, 
         DrawMenuText(painter, rect.adjusted(26, 0, 0, 0), caption);
     } else {
         const int y = rect.top() + rect.height() / 2;
-        painter.fillRect(QRect(rect.left(), y, rect.width(), 1), toQColor(LineColor));
+        painter.fillRect(QRect(rect.left(), y, rect.width(), 1), toQColor(look.colors.line));
     }
 }

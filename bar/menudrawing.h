@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/skin.h"
+
 #include <QFont>
 #include <QImage>
 #include <QRect>
@@ -7,10 +9,11 @@
 
 class QPainter;
 
-// What the launcher menu's items are drawn with besides the skin's colour globals.
+// What the launcher menu's items are drawn with.
 struct MenuLook {
     QFont font;        // the bar's font; selected items take its bold form
     QImage background; // menu.bmp, repeated under unselected items and separators
+    SkinColors colors;
 };
 
 // One item of the launcher menu, separators included, in the skin's colours. A colour of

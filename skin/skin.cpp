@@ -14,17 +14,17 @@ struct ColorKey {
     const char16_t* key;
     const char16_t* defaultText;
     TColor fallback;
-    TColor* global;
+    TColor SkinColors::*member;
 };
 
 // The order of the colour file's keys is the order they are read in.
 const ColorKey kColorKeys[] = {
-    {u"MnuItem.Highlight", u"#0000ff", 0xFF0000, &HighlightColor},
-    {u"MnuItem.outline", u"#0000ff", 0xFF0000, &OutlineColor},
-    {u"Line.color", u"#000000", 0x000000, &LineColor},
-    {u"font.color", u"#000000", 0x000000, &FontColor},
-    {u"font.hover", u"#ff0000", 0x0000FF, &HoverColor},
-    {u"caption.color", u"#000000", 0x000000, &CaptionColor},
+    {u"MnuItem.Highlight", u"#0000ff", 0xFF0000, &SkinColors::highlight},
+    {u"MnuItem.outline", u"#0000ff", 0xFF0000, &SkinColors::outline},
+    {u"Line.color", u"#000000", 0x000000, &SkinColors::line},
+    {u"font.color", u"#000000", 0x000000, &SkinColors::font},
+    {u"font.hover", u"#ff0000", 0x0000FF, &SkinColors::hover},
+    {u"caption.color", u"#000000", 0x000000, &SkinColors::caption},
 };
 
 // Floor division, so that the pattern also lines up left of and above the origin.
@@ -35,18 +35,18 @@ int floorMod(int value, int divisor) {
 
 } // namespace
 
-void LoadSkin(const QString& folder, SkinImages& images,
+void LoadSkin(const QString& folder, Skin& skin,
               const std::function<void(TColor)>& setCaptionColor) {
     const ProfileFile colors(folder + u"colors.ini"_qs);
-    images.bar = loadBmpFile(folder + u"bar.bmp"_qs);
-    images.menu = loadBmpFile(folder + u"menu.bmp"_qs);
+    skin.bar = loadBmpFile(folder + u"bar.bmp"_qs);
+    skin.menu = loadBmpFile(folder + u"menu.bmp"_qs);
     for (const ColorKey& c : kColorKeys) {
         const QString text = colors.ReadString(u"colors"_qs, QString::fromUtf16(c.key),
                                                QString::fromUtf16(c.defaultText));
-        *c.global = HtmlToColor(text, c.fallback);
+        skin.colors.*c.member = HtmlToColor(text, c.fallback);
     }
     if (setCaptionColor)
-        setCaptionColor(CaptionColor);
+        setCaptionColor(skin.colors.caption);
 }
 
 QImage GetBarTile(const QImage& barImage, int index) {

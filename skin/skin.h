@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/tools.h"
+#include "skin/skincolor.h"
 
 #include <QImage>
 #include <QList>
@@ -9,21 +9,32 @@
 
 class QPainter;
 
-// The pictures of the skin.
-struct SkinImages {
+// The colours of colors.ini; 0 until a skin is loaded.
+struct SkinColors {
+    TColor highlight = 0; // a selected menu item's fill
+    TColor outline = 0;   // its frame
+    TColor line = 0;      // a separator's line
+    TColor font = 0;      // an unselected item's text
+    TColor hover = 0;     // a selected item's text
+    TColor caption = 0;   // the bar's caption label
+};
+
+// The pictures and colours of the skin.
+struct Skin {
     QImage bar;  // bar.bmp, five 30 x 30 tiles side by side
     QImage menu; // menu.bmp, the background pattern of the launcher menu
+    SkinColors colors;
 };
 
 inline constexpr int kBarTileSize = 30;
 inline constexpr int kBackgroundTile = 4;
 
-// Loads the skin in `folder` (Configuration::skinFolder): bar.bmp into
-// images.bar, menu.bmp into images.menu, then the six colour globals from colors.ini, and
-// last hands CaptionColor to setCaptionColor (may be empty) for the caption label.
+// Loads the skin in `folder` (Configuration::skinFolder): bar.bmp into skin.bar, menu.bmp
+// into skin.menu, then skin.colors from colors.ini, and last hands the caption colour to
+// setCaptionColor (may be empty) for the caption label.
 // Throws LarkspanError when a picture cannot be loaded; what was loaded before stays and the
 // later steps do not run, so the colours keep their values and the caption is not recoloured.
-void LoadSkin(const QString& folder, SkinImages& images,
+void LoadSkin(const QString& folder, Skin& skin,
               const std::function<void(TColor)>& setCaptionColor);
 
 // A new 30 x 30 picture, 24 bits per pixel: the tile at x = 30 * index, y = 0 of the bar

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "core/tools.h"
-
 #include <QColor>
 #include <QString>
+
+// 0x00BBGGRR; clNone stands for no colour.
+using TColor = quint32;
+inline constexpr TColor clNone = 0x1FFFFFFF;
 
 // A colour text of the skin's colour file ("#rrggbb") as a colour value 0x00BBGGRR.
 // A text that does not begin with "#" gives clNone; one that begins with "#" but does not

@@ -246,8 +246,9 @@ void TestLauncherMenu::hoverDrawing() {
     saveArtifact(shot, u"menu-open.png"_qs);
     const qreal dpr = shot.devicePixelRatio();
     const auto px = [&](int x, int y) { return shot.pixelColor(int(x * dpr), int(y * dpr)); };
-    QCOMPARE(px(selectedRect.left(), selectedRect.top() + 5), toQColor(OutlineColor));
-    QCOMPARE(px(selectedRect.left() + 3, selectedRect.top() + 3), toQColor(HighlightColor));
+    const SkinColors& colors = m_bar->skin().colors;
+    QCOMPARE(px(selectedRect.left(), selectedRect.top() + 5), toQColor(colors.outline));
+    QCOMPARE(px(selectedRect.left() + 3, selectedRect.top() + 3), toQColor(colors.highlight));
     const QImage& back = m_bar->skin().menu;
     QCOMPARE(px(plainRect.left(), plainRect.top() + 5), back.pixelColor(0, 0));
     const QPoint inside(plainRect.left() + 3, plainRect.top() + 3);
@@ -261,8 +262,8 @@ void TestLauncherMenu::hoverDrawing() {
                 n += px(x, y) == colour;
         return n;
     };
-    QVERIFY(inkOf(selectedRect, toQColor(HoverColor)) > 5);
-    QVERIFY(inkOf(plainRect, toQColor(FontColor)) > 5);
+    QVERIFY(inkOf(selectedRect, toQColor(colors.hover)) > 5);
+    QVERIFY(inkOf(plainRect, toQColor(colors.font)) > 5);
 }
 
 void TestLauncherMenu::launches_data() {

@@ -1,5 +1,4 @@
 #include "bar/menudrawing.h"
-#include "core/tools.h"
 #include "widgets/uifont.h"
 
 #include <QApplication>
@@ -10,12 +9,23 @@ namespace {
 
 const QColor kCanvas(1, 2, 3);
 
+SkinColors colours() {
+    SkinColors c;
+    c.highlight = 0xFF0000; // blue
+    c.outline = 0x00FF00;   // green
+    c.hover = 0x0000FF;     // red
+    c.font = 0x000000;
+    c.line = 0x00FFFF; // yellow
+    return c;
+}
+
 QImage drawItem(const QString& caption, bool selected, const QImage& background,
-                QSize size = QSize(160, 22)) {
+                QSize size = QSize(160, 22), const SkinColors& colors = colours()) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(kCanvas);
     QPainter painter(&image);
-    DrawMenuItem(painter, QRect(QPoint(0, 0), size), caption, selected, {uiFont(12), background});
+    DrawMenuItem(painter, QRect(QPoint(0, 0), size), caption, selected,
+                 {uiFont(12), background, colors});
     return image;
 }
 
@@ -40,14 +50,6 @@ QImage pattern() {
 class TestMenuDrawing : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        HighlightColor = 0xFF0000; // blue
-        OutlineColor = 0x00FF00;   // green
-        HoverColor = 0x0000FF;     // red
-        FontColor = 0x000000;
-        LineColor = 0x00FFFF; // yellow
-    }
-
     void selectedItem();
     void unselectedItemOnPattern();
     void separatorLine_data();
@@ -70,13 +72,15 @@ void TestMenuDrawing::selectedItem() {
     const auto inked = [](const QImage& img, const QColor& fill) {
         return 133 * 20 - countColour(img, QRect(26, 1, 133, 20), fill);
     };
-    HighlightColor = 0xFFFFFF;
-    HoverColor = 0;
-    const QImage bold = drawItem(u"Notepad"_qs, true, QImage());
-    FontColor = 0;
+    SkinColors blackOnWhite = colours();
+    blackOnWhite.highlight = 0xFFFFFF;
+    blackOnWhite.hover = 0;
+    blackOnWhite.font = 0;
+    const QImage bold = drawItem(u"Notepad"_qs, true, QImage(), QSize(160, 22), blackOnWhite);
     QImage plainBackground(1, 1, QImage::Format_RGB32);
     plainBackground.fill(Qt::white);
-    const QImage regular = drawItem(u"Notepad"_qs, false, plainBackground);
+    const QImage regular =
+        drawItem(u"Notepad"_qs, false, plainBackground, QSize(160, 22), blackOnWhite);
     QVERIFY(inked(bold, Qt::white) > inked(regular, Qt::white));
 }
 
@@ -113,10 +117,9 @@ void TestMenuDrawing::separatorLine() {
 }
 
 void TestMenuDrawing::noColourLeavesWhatIsBeneath() {
-    HighlightColor = clNone;
-    OutlineColor = clNone;
-    HoverColor = clNone;
-    const QImage image = drawItem(u"Nothing"_qs, true, pattern());
+    SkinColors none = colours();
+    none.highlight = none.outline = none.hover = clNone;
+    const QImage image = drawItem(u"Nothing"_qs, true, pattern(), QSize(160, 22), none);
     QCOMPARE(countColour(image, image.rect(), kCanvas), image.width() * image.height());
 }
 
@@ -149,7 +152,7 @@ void TestMenuDrawing::textIsCutAtTheEdges() {
     {
         QPainter painter(&image);
         DrawMenuItem(painter, QRect(10, 10, 60, 20), u"A very long caption that goes on"_qs, false,
-                     {uiFont(12), white});
+                     {uiFont(12), white, colours()});
     }
     QCOMPARE(countColour(image, QRect(70, 0, 130, 40), Qt::white), 130 * 40);
 }

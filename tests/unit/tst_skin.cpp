@@ -31,12 +31,12 @@ QByteArray bmpBytes(const QImage& image) {
     return bytes;
 }
 
-QList<quint32> colorGlobals() {
-    return {HighlightColor, OutlineColor, LineColor, FontColor, HoverColor, CaptionColor};
+QList<quint32> colorsOf(const Skin& skin) {
+    const SkinColors& c = skin.colors;
+    return {c.highlight, c.outline, c.line, c.font, c.hover, c.caption};
 }
 
 const QList<quint32> kDefaults = {0xFF0000, 0xFF0000, 0, 0, 0x0000FF, 0};
-const QList<quint32> kUnset = {0, 0, 0, 0, 0, 0};
 
 } // namespace
 
@@ -79,9 +79,6 @@ void TestSkin::init() {
     m_appDir = m_dir->path() + u'/';
     setAppDirForTesting(m_appDir);
     writeBytes(m_appDir + u"config.ini"_qs, "[skin]\r\nfile=$apppath$\\skins\\default\\\r\n");
-    for (TColor* c :
-         {&HighlightColor, &OutlineColor, &LineColor, &FontColor, &HoverColor, &CaptionColor})
-        *c = 0;
 }
 
 void TestSkin::cleanup() {
@@ -100,12 +97,12 @@ void TestSkin::loadsPicturesAndColours() {
     writeSkin(skinDir(), "[colors]\r\nMnuItem.Highlight=#010203\r\nMnuItem.outline=#040506\r\n"
                          "Line.color=#070809\r\nfont.color=#0a0b0c\r\nfont.hover=#0d0e0f\r\n"
                          "caption.color=#102030\r\n");
-    SkinImages images;
+    Skin skin;
     QList<TColor> captions;
-    LoadSkin(Configuration().skinFolder(), images, [&](TColor c) { captions.append(c); });
-    QCOMPARE(images.bar, m_bar);
-    QCOMPARE(images.menu, m_menu);
-    QCOMPARE(colorGlobals(),
+    LoadSkin(Configuration().skinFolder(), skin, [&](TColor c) { captions.append(c); });
+    QCOMPARE(skin.bar, m_bar);
+    QCOMPARE(skin.menu, m_menu);
+    QCOMPARE(colorsOf(skin),
              (QList<quint32>{0x030201, 0x060504, 0x090807, 0x0C0B0A, 0x0F0E0D, 0x302010}));
     QCOMPARE(captions, QList<TColor>{0x302010});
 }
@@ -152,10 +149,10 @@ void TestSkin::colours() {
     QFETCH(QByteArray, colors);
     QFETCH(QList<quint32>, expected);
     writeSkin(skinDir(), colors);
-    SkinImages images;
+    Skin skin;
     TColor caption = 0x777777;
-    LoadSkin(Configuration().skinFolder(), images, [&](TColor c) { caption = c; });
-    QCOMPARE(colorGlobals(), expected);
+    LoadSkin(Configuration().skinFolder(), skin, [&](TColor c) { caption = c; });
+    QCOMPARE(colorsOf(skin), expected);
     QCOMPARE(caption, expected[5]);
 }
 
@@ -185,9 +182,9 @@ void TestSkin::folderEntry() {
     writeBytes(m_appDir + u"config.ini"_qs, config);
 
     // Nothing there yet: the error names the full path of bar.bmp.
-    SkinImages images;
+    Skin skin;
     try {
-        LoadSkin(Configuration().skinFolder(), images, {});
+        LoadSkin(Configuration().skinFolder(), skin, {});
         QFAIL("no error");
     } catch (const LarkspanError& e) {
         QCOMPARE(e.message(),
@@ -195,9 +192,9 @@ void TestSkin::folderEntry() {
     }
 
     writeSkin(full, "[colors]\r\nfont.color=#00ff00\r\n");
-    LoadSkin(Configuration().skinFolder(), images, {});
-    QCOMPARE(images.bar, m_bar);
-    QCOMPARE(FontColor, 0x00FF00u);
+    LoadSkin(Configuration().skinFolder(), skin, {});
+    QCOMPARE(skin.bar, m_bar);
+    QCOMPARE(skin.colors.font, 0x00FF00u);
 }
 
 void TestSkin::pictureFailures_data() {
@@ -227,32 +224,33 @@ void TestSkin::pictureFailures() {
     else
         writeBytes(path, content);
 
-    SkinImages images;
+    Skin skin;
+    skin.colors = {1, 2, 3, 4, 5, 6}; // a skin loaded before
     bool captionSet = false;
     try {
-        LoadSkin(Configuration().skinFolder(), images, [&](TColor) { captionSet = true; });
+        LoadSkin(Configuration().skinFolder(), skin, [&](TColor) { captionSet = true; });
         QFAIL("no error");
     } catch (const LarkspanError& e) {
         QCOMPARE(e.message(), message.contains(u"%1"_qs) ? message.arg(path) : message);
     }
-    QCOMPARE(images.bar.isNull(), !barStays);
+    QCOMPARE(skin.bar.isNull(), !barStays);
     if (barStays)
-        QCOMPARE(images.bar, m_bar);
-    QVERIFY(images.menu.isNull());
-    QCOMPARE(colorGlobals(), kUnset);
+        QCOMPARE(skin.bar, m_bar);
+    QVERIFY(skin.menu.isNull());
+    QCOMPARE(colorsOf(skin), (QList<quint32>{1, 2, 3, 4, 5, 6}));
     QVERIFY(!captionSet);
 }
 
 void TestSkin::zeroByteBarIsEmptyPicture() {
     writeSkin(skinDir(), "[colors]\r\nfont.color=#00ff00\r\n");
     writeBytes(skinDir() + u"bar.bmp"_qs, QByteArray());
-    SkinImages images;
-    LoadSkin(Configuration().skinFolder(), images, {});
-    QVERIFY(images.bar.isNull());
-    QCOMPARE(images.menu, m_menu);
-    QCOMPARE(FontColor, 0x00FF00u);
+    Skin skin;
+    LoadSkin(Configuration().skinFolder(), skin, {});
+    QVERIFY(skin.bar.isNull());
+    QCOMPARE(skin.menu, m_menu);
+    QCOMPARE(skin.colors.font, 0x00FF00u);
     // An empty picture gives white tiles.
-    const QImage tile = GetBarTile(images.bar, 0);
+    const QImage tile = GetBarTile(skin.bar, 0);
     QCOMPARE(tile.pixel(0, 0), qRgb(255, 255, 255));
 }
 
@@ -260,13 +258,13 @@ void TestSkin::defaultSkin() {
     // The skin that is installed with the program must load and set every colour.
     writeBytes(m_appDir + u"config.ini"_qs,
                "[skin]\r\nfile=" LARKSPAN_SOURCE_DIR "/resources/skins/default/\r\n");
-    SkinImages images;
-    LoadSkin(Configuration().skinFolder(), images, {});
-    QCOMPARE(images.bar.size(), QSize(150, 30));
+    Skin skin;
+    LoadSkin(Configuration().skinFolder(), skin, {});
+    QCOMPARE(skin.bar.size(), QSize(150, 30));
     const QByteArray barFile = readBytes(LARKSPAN_SOURCE_DIR "/resources/skins/default/bar.bmp");
     QCOMPARE(int(barFile.at(28)), 24); // bits per pixel
-    QVERIFY(!images.menu.isNull());
-    const QList<quint32> colors = colorGlobals();
+    QVERIFY(!skin.menu.isNull());
+    const QList<quint32> colors = colorsOf(skin);
     QVERIFY(!colors.contains(clNone));
     const QByteArray ini = readBytes(LARKSPAN_SOURCE_DIR "/resources/skins/default/colors.ini");
     for (const char* key : {"MnuItem.Highlight=", "MnuItem.outline=", "Line.color=", "font.color=",
@@ -275,8 +273,8 @@ void TestSkin::defaultSkin() {
     QVERIFY(ini.contains("\r\n"));
     QVERIFY(!ini.contains("\n\n"));
     // Selected items must differ from unselected ones.
-    QVERIFY(toQColor(HighlightColor).rgb() != images.menu.pixel(0, 0));
-    QVERIFY(HoverColor != HighlightColor);
+    QVERIFY(toQColor(skin.colors.highlight).rgb() != skin.menu.pixel(0, 0));
+    QVERIFY(skin.colors.hover != skin.colors.highlight);
 }
 
 void TestSkin::shippedPictures_data() {

@@ -1,0 +1,47 @@
+#include "bar/menufiltermode.h"
+
+#include "bar/menufilter.h"
+
+MenuFilterMode::MenuFilterMode() = default;
+MenuFilterMode::~MenuFilterMode() = default;
+
+void MenuFilterMode::start(const QList<MenuRow>& rows) {
+    QList<FilterItem> items;
+    items.reserve(rows.size());
+    for (const MenuRow& row : rows)
+        items.append({row.caption, row.target, row.tag == MenuRow::kExitTag});
+    m_index = std::make_unique<FilterIndex>(items);
+    m_filter = std::make_unique<MenuFilter>(*m_index);
+    m_allRows = rows;
+    m_active = true;
+}
+
+QList<MenuRow> MenuFilterMode::stop() {
+    m_active = false;
+    m_text.clear();
+    QList<MenuRow> rows = std::move(m_allRows);
+    m_allRows.clear();
+    return rows;
+}
+
+void MenuFilterMode::reset() {
+    m_active = false;
+    m_text.clear();
+    m_allRows.clear();
+    m_filter.reset();
+    m_index.reset();
+}
+
+QList<MenuRow> MenuFilterMode::rowsFor(const QString& text) {
+    m_text = text;
+    QList<MenuRow> rows{{MenuRow::kFilterLineTag, QString(), true, QString()}};
+    if (text.trimmed().isEmpty()) {
+        rows += m_allRows.mid(1);
+    } else {
+        for (int i : m_filter->setText(text))
+            rows.append(m_allRows[i]);
+        if (rows.size() == 1)
+            rows.append({MenuRow::kNoMatchTag, u"No match"_qs, true, QString()});
+    }
+    return rows;
+}
