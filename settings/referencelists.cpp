@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "settings/data/datasetmodel.h"
 #include "settings/data/referencedata.h"
+#include "widgets/dialogs.h"
 #include "widgets/pngpicture.h"
 
 #include <QEvent>
@@ -283,7 +284,7 @@ void DBNavigator::act(NavigatorButton which) {
         m_dataSet->insert();
         break;
     case NavigatorButton::Delete:
-        m_dataSet->deleteRecord(window());
+        m_dataSet->deleteRecord([this](const QString& question) { return confirm(question); });
         break;
     case NavigatorButton::Edit:
         m_dataSet->edit();
@@ -295,6 +296,13 @@ void DBNavigator::act(NavigatorButton which) {
         m_dataSet->cancel();
         break;
     }
+}
+
+// Anything but Cancel goes ahead.
+bool DBNavigator::confirm(const QString& question) {
+    const Dialogs::Box box{QMessageBox::Question, QStringLiteral("Confirm"), question,
+                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok};
+    return Dialogs::show(window(), box) != QMessageBox::Cancel;
 }
 
 void DBNavigator::updateButtons() {

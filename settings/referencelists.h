@@ -64,6 +64,7 @@ public:
 private:
     void press(NavigatorButton which);
     void act(NavigatorButton which);
+    bool confirm(const QString& question);
     void updateButtons();
 
     QPointer<DataSet> m_dataSet;

@@ -1,7 +1,6 @@
 #include "settings/data/dataset.h"
 
 #include "core/error.h"
-#include "widgets/dialogs.h"
 
 namespace {
 
@@ -328,13 +327,10 @@ void DataSet::cancel() {
     emit stateChanged();
 }
 
-bool DataSet::deleteRecord(QWidget* parent) {
+bool DataSet::deleteRecord(const Confirm& confirm) {
     if (!canModify() || isEmpty())
         return false;
-    const Dialogs::Box box{QMessageBox::Question, QStringLiteral("Confirm"),
-                           QStringLiteral("Delete record?"), QMessageBox::Ok | QMessageBox::Cancel,
-                           QMessageBox::Ok};
-    if (Dialogs::show(parent, box) == QMessageBox::Cancel)
+    if (!confirm(QStringLiteral("Delete record?")))
         return false;
     if (m_state != State::Inserting)
         m_table->deleteRow(m_rows[m_current]);

@@ -4,7 +4,6 @@
 #include "settings/data/datasetmodel.h"
 #include "settings/data/referencedata.h"
 #include "support/sqlitefixture.h"
-#include "widgets/dialogs.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -45,6 +44,7 @@ class TestDataSet : public QObject {
     std::unique_ptr<QTemporaryDir> m_current;
     QString m_startFolder = QDir::currentPath();
     QStringList m_reports;
+    QStringList m_asked; // the questions the data sets put
 
     QString dbPath() const { return m_app->filePath("data.mdb"); }
     QStringList fileNames(const QString& table = kWindows) const {
@@ -55,6 +55,13 @@ class TestDataSet : public QObject {
         data->open([this](const QString& message) { m_reports.append(message); });
         return data;
     }
+    // Answers every question of a data set with `yes` and keeps it.
+    DataSet::Confirm answering(bool yes) {
+        return [this, yes](const QString& question) {
+            m_asked.append(question);
+            return yes;
+        };
+    }
 
 private slots:
     void init() {
@@ -64,7 +71,7 @@ private slots:
         setAppDirForTesting(m_app->path() + '/');
         QDir::setCurrent(m_current->path());
         m_reports.clear();
-        Dialogs::resetForTesting();
+        m_asked.clear();
     }
     void cleanup() {
         setAppDirForTesting(std::nullopt);
@@ -104,10 +111,10 @@ private slots:
             QCOMPARE(set->state(), DataSet::State::Closed);
             QCOMPARE(buttons(set->navigatorStatus()), QString("000000000"));
             QVERIFY(!set->setFieldValue(0, QString("typed")));
-            QVERIFY(!set->deleteRecord());
+            QVERIFY(!set->deleteRecord(answering(true)));
             QCOMPARE(set->recordCount(), 0);
         }
-        QVERIFY(Dialogs::boxesShown().isEmpty());
+        QVERIFY(m_asked.isEmpty());
     }
 
     void openingReportsEachTableInTurn_data() {
@@ -179,29 +186,21 @@ private slots:
     }
 
     void deleteAsksFirst_data() {
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("answer");
         QTest::addColumn<QStringList>("left");
-        QTest::newRow("Cancel") << QMessageBox::Cancel
-                                << QStringList{"Computer Management", "Device Manager",
-                                               "Event Viewer"};
-        QTest::newRow("OK") << QMessageBox::Ok
-                            << QStringList{"Computer Management", "Event Viewer"};
+        QTest::newRow("no") << false
+                            << QStringList{"Computer Management", "Device Manager", "Event Viewer"};
+        QTest::newRow("yes") << true << QStringList{"Computer Management", "Event Viewer"};
     }
     void deleteAsksFirst() {
-        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, answer);
         QFETCH(QStringList, left);
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
         DataSet& set = data->ADOTable1;
         set.next();
-        Dialogs::answerNextBox(answer);
-        QCOMPARE(set.deleteRecord(), answer == QMessageBox::Ok);
-        QCOMPARE(Dialogs::boxesShown().size(), 1);
-        const Dialogs::Box box = Dialogs::boxesShown()[0];
-        QCOMPARE(box.title, QString("Confirm"));
-        QCOMPARE(box.text, QString("Delete record?"));
-        QCOMPARE(box.buttons, QMessageBox::Ok | QMessageBox::Cancel);
-        QCOMPARE(box.defaultButton, QMessageBox::Ok);
+        QCOMPARE(set.deleteRecord(answering(answer)), answer);
+        QCOMPARE(m_asked, QStringList{"Delete record?"});
         QCOMPARE(fileNames(), left);
         QCOMPARE(set.recordCount(), left.size());
         QCOMPARE(currentName(set), left[1]);
@@ -214,10 +213,8 @@ private slots:
         set.next();
         set.insert();
         set.setFieldValue(0, QString("typed"));
-        Dialogs::answerNextBox(QMessageBox::Ok);
-        QVERIFY(set.deleteRecord());
-        QCOMPARE(Dialogs::boxesShown().size(), 1);
-        QCOMPARE(Dialogs::boxesShown()[0].text, QString("Delete record?"));
+        QVERIFY(set.deleteRecord(answering(true)));
+        QCOMPARE(m_asked, QStringList{"Delete record?"});
         QCOMPARE(set.state(), DataSet::State::Browsing);
         QCOMPARE(set.recordCount(), 3);
         QCOMPARE(currentName(set), QString("Device Manager"));
@@ -397,8 +394,8 @@ private slots:
         set.insert();
         set.edit();
         QCOMPARE(set.state(), DataSet::State::Browsing);
-        QVERIFY(!set.deleteRecord());
-        QVERIFY(Dialogs::boxesShown().isEmpty());
+        QVERIFY(!set.deleteRecord(answering(true)));
+        QVERIFY(m_asked.isEmpty());
     }
 
     void runCommandsAreBrowsedOnlyWithAllTheirColumns() {
@@ -501,8 +498,7 @@ private slots:
         QCOMPARE(model.rowCount(), 4);
         set.setFieldValue(1, QString("x.msc"));
         QCOMPARE(markOf(1), DataSet::RecordMark::Editing);
-        Dialogs::answerNextBox(QMessageBox::Ok);
-        set.deleteRecord();
+        set.deleteRecord(answering(true));
         QCOMPARE(model.rowCount(), 3);
         QCOMPARE(model.index(1, 0).data().toString(), QString("Device Manager"));
         QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
