@@ -94,30 +94,6 @@ bool movesTheCurrentRow(const QEvent* event) {
     }
 }
 
-QString buttonName(NavigatorButton which) {
-    switch (which) {
-    case NavigatorButton::First:
-        return QStringLiteral("First");
-    case NavigatorButton::Prior:
-        return QStringLiteral("Prior");
-    case NavigatorButton::Next:
-        return QStringLiteral("Next");
-    case NavigatorButton::Last:
-        return QStringLiteral("Last");
-    case NavigatorButton::Insert:
-        return QStringLiteral("Insert");
-    case NavigatorButton::Delete:
-        return QStringLiteral("Delete");
-    case NavigatorButton::Edit:
-        return QStringLiteral("Edit");
-    case NavigatorButton::Post:
-        return QStringLiteral("Post");
-    case NavigatorButton::Cancel:
-        return QStringLiteral("Cancel");
-    }
-    return QString();
-}
-
 // Runs a data set's operation from a widget's handler of a click or key. A failure goes to the
 // error box from a call of its own, on the data set, so that it never unwinds through the
 // widgets' event handling, which would be left half done.
@@ -241,13 +217,14 @@ DBNavigator::DBNavigator(QWidget* parent, DataSet* dataSet, bool showHints)
     setFocusPolicy(Qt::NoFocus);
     int left = 0;
     for (NavigatorButton which : kNavigatorButtons) {
-        auto* b = named(new QToolButton(this), buttonName(which));
+        const NavigatorButtonRule& rule = navigatorButtonRule(which);
+        auto* b = named(new QToolButton(this), rule.name.toString());
         b->setGeometry(QRect(QPoint(left, 0), kButtonSize));
         b->setFocusPolicy(Qt::NoFocus);
-        b->setIcon(pngIcon(u":/settings/nav-"_qs + buttonName(which).toLower() + u".png"_qs));
+        b->setIcon(pngIcon(u":/settings/nav-"_qs + rule.name.toString().toLower() + u".png"_qs));
         b->setIconSize(kNavigatorPicture);
         if (showHints)
-            b->setToolTip(navigatorHint(which));
+            b->setToolTip(rule.hint.toString());
         connect(b, &QToolButton::clicked, this, [this, which] { press(which); });
         m_buttons.append(b);
         left += kButtonSize.width();
@@ -263,39 +240,10 @@ QToolButton* DBNavigator::button(NavigatorButton which) const {
 
 void DBNavigator::press(NavigatorButton which) {
     if (m_dataSet)
-        runReportingFailure(m_dataSet, [&] { act(which); });
-}
-
-void DBNavigator::act(NavigatorButton which) {
-    switch (which) {
-    case NavigatorButton::First:
-        m_dataSet->first();
-        break;
-    case NavigatorButton::Prior:
-        m_dataSet->prior();
-        break;
-    case NavigatorButton::Next:
-        m_dataSet->next();
-        break;
-    case NavigatorButton::Last:
-        m_dataSet->last();
-        break;
-    case NavigatorButton::Insert:
-        m_dataSet->insert();
-        break;
-    case NavigatorButton::Delete:
-        m_dataSet->deleteRecord([this](const QString& question) { return confirm(question); });
-        break;
-    case NavigatorButton::Edit:
-        m_dataSet->edit();
-        break;
-    case NavigatorButton::Post:
-        m_dataSet->post();
-        break;
-    case NavigatorButton::Cancel:
-        m_dataSet->cancel();
-        break;
-    }
+        runReportingFailure(m_dataSet, [&] {
+            navigatorButtonRule(which).act(
+                *m_dataSet, [this](const QString& question) { return confirm(question); });
+        });
 }
 
 // Anything but Cancel goes ahead.

@@ -63,7 +63,6 @@ public:
 
 private:
     void press(NavigatorButton which);
-    void act(NavigatorButton which);
     bool confirm(const QString& question);
     void updateButtons();
 

@@ -149,3 +149,16 @@ private:
     QList<QVariant> m_buffer; // the record being edited or inserted, all columns
     QList<QVariant> m_original;
 };
+
+// Everything that tells one navigator button from another, kept in one table.
+struct NavigatorButtonRule {
+    NavigatorButton button;
+    // The button's object name; its picture is nav-<name in lower case>.png.
+    QStringView name;
+    QStringView hint;
+    // Whether the button is available, given that the data set is open.
+    bool (*availableWhenOpen)(const NavigatorStatus& status);
+    // What a press does; a deletion asks `confirm` first.
+    void (*act)(DataSet& dataSet, const DataSet::Confirm& confirm);
+};
+const NavigatorButtonRule& navigatorButtonRule(NavigatorButton button);
