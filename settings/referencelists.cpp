@@ -300,14 +300,14 @@ void buildMmcList(QGroupBox* box, DataSet& dataSet, const MmcListLayout& layout)
 
 } // namespace
 
-void buildReferenceLists(ReferenceData& data, QGroupBox* GroupBox1, QGroupBox* GroupBox2,
-                         QGroupBox* GroupBox3) {
-    buildMmcList(GroupBox1, data.ADOTable1, {1, 15, 410, {250, 126}, true});
-    buildMmcList(GroupBox2, data.ADOTable2, {2, 16, 449, {270, 145}, false});
-    auto* runCommands =
-        named(new DBGrid(GroupBox3, &data.ADOTable3,
+void buildReferenceLists(ReferenceData& data, QGroupBox* windowsBox, QGroupBox* serverBox,
+                         QGroupBox* runCommandsBox) {
+    buildMmcList(windowsBox, data.windowsMmcFiles, {1, 15, 410, {250, 126}, true});
+    buildMmcList(serverBox, data.serverMmcFiles, {2, 16, 449, {270, 145}, false});
+    auto* runGrid =
+        named(new DBGrid(runCommandsBox, &data.runCommands,
                          {QStringLiteral("Name"), QStringLiteral("Command")}, {235, 180}, false),
               u"DBGrid3"_qs);
-    runCommands->setGeometry(16, 29, 449, 212);
-    runCommands->model()->setObjectName(u"DataSource3"_qs);
+    runGrid->setGeometry(16, 29, 449, 212);
+    runGrid->model()->setObjectName(u"DataSource3"_qs);
 }

@@ -107,7 +107,7 @@ private slots:
                                         "current folder (%1) nor in the application folder (%2/)")
                                     .arg(m_current->path(), m_app->path());
         QCOMPARE(m_reports, QStringList(4, missing));
-        for (DataSet* set : {&data->ADOTable1, &data->ADOTable2, &data->ADOTable3}) {
+        for (DataSet* set : {&data->windowsMmcFiles, &data->serverMmcFiles, &data->runCommands}) {
             QCOMPARE(set->state(), DataSet::State::Closed);
             QCOMPARE(buttons(set->navigatorStatus()), QString("000000000"));
             QVERIFY(!set->setFieldValue(0, QString("typed")));
@@ -159,15 +159,15 @@ private slots:
         execSql(dbPath(), sql);
         auto data = openData();
         QCOMPARE(m_reports, reports);
-        QVERIFY(data->ADOConnection1.isOpen());
-        for (DataSet* set : {&data->ADOTable1, &data->ADOTable2, &data->ADOTable3})
+        QVERIFY(data->connection.isOpen());
+        for (DataSet* set : {&data->windowsMmcFiles, &data->serverMmcFiles, &data->runCommands})
             QCOMPARE(set->isOpen(), !closed.contains(set->name()));
     }
 
     void emptyTableOffersInsertAndEditOnly() {
         makeReferenceDatabase(dbPath());
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         QCOMPARE(buttons(set.navigatorStatus()), QString("000010100"));
         QCOMPARE(set.currentRecord(), -1);
         set.edit();
@@ -197,7 +197,7 @@ private slots:
         QFETCH(QStringList, left);
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         set.next();
         QCOMPARE(set.deleteRecord(answering(answer)), answer);
         QCOMPARE(m_asked, QStringList{"Delete record?"});
@@ -209,7 +209,7 @@ private slots:
     void deleteOfANewRecordOnlyDropsIt() {
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         set.next();
         set.insert();
         set.setFieldValue(0, QString("typed"));
@@ -244,7 +244,7 @@ private slots:
         QFETCH(QString, landsOn);
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         set.moveTo(1);
         QSignalSpy states(&set, &DataSet::stateChanged);
         QVERIFY(set.setFieldValue(set.fieldIndex("Name"), QString("changed")));
@@ -294,7 +294,7 @@ private slots:
         QFETCH(QString, position);
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         set.next();
         set.insert();
         QCOMPARE(set.recordCount(), 4);
@@ -326,7 +326,7 @@ private slots:
     void aTypedNewRecordIsStoredWhereItWasInserted() {
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         set.next();
         set.insert();
         set.setFieldValue(set.fieldIndex("Name"), QString("Services"));
@@ -345,7 +345,7 @@ private slots:
     void cursorBeginningAndEnd() {
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         QStringList steps{position(set)};
         set.next();
         steps << position(set);
@@ -368,17 +368,17 @@ private slots:
         makeReferenceDatabase(dbPath(), kRows);
         {
             auto data = openData();
-            DataSet& set = data->ADOTable1;
+            DataSet& set = data->windowsMmcFiles;
             set.setFieldValue(0, QString("pending"));
             // Nothing but a move, Post or Cancel ends the edit: not time, not other tables.
-            data->ADOTable2.first();
+            data->serverMmcFiles.first();
             QTest::qWait(50);
             QCOMPARE(set.state(), DataSet::State::Editing);
             QCOMPARE(currentName(set), QString("pending"));
         }
         QCOMPARE(fileNames()[0], QString("Computer Management"));
         auto reopened = openData();
-        QCOMPARE(currentName(reopened->ADOTable1), QString("Computer Management"));
+        QCOMPARE(currentName(reopened->windowsMmcFiles), QString("Computer Management"));
     }
 
     void aReadOnlyFileIsBrowsedOnly() {
@@ -386,7 +386,7 @@ private slots:
         QFile::setPermissions(dbPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         auto data = openData();
         QCOMPARE(m_reports, QStringList());
-        DataSet& set = data->ADOTable2;
+        DataSet& set = data->serverMmcFiles;
         set.next();
         QCOMPARE(currentName(set), QString("Device Manager"));
         QCOMPARE(buttons(set.navigatorStatus()), QString("111100000"));
@@ -406,7 +406,7 @@ private slots:
                           "INSERT INTO [Run Commands] VALUES (1, 'Calculator', 'calc');");
         auto data = openData();
         QCOMPARE(m_reports, QStringList());
-        DataSet& set = data->ADOTable3;
+        DataSet& set = data->runCommands;
         QCOMPARE(set.fieldCount(), 3);
         QCOMPARE(set.fieldValue(set.fieldIndex("Command")), QVariant("calc"));
         QVERIFY(!set.canModify());
@@ -430,7 +430,7 @@ private slots:
         QFETCH(QString, kept);
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         QCOMPARE(set.fieldWidth(set.fieldIndex("Name")), 255);
         QCOMPARE(set.fieldWidth(set.fieldIndex("MMC File")), 64);
         set.setFieldValue(set.fieldIndex(field), typed);
@@ -443,7 +443,7 @@ private slots:
     void aRowChangedElsewhereIsNotOverwritten() {
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         set.setFieldValue(set.fieldIndex("MMC File"), QString("mine.msc"));
         execInOtherProcess(dbPath(), "UPDATE [List of Windows MMC files] SET [MMC File] = "
                                      "'theirs.msc' WHERE rowid = 1");
@@ -473,7 +473,7 @@ private slots:
     void gridModelFollowsTheRecords() {
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         DataSetModel model(&set, {"Name", "MMC File"});
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -509,7 +509,7 @@ private slots:
     void gridModelOutlivesItsDataSet() {
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSetModel model(&data->ADOTable1, {"Name"});
+        DataSetModel model(&data->windowsMmcFiles, {"Name"});
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(model.rowCount(), 3);
