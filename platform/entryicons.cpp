@@ -3,7 +3,7 @@
 #include "core/inidocument.h"
 #include "desktopentry/commandline.h"
 #include "desktopentry/desktopentry.h"
-#include "platform/launcher.h"
+#include "platform/launchplan.h"
 #include "x11/desktopwindow.h"
 #include "x11/xsettings.h"
 

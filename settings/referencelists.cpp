@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "settings/data/datasetmodel.h"
 #include "settings/data/referencedata.h"
+#include "widgets/dialogs.h"
 #include "widgets/pngpicture.h"
 
 #include <QEvent>
@@ -91,30 +92,6 @@ bool movesTheCurrentRow(const QEvent* event) {
     default:
         return false;
     }
-}
-
-QString buttonName(NavigatorButton which) {
-    switch (which) {
-    case NavigatorButton::First:
-        return QStringLiteral("First");
-    case NavigatorButton::Prior:
-        return QStringLiteral("Prior");
-    case NavigatorButton::Next:
-        return QStringLiteral("Next");
-    case NavigatorButton::Last:
-        return QStringLiteral("Last");
-    case NavigatorButton::Insert:
-        return QStringLiteral("Insert");
-    case NavigatorButton::Delete:
-        return QStringLiteral("Delete");
-    case NavigatorButton::Edit:
-        return QStringLiteral("Edit");
-    case NavigatorButton::Post:
-        return QStringLiteral("Post");
-    case NavigatorButton::Cancel:
-        return QStringLiteral("Cancel");
-    }
-    return QString();
 }
 
 // Runs a data set's operation from a widget's handler of a click or key. A failure goes to the
@@ -240,13 +217,14 @@ DBNavigator::DBNavigator(QWidget* parent, DataSet* dataSet, bool showHints)
     setFocusPolicy(Qt::NoFocus);
     int left = 0;
     for (NavigatorButton which : kNavigatorButtons) {
-        auto* b = named(new QToolButton(this), buttonName(which));
+        const NavigatorButtonRule& rule = navigatorButtonRule(which);
+        auto* b = named(new QToolButton(this), rule.name.toString());
         b->setGeometry(QRect(QPoint(left, 0), kButtonSize));
         b->setFocusPolicy(Qt::NoFocus);
-        b->setIcon(pngIcon(u":/settings/nav-"_qs + buttonName(which).toLower() + u".png"_qs));
+        b->setIcon(pngIcon(u":/settings/nav-"_qs + rule.name.toString().toLower() + u".png"_qs));
         b->setIconSize(kNavigatorPicture);
         if (showHints)
-            b->setToolTip(navigatorHint(which));
+            b->setToolTip(rule.hint.toString());
         connect(b, &QToolButton::clicked, this, [this, which] { press(which); });
         m_buttons.append(b);
         left += kButtonSize.width();
@@ -262,39 +240,17 @@ QToolButton* DBNavigator::button(NavigatorButton which) const {
 
 void DBNavigator::press(NavigatorButton which) {
     if (m_dataSet)
-        runReportingFailure(m_dataSet, [&] { act(which); });
+        runReportingFailure(m_dataSet, [&] {
+            navigatorButtonRule(which).act(
+                *m_dataSet, [this](const QString& question) { return confirm(question); });
+        });
 }
 
-void DBNavigator::act(NavigatorButton which) {
-    switch (which) {
-    case NavigatorButton::First:
-        m_dataSet->first();
-        break;
-    case NavigatorButton::Prior:
-        m_dataSet->prior();
-        break;
-    case NavigatorButton::Next:
-        m_dataSet->next();
-        break;
-    case NavigatorButton::Last:
-        m_dataSet->last();
-        break;
-    case NavigatorButton::Insert:
-        m_dataSet->insert();
-        break;
-    case NavigatorButton::Delete:
-        m_dataSet->deleteRecord(window());
-        break;
-    case NavigatorButton::Edit:
-        m_dataSet->edit();
-        break;
-    case NavigatorButton::Post:
-        m_dataSet->post();
-        break;
-    case NavigatorButton::Cancel:
-        m_dataSet->cancel();
-        break;
-    }
+// Anything but Cancel goes ahead.
+bool DBNavigator::confirm(const QString& question) {
+    const Dialogs::Box box{QMessageBox::Question, QStringLiteral("Confirm"), question,
+                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok};
+    return Dialogs::show(window(), box) != QMessageBox::Cancel;
 }
 
 void DBNavigator::updateButtons() {
@@ -344,14 +300,14 @@ void buildMmcList(QGroupBox* box, DataSet& dataSet, const MmcListLayout& layout)
 
 } // namespace
 
-void buildReferenceLists(ReferenceData& data, QGroupBox* GroupBox1, QGroupBox* GroupBox2,
-                         QGroupBox* GroupBox3) {
-    buildMmcList(GroupBox1, data.ADOTable1, {1, 15, 410, {250, 126}, true});
-    buildMmcList(GroupBox2, data.ADOTable2, {2, 16, 449, {270, 145}, false});
-    auto* runCommands =
-        named(new DBGrid(GroupBox3, &data.ADOTable3,
+void buildReferenceLists(ReferenceData& data, QGroupBox* windowsBox, QGroupBox* serverBox,
+                         QGroupBox* runCommandsBox) {
+    buildMmcList(windowsBox, data.windowsMmcFiles, {1, 15, 410, {250, 126}, true});
+    buildMmcList(serverBox, data.serverMmcFiles, {2, 16, 449, {270, 145}, false});
+    auto* runGrid =
+        named(new DBGrid(runCommandsBox, &data.runCommands,
                          {QStringLiteral("Name"), QStringLiteral("Command")}, {235, 180}, false),
               u"DBGrid3"_qs);
-    runCommands->setGeometry(16, 29, 449, 212);
-    runCommands->model()->setObjectName(u"DataSource3"_qs);
+    runGrid->setGeometry(16, 29, 449, 212);
+    runGrid->model()->setObjectName(u"DataSource3"_qs);
 }

@@ -63,7 +63,7 @@ public:
 
 private:
     void press(NavigatorButton which);
-    void act(NavigatorButton which);
+    bool confirm(const QString& question);
     void updateButtons();
 
     QPointer<DataSet> m_dataSet;
@@ -72,5 +72,5 @@ private:
 
 // Fills the Settings window's three group boxes with the lists of `data`: the two
 // management-console lists with grid, edit fields and navigator, the Run commands with a grid.
-void buildReferenceLists(ReferenceData& data, QGroupBox* GroupBox1, QGroupBox* GroupBox2,
-                         QGroupBox* GroupBox3);
+void buildReferenceLists(ReferenceData& data, QGroupBox* windowsBox, QGroupBox* serverBox,
+                         QGroupBox* runCommandsBox);

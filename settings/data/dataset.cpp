@@ -1,7 +1,6 @@
 #include "settings/data/dataset.h"
 
 #include "core/error.h"
-#include "widgets/dialogs.h"
 
 namespace {
 
@@ -35,51 +34,59 @@ QVariant clipped(const QVariant& value, int width) {
 
 } // namespace
 
-bool navigatorButtonEnabled(NavigatorButton button, const NavigatorStatus& status) {
-    if (!status.open)
-        return false;
-    switch (button) {
-    case NavigatorButton::First:
-    case NavigatorButton::Prior:
-        return !status.bof;
-    case NavigatorButton::Next:
-    case NavigatorButton::Last:
-        return !status.eof;
-    case NavigatorButton::Insert:
-        return status.canModify;
-    case NavigatorButton::Delete:
-        return status.canModify && !status.empty;
-    case NavigatorButton::Edit:
-        return status.canModify && !status.editing;
-    case NavigatorButton::Post:
-    case NavigatorButton::Cancel:
-        return status.canModify && status.editing;
+namespace {
+
+// Left to right, in the order of kNavigatorButtons.
+constexpr std::array<NavigatorButtonRule, kNavigatorButtons.size()> kNavigatorButtonRules{{
+    {NavigatorButton::First, u"First", u"First record",
+     [](const NavigatorStatus& s) { return !s.bof; },
+     [](DataSet& d, const DataSet::Confirm&) { d.first(); }},
+    {NavigatorButton::Prior, u"Prior", u"Prior record",
+     [](const NavigatorStatus& s) { return !s.bof; },
+     [](DataSet& d, const DataSet::Confirm&) { d.prior(); }},
+    {NavigatorButton::Next, u"Next", u"Next record",
+     [](const NavigatorStatus& s) { return !s.eof; },
+     [](DataSet& d, const DataSet::Confirm&) { d.next(); }},
+    {NavigatorButton::Last, u"Last", u"Last record",
+     [](const NavigatorStatus& s) { return !s.eof; },
+     [](DataSet& d, const DataSet::Confirm&) { d.last(); }},
+    {NavigatorButton::Insert, u"Insert", u"Insert record",
+     [](const NavigatorStatus& s) { return s.canModify; },
+     [](DataSet& d, const DataSet::Confirm&) { d.insert(); }},
+    {NavigatorButton::Delete, u"Delete", u"Delete record",
+     [](const NavigatorStatus& s) { return s.canModify && !s.empty; },
+     [](DataSet& d, const DataSet::Confirm& confirm) { d.deleteRecord(confirm); }},
+    {NavigatorButton::Edit, u"Edit", u"Edit record",
+     [](const NavigatorStatus& s) { return s.canModify && !s.editing; },
+     [](DataSet& d, const DataSet::Confirm&) { d.edit(); }},
+    {NavigatorButton::Post, u"Post", u"Post edit",
+     [](const NavigatorStatus& s) { return s.canModify && s.editing; },
+     [](DataSet& d, const DataSet::Confirm&) { d.post(); }},
+    {NavigatorButton::Cancel, u"Cancel", u"Cancel edit",
+     [](const NavigatorStatus& s) { return s.canModify && s.editing; },
+     [](DataSet& d, const DataSet::Confirm&) { d.cancel(); }},
+}};
+
+static_assert([] {
+    for (std::size_t i = 0; i < kNavigatorButtons.size(); ++i) {
+        if (kNavigatorButtonRules[i].button != kNavigatorButtons[i])
+            return false;
     }
-    return false;
+    return true;
+}());
+
+} // namespace
+
+const NavigatorButtonRule& navigatorButtonRule(NavigatorButton button) {
+    return kNavigatorButtonRules[std::size_t(button)];
+}
+
+bool navigatorButtonEnabled(NavigatorButton button, const NavigatorStatus& status) {
+    return status.open && navigatorButtonRule(button).availableWhenOpen(status);
 }
 
 QString navigatorHint(NavigatorButton button) {
-    switch (button) {
-    case NavigatorButton::First:
-        return QStringLiteral("First record");
-    case NavigatorButton::Prior:
-        return QStringLiteral("Prior record");
-    case NavigatorButton::Next:
-        return QStringLiteral("Next record");
-    case NavigatorButton::Last:
-        return QStringLiteral("Last record");
-    case NavigatorButton::Insert:
-        return QStringLiteral("Insert record");
-    case NavigatorButton::Delete:
-        return QStringLiteral("Delete record");
-    case NavigatorButton::Edit:
-        return QStringLiteral("Edit record");
-    case NavigatorButton::Post:
-        return QStringLiteral("Post edit");
-    case NavigatorButton::Cancel:
-        return QStringLiteral("Cancel edit");
-    }
-    return QString();
+    return navigatorButtonRule(button).hint.toString();
 }
 
 DataSet::DataSet(const QString& name, const QStringList& declaredTextFields, Access access,
@@ -328,13 +335,10 @@ void DataSet::cancel() {
     emit stateChanged();
 }
 
-bool DataSet::deleteRecord(QWidget* parent) {
+bool DataSet::deleteRecord(const Confirm& confirm) {
     if (!canModify() || isEmpty())
         return false;
-    const Dialogs::Box box{QMessageBox::Question, QStringLiteral("Confirm"),
-                           QStringLiteral("Delete record?"), QMessageBox::Ok | QMessageBox::Cancel,
-                           QMessageBox::Ok};
-    if (Dialogs::show(parent, box) == QMessageBox::Cancel)
+    if (!confirm(QStringLiteral("Delete record?")))
         return false;
     if (m_state != State::Inserting)
         m_table->deleteRow(m_rows[m_current]);

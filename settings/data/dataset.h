@@ -5,8 +5,7 @@
 #include <QObject>
 #include <QStringList>
 #include <array>
-
-class QWidget;
+#include <functional>
 
 // The buttons of a record navigator, left to right.
 enum class NavigatorButton { First, Prior, Next, Last, Insert, Delete, Edit, Post, Cancel };
@@ -43,6 +42,8 @@ public:
     enum class RecordMark { None, Current, Editing, Inserting };
     // A browse-only data set takes no changes even where the database would.
     enum class Access { Editable, BrowseOnly };
+    // Puts a question to the user; true goes ahead.
+    using Confirm = std::function<bool(const QString& question)>;
 
     // `name` is the table object's name used in messages (such as "ADOTable1"). Declared fields
     // must be text columns of the table; further columns are ignored. Without declared fields
@@ -103,9 +104,9 @@ public:
     void edit();
     void post();
     void cancel();
-    // Asks "Delete record?"; anything but Cancel deletes the current record (a new record is
-    // only dropped). Returns whether a record went.
-    bool deleteRecord(QWidget* parent = nullptr);
+    // Asks `confirm` "Delete record?", then deletes the current record (a new record is only
+    // dropped). Returns whether a record went.
+    bool deleteRecord(const Confirm& confirm);
 
 signals:
     // State, current record, beginning and end of the cursor, or the modified flag changed.
@@ -148,3 +149,16 @@ private:
     QList<QVariant> m_buffer; // the record being edited or inserted, all columns
     QList<QVariant> m_original;
 };
+
+// Everything that tells one navigator button from another, kept in one table.
+struct NavigatorButtonRule {
+    NavigatorButton button;
+    // The button's object name; its picture is nav-<name in lower case>.png.
+    QStringView name;
+    QStringView hint;
+    // Whether the button is available, given that the data set is open.
+    bool (*availableWhenOpen)(const NavigatorStatus& status);
+    // What a press does; a deletion asks `confirm` first.
+    void (*act)(DataSet& dataSet, const DataSet::Confirm& confirm);
+};
+const NavigatorButtonRule& navigatorButtonRule(NavigatorButton button);

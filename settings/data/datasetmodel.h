@@ -17,7 +17,8 @@
 //   setFieldValue(), and when that returns false the text goes back to fieldValue(); on
 //   recordChanged of the current record and on stateChanged it shows fieldValue().
 // - navigator: on stateChanged each button is enabled by navigatorButtonEnabled(button,
-//   navigatorStatus()), tooltips from navigatorHint(); Delete calls deleteRecord(window).
+//   navigatorStatus()); name, tooltip and press come from navigatorButtonRule(button), and
+//   the press is handed a question box for Delete to ask.
 // The data set's operations throw LarkspanError when the database refuses a change; the data
 // set is then as it was before the call.
 class DataSetModel : public QAbstractTableModel {

@@ -15,13 +15,15 @@ public:
     ReferenceData(const ReferenceData&) = delete;
     ReferenceData& operator=(const ReferenceData&) = delete;
 
-    // Opens the connection, then ADOTable1, ADOTable2 and ADOTable3, each in turn; a table whose
-    // connection is not open tries it again first. Each failure goes to `report` and opening
-    // goes on, so a missing database gives four reports: the connection and the three tables.
+    // Opens the connection, then the three tables, each in turn; a table whose connection is
+    // not open tries it again first. Each failure goes to `report` and opening goes on, so a
+    // missing database gives four reports: the connection and the three tables.
     void open(const std::function<void(const QString& message)>& report);
 
-    Database ADOConnection1;
-    DataSet ADOTable1;
-    DataSet ADOTable2;
-    DataSet ADOTable3;
+    Database connection;
+    // The lists of the Windows and the Windows Server management consoles, and the Run
+    // commands.
+    DataSet windowsMmcFiles;
+    DataSet serverMmcFiles;
+    DataSet runCommands;
 };

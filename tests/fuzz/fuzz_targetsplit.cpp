@@ -3,7 +3,7 @@
 // quotes or backslashes splits at blanks only; expansion that knows no name changes nothing.
 #include "desktopentry/commandline.h"
 #include "desktopentry/desktopentry.h"
-#include "platform/launcher.h"
+#include "platform/environmentstrings.h"
 
 #include <QRegularExpression>
 #include <cstdint>

@@ -4,7 +4,6 @@
 #include "settings/data/datasetmodel.h"
 #include "settings/data/referencedata.h"
 #include "support/sqlitefixture.h"
-#include "widgets/dialogs.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -45,6 +44,7 @@ class TestDataSet : public QObject {
     std::unique_ptr<QTemporaryDir> m_current;
     QString m_startFolder = QDir::currentPath();
     QStringList m_reports;
+    QStringList m_asked; // the questions the data sets put
 
     QString dbPath() const { return m_app->filePath("data.mdb"); }
     QStringList fileNames(const QString& table = kWindows) const {
@@ -55,6 +55,13 @@ class TestDataSet : public QObject {
         data->open([this](const QString& message) { m_reports.append(message); });
         return data;
     }
+    // Answers every question of a data set with `yes` and keeps it.
+    DataSet::Confirm answering(bool yes) {
+        return [this, yes](const QString& question) {
+            m_asked.append(question);
+            return yes;
+        };
+    }
 
 private slots:
     void init() {
@@ -64,7 +71,7 @@ private slots:
         setAppDirForTesting(m_app->path() + '/');
         QDir::setCurrent(m_current->path());
         m_reports.clear();
-        Dialogs::resetForTesting();
+        m_asked.clear();
     }
     void cleanup() {
         setAppDirForTesting(std::nullopt);
@@ -100,14 +107,14 @@ private slots:
                                         "current folder (%1) nor in the application folder (%2/)")
                                     .arg(m_current->path(), m_app->path());
         QCOMPARE(m_reports, QStringList(4, missing));
-        for (DataSet* set : {&data->ADOTable1, &data->ADOTable2, &data->ADOTable3}) {
+        for (DataSet* set : {&data->windowsMmcFiles, &data->serverMmcFiles, &data->runCommands}) {
             QCOMPARE(set->state(), DataSet::State::Closed);
             QCOMPARE(buttons(set->navigatorStatus()), QString("000000000"));
             QVERIFY(!set->setFieldValue(0, QString("typed")));
-            QVERIFY(!set->deleteRecord());
+            QVERIFY(!set->deleteRecord(answering(true)));
             QCOMPARE(set->recordCount(), 0);
         }
-        QVERIFY(Dialogs::boxesShown().isEmpty());
+        QVERIFY(m_asked.isEmpty());
     }
 
     void openingReportsEachTableInTurn_data() {
@@ -152,15 +159,15 @@ private slots:
         execSql(dbPath(), sql);
         auto data = openData();
         QCOMPARE(m_reports, reports);
-        QVERIFY(data->ADOConnection1.isOpen());
-        for (DataSet* set : {&data->ADOTable1, &data->ADOTable2, &data->ADOTable3})
+        QVERIFY(data->connection.isOpen());
+        for (DataSet* set : {&data->windowsMmcFiles, &data->serverMmcFiles, &data->runCommands})
             QCOMPARE(set->isOpen(), !closed.contains(set->name()));
     }
 
     void emptyTableOffersInsertAndEditOnly() {
         makeReferenceDatabase(dbPath());
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         QCOMPARE(buttons(set.navigatorStatus()), QString("000010100"));
         QCOMPARE(set.currentRecord(), -1);
         set.edit();
@@ -179,29 +186,21 @@ private slots:
     }
 
     void deleteAsksFirst_data() {
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("answer");
         QTest::addColumn<QStringList>("left");
-        QTest::newRow("Cancel") << QMessageBox::Cancel
-                                << QStringList{"Computer Management", "Device Manager",
-                                               "Event Viewer"};
-        QTest::newRow("OK") << QMessageBox::Ok
-                            << QStringList{"Computer Management", "Event Viewer"};
+        QTest::newRow("no") << false
+                            << QStringList{"Computer Management", "Device Manager", "Event Viewer"};
+        QTest::newRow("yes") << true << QStringList{"Computer Management", "Event Viewer"};
     }
     void deleteAsksFirst() {
-        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, answer);
         QFETCH(QStringList, left);
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         set.next();
-        Dialogs::answerNextBox(answer);
-        QCOMPARE(set.deleteRecord(), answer == QMessageBox::Ok);
-        QCOMPARE(Dialogs::boxesShown().size(), 1);
-        const Dialogs::Box box = Dialogs::boxesShown()[0];
-        QCOMPARE(box.title, QString("Confirm"));
-        QCOMPARE(box.text, QString("Delete record?"));
-        QCOMPARE(box.buttons, QMessageBox::Ok | QMessageBox::Cancel);
-        QCOMPARE(box.defaultButton, QMessageBox::Ok);
+        QCOMPARE(set.deleteRecord(answering(answer)), answer);
+        QCOMPARE(m_asked, QStringList{"Delete record?"});
         QCOMPARE(fileNames(), left);
         QCOMPARE(set.recordCount(), left.size());
         QCOMPARE(currentName(set), left[1]);
@@ -210,14 +209,12 @@ private slots:
     void deleteOfANewRecordOnlyDropsIt() {
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         set.next();
         set.insert();
         set.setFieldValue(0, QString("typed"));
-        Dialogs::answerNextBox(QMessageBox::Ok);
-        QVERIFY(set.deleteRecord());
-        QCOMPARE(Dialogs::boxesShown().size(), 1);
-        QCOMPARE(Dialogs::boxesShown()[0].text, QString("Delete record?"));
+        QVERIFY(set.deleteRecord(answering(true)));
+        QCOMPARE(m_asked, QStringList{"Delete record?"});
         QCOMPARE(set.state(), DataSet::State::Browsing);
         QCOMPARE(set.recordCount(), 3);
         QCOMPARE(currentName(set), QString("Device Manager"));
@@ -247,7 +244,7 @@ private slots:
         QFETCH(QString, landsOn);
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         set.moveTo(1);
         QSignalSpy states(&set, &DataSet::stateChanged);
         QVERIFY(set.setFieldValue(set.fieldIndex("Name"), QString("changed")));
@@ -297,7 +294,7 @@ private slots:
         QFETCH(QString, position);
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         set.next();
         set.insert();
         QCOMPARE(set.recordCount(), 4);
@@ -329,7 +326,7 @@ private slots:
     void aTypedNewRecordIsStoredWhereItWasInserted() {
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         set.next();
         set.insert();
         set.setFieldValue(set.fieldIndex("Name"), QString("Services"));
@@ -348,7 +345,7 @@ private slots:
     void cursorBeginningAndEnd() {
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         QStringList steps{position(set)};
         set.next();
         steps << position(set);
@@ -371,17 +368,17 @@ private slots:
         makeReferenceDatabase(dbPath(), kRows);
         {
             auto data = openData();
-            DataSet& set = data->ADOTable1;
+            DataSet& set = data->windowsMmcFiles;
             set.setFieldValue(0, QString("pending"));
             // Nothing but a move, Post or Cancel ends the edit: not time, not other tables.
-            data->ADOTable2.first();
+            data->serverMmcFiles.first();
             QTest::qWait(50);
             QCOMPARE(set.state(), DataSet::State::Editing);
             QCOMPARE(currentName(set), QString("pending"));
         }
         QCOMPARE(fileNames()[0], QString("Computer Management"));
         auto reopened = openData();
-        QCOMPARE(currentName(reopened->ADOTable1), QString("Computer Management"));
+        QCOMPARE(currentName(reopened->windowsMmcFiles), QString("Computer Management"));
     }
 
     void aReadOnlyFileIsBrowsedOnly() {
@@ -389,7 +386,7 @@ private slots:
         QFile::setPermissions(dbPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         auto data = openData();
         QCOMPARE(m_reports, QStringList());
-        DataSet& set = data->ADOTable2;
+        DataSet& set = data->serverMmcFiles;
         set.next();
         QCOMPARE(currentName(set), QString("Device Manager"));
         QCOMPARE(buttons(set.navigatorStatus()), QString("111100000"));
@@ -397,8 +394,8 @@ private slots:
         set.insert();
         set.edit();
         QCOMPARE(set.state(), DataSet::State::Browsing);
-        QVERIFY(!set.deleteRecord());
-        QVERIFY(Dialogs::boxesShown().isEmpty());
+        QVERIFY(!set.deleteRecord(answering(true)));
+        QVERIFY(m_asked.isEmpty());
     }
 
     void runCommandsAreBrowsedOnlyWithAllTheirColumns() {
@@ -409,7 +406,7 @@ private slots:
                           "INSERT INTO [Run Commands] VALUES (1, 'Calculator', 'calc');");
         auto data = openData();
         QCOMPARE(m_reports, QStringList());
-        DataSet& set = data->ADOTable3;
+        DataSet& set = data->runCommands;
         QCOMPARE(set.fieldCount(), 3);
         QCOMPARE(set.fieldValue(set.fieldIndex("Command")), QVariant("calc"));
         QVERIFY(!set.canModify());
@@ -433,7 +430,7 @@ private slots:
         QFETCH(QString, kept);
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         QCOMPARE(set.fieldWidth(set.fieldIndex("Name")), 255);
         QCOMPARE(set.fieldWidth(set.fieldIndex("MMC File")), 64);
         set.setFieldValue(set.fieldIndex(field), typed);
@@ -446,7 +443,7 @@ private slots:
     void aRowChangedElsewhereIsNotOverwritten() {
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         set.setFieldValue(set.fieldIndex("MMC File"), QString("mine.msc"));
         execInOtherProcess(dbPath(), "UPDATE [List of Windows MMC files] SET [MMC File] = "
                                      "'theirs.msc' WHERE rowid = 1");
@@ -476,7 +473,7 @@ private slots:
     void gridModelFollowsTheRecords() {
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSet& set = data->ADOTable1;
+        DataSet& set = data->windowsMmcFiles;
         DataSetModel model(&set, {"Name", "MMC File"});
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -501,8 +498,7 @@ private slots:
         QCOMPARE(model.rowCount(), 4);
         set.setFieldValue(1, QString("x.msc"));
         QCOMPARE(markOf(1), DataSet::RecordMark::Editing);
-        Dialogs::answerNextBox(QMessageBox::Ok);
-        set.deleteRecord();
+        set.deleteRecord(answering(true));
         QCOMPARE(model.rowCount(), 3);
         QCOMPARE(model.index(1, 0).data().toString(), QString("Device Manager"));
         QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
@@ -513,7 +509,7 @@ private slots:
     void gridModelOutlivesItsDataSet() {
         makeReferenceDatabase(dbPath(), kRows);
         auto data = openData();
-        DataSetModel model(&data->ADOTable1, {"Name"});
+        DataSetModel model(&data->windowsMmcFiles, {"Name"});
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(model.rowCount(), 3);

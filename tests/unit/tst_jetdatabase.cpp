@@ -163,7 +163,7 @@ private slots:
         ReferenceData data;
         data.open([&](const QString& message) { reports.append(message); });
         setAppDirForTesting(std::nullopt);
-        QVERIFY(data.ADOConnection1.isOpen());
+        QVERIFY(data.connection.isOpen());
         QCOMPARE(reports.size(), 3);
         QCOMPARE(reports[2], "The Jet database \"" + app.filePath("data.mdb") +
                                  "\" has no table \"Run Commands\"");

@@ -69,7 +69,8 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, file);
         QFETCH(QString, name);
-        const DataSet* sets[] = {&m_data->ADOTable1, &m_data->ADOTable2, &m_data->ADOTable3};
+        const DataSet* sets[] = {&m_data->windowsMmcFiles, &m_data->serverMmcFiles,
+                                 &m_data->runCommands};
         QCOMPARE(pairs(*sets[table - 1], key).value(file), name);
     }
 
@@ -83,7 +84,7 @@ private slots:
     void everyRowIsComplete() {
         QFETCH(int, table);
         QFETCH(QString, key);
-        DataSet* sets[] = {&m_data->ADOTable1, &m_data->ADOTable2, &m_data->ADOTable3};
+        DataSet* sets[] = {&m_data->windowsMmcFiles, &m_data->serverMmcFiles, &m_data->runCommands};
         const DataSet& set = *sets[table - 1];
         QVERIFY(set.recordCount() >= 20);
         QSet<QString> keys, names;

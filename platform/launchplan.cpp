@@ -1,0 +1,150 @@
+#include "platform/launchplan.h"
+
+#include "desktopentry/commandline.h"
+#include "desktopentry/desktopentry.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// The executable a first word stands for: a path when it holds "/", else a command on PATH.
+QString programFor(const QString& word) {
+    if (word.isEmpty())
+        return {};
+    if (word.contains(u'/')) {
+        const QFileInfo info(word);
+        return info.isFile() && info.isExecutable() ? info.absoluteFilePath() : QString();
+    }
+    return QStandardPaths::findExecutable(word);
+}
+
+LaunchDecision failed(const QString& why) {
+    return {std::nullopt, why};
+}
+
+// Why a first word names no program.
+QString noProgramReason(const QString& word) {
+    if (!word.contains(u'/'))
+        return u"no program \"%1\" is found"_qs.arg(word);
+    const QFileInfo info(word);
+    if (!info.exists())
+        return u"%1 does not exist"_qs.arg(word);
+    return u"%1 is not executable"_qs.arg(word);
+}
+
+// The desktop's default application for a path or URL. Paths arrive absolute and URLs begin
+// with a letter, so the argument is never read as an option.
+LaunchDecision openerPlan(const QString& pathOrUrl) {
+    const QString opener = QStandardPaths::findExecutable(u"xdg-open"_qs);
+    if (opener.isEmpty())
+        return failed(u"xdg-open, which opens %1, is not installed"_qs.arg(pathOrUrl));
+    return {LaunchPlan{opener, {pathOrUrl}, {}}, {}};
+}
+
+LaunchDecision desktopEntryPlan(const QString& path) {
+    const auto entry = readDesktopEntry(path);
+    if (!entry)
+        return failed(u"%1 is no desktop entry"_qs.arg(path));
+    if (entry->type == u"Link")
+        return isUrl(entry->url) ? openerPlan(entry->url)
+                                 : failed(u"%1 links to no URL"_qs.arg(path));
+    if (!entry->type.isEmpty() && entry->type != u"Application")
+        return failed(u"%1 is no application"_qs.arg(path));
+    auto words = desktopExecArguments(*entry);
+    if (!words)
+        return failed(u"%1 has no command that can run"_qs.arg(path));
+    const QString first = words->takeFirst();
+    const QString program = programFor(first);
+    if (program.isEmpty())
+        return failed(noProgramReason(first));
+    LaunchPlan plan{program, *words, entry->path};
+    if (entry->terminal) {
+        // Debian's terminal alternative runs everything after -e as the command and its
+        // arguments.
+        const QString terminal = QStandardPaths::findExecutable(u"x-terminal-emulator"_qs);
+        if (terminal.isEmpty())
+            return failed(u"%1 needs a terminal, and none is installed"_qs.arg(path));
+        plan.arguments.prepend(plan.program);
+        plan.arguments.prepend(u"-e"_qs);
+        plan.program = terminal;
+    }
+    return {plan, {}};
+}
+
+// What a single name stands for. `named` is false when the name means nothing, so that the
+// caller may try it as a command line; an existing file that cannot be started stays named.
+struct NameResolution {
+    bool named = false;
+    LaunchDecision decision;
+};
+
+NameResolution resolveName(const QString& name) {
+    if (name.contains(u'/')) {
+        const QFileInfo info(name);
+        if (info.exists()) {
+            const QString path = info.absoluteFilePath();
+            if (info.isDir())
+                return {true, openerPlan(path)};
+            if (name.endsWith(u".desktop"))
+                return {true, desktopEntryPlan(path)};
+            if (info.isExecutable())
+                return {true, {LaunchPlan{path, {}, {}}, {}}};
+            return {true, openerPlan(path)};
+        }
+    }
+    if (isUrl(name))
+        return {true, openerPlan(name)};
+    if (!name.contains(u'/')) {
+        const QString program = programFor(name);
+        if (!program.isEmpty())
+            return {true, {LaunchPlan{program, {}, {}}, {}}};
+    }
+    return {false, failed(noProgramReason(name))};
+}
+
+} // namespace
+
+bool isUrl(const QString& text) {
+    const qsizetype colon = text.indexOf(u':');
+    if (colon < 2 || colon + 1 >= text.size())
+        return false;
+    for (qsizetype i = 0; i < colon; ++i) {
+        const char16_t c = text[i].unicode();
+        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        const bool other = (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
+        if (!letter && !(i > 0 && other))
+            return false;
+    }
+    return true;
+}
+
+LaunchDecision decideLaunch(const QString& target, const EnvironmentLookup& lookup) {
+    const QString whole = expandEnvironmentStrings(target, lookup);
+    if (whole.trimmed().isEmpty())
+        return failed(u"the entry has no target"_qs);
+    // An argument cannot hold a zero character; it would be cut short without a word.
+    if (whole.contains(QChar(0)))
+        return failed(u"the target holds a zero character"_qs);
+    if (NameResolution resolved = resolveName(whole); resolved.named)
+        return resolved.decision;
+    // Split before expanding, as a shell treats a quoted variable: a value's blanks and
+    // quotes never add or break words.
+    auto words = splitCommandLine(target);
+    if (!words)
+        return failed(u"the target has a quote that is not closed"_qs);
+    if (words->isEmpty())
+        return failed(u"the entry has no target"_qs);
+    for (QString& word : *words)
+        word = expandEnvironmentStrings(word, lookup);
+    if (words->size() == 1)
+        return resolveName(words->first()).decision;
+    const QString program = programFor(words->first());
+    if (program.isEmpty())
+        return failed(noProgramReason(words->first()));
+    return {LaunchPlan{program, words->mid(1), {}}, {}};
+}
+
+std::optional<LaunchPlan> planLaunch(const QString& target, const EnvironmentLookup& lookup) {
+    return decideLaunch(target, lookup).plan;
+}
