@@ -74,90 +74,90 @@ AboutWindow::AboutWindow(QWidget* parent)
 
     const QFont text = uiFont(12);
 
-    ImgLogo = new QLabel(this);
-    ImgLogo->setObjectName(u"ImgLogo"_qs);
-    ImgLogo->setPixmap(logoPixmap(devicePixelRatioF()));
-    ImgLogo->setGeometry(8, 8, 48, 48);
+    m_logo = new QLabel(this);
+    m_logo->setObjectName(u"ImgLogo"_qs);
+    m_logo->setPixmap(logoPixmap(devicePixelRatioF()));
+    m_logo->setGeometry(8, 8, 48, 48);
 
-    lblAppTitle = makeLabel(this, u"lblAppTitle"_qs, u"Larkspan 2.8"_qs, {62, 8, 173, 17},
+    m_title = makeLabel(this, u"lblAppTitle"_qs, u"Larkspan 2.8"_qs, {62, 8, 173, 17},
                             uiFont(13), TitleColour);
-    lblVersion =
+    m_version =
         makeLabel(this, u"lblVersion"_qs, u"Build 3.29"_qs, {62, 31, 51, 15}, text, Qt::black);
-    Spacer1 = makeRule(this, u"Spacer1"_qs, 8, 65, 229);
+    m_spacer = makeRule(this, u"Spacer1"_qs, 8, 65, 229);
 
-    StaticText1 = new QLabel(this);
-    StaticText1->setObjectName(u"StaticText1"_qs);
-    StaticText1->setText(
+    m_copyright = new QLabel(this);
+    m_copyright->setObjectName(u"StaticText1"_qs);
+    m_copyright->setText(
         u"Larkspan is a FREE management tool that allows you to build custom menus to simplify "
         "administration of a computer tasks and accessing management console files, "
         "shell commands, run commands,  installed applications or any data type and folder "
         "location."_qs);
-    StaticText1->setFont(text);
-    StaticText1->setWordWrap(true);
-    StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    StaticText1->setForegroundRole(QPalette::WindowText);
+    m_copyright->setFont(text);
+    m_copyright->setWordWrap(true);
+    m_copyright->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_copyright->setForegroundRole(QPalette::WindowText);
     // Grows downwards, into free space, only if this system's font wraps into more lines.
-    StaticText1->setGeometry(8, 80, 465, std::max(65, StaticText1->heightForWidth(465)));
+    m_copyright->setGeometry(8, 80, 465, std::max(65, m_copyright->heightForWidth(465)));
 
-    lblAurth =
+    m_author =
         makeLabel(this, u"lblAurth"_qs, u"Developed by "_qs, {8, 271, 75, 15}, text, Qt::black);
 
     // Sized to the name alone, so only the name is a link; it follows the words directly.
-    Label1 = makeLabel(this, u"Label1"_qs, About::DeveloperName.toString(),
-                       {std::max(84, lblAurth->geometry().right() + 2), 271, 0, 15}, text, Navy);
-    Label1->setCursor(Qt::PointingHandCursor);
-    Label1->installEventFilter(this);
+    m_webSite = makeLabel(this, u"Label1"_qs, About::DeveloperName.toString(),
+                       {std::max(84, m_author->geometry().right() + 2), 271, 0, 15}, text, Navy);
+    m_webSite->setCursor(Qt::PointingHandCursor);
+    m_webSite->installEventFilter(this);
 
-    Bevel1 = makeRule(this, u"Bevel1"_qs, 8, 292, 471);
-    lblReg = makeLabel(this, u"lblReg"_qs, QString(), {8, 296, 140, 15}, text, std::nullopt);
-    lblName = makeLabel(this, u"lblName"_qs, u"#text#"_qs, {8, 314, 0, 15}, text, Navy);
+    m_bevel = makeRule(this, u"Bevel1"_qs, 8, 292, 471);
+    m_userLabel = makeLabel(this, u"lblReg"_qs, QString(), {8, 296, 140, 15}, text, std::nullopt);
+    m_userName = makeLabel(this, u"lblName"_qs, u"#text#"_qs, {8, 314, 0, 15}, text, Navy);
 
-    cmdOK = new QPushButton(u"OK"_qs, this);
-    cmdOK->setObjectName(u"cmdOK"_qs);
-    cmdOK->setGeometry(417, 302, 62, 28);
-    cmdOK->setDefault(true);
-    cmdOK->setFocus();
-    connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOKClick);
+    m_okButton = new QPushButton(u"OK"_qs, this);
+    m_okButton->setObjectName(u"cmdOK"_qs);
+    m_okButton->setGeometry(417, 302, 62, 28);
+    m_okButton->setDefault(true);
+    m_okButton->setFocus();
+    connect(m_okButton, &QPushButton::clicked, this, &AboutWindow::closeWindow);
 
-    FormCreate();
+    showUserName();
 }
 
-void AboutWindow::FormCreate() {
+void AboutWindow::showUserName() {
     // Read once: every showing in this run shows the same name.
-    lblName->setText(GetCurrentUserName());
+    m_userName->setText(GetCurrentUserName());
     fitNameLabel();
 }
 
 void AboutWindow::fitNameLabel() {
     // Sized to the name, but stopping short of the OK button; the tooltip gives a long
     // name whole.
-    const int room = cmdOK->geometry().left() - 8 - lblName->x();
-    const int needed = textWidth(lblName);
-    lblName->resize(std::min(needed, room), lblName->height());
-    lblName->setToolTip(needed > room ? lblName->text() : QString());
+    const int room = m_okButton->geometry().left() - 8 - m_userName->x();
+    const int needed = textWidth(m_userName);
+    m_userName->resize(std::min(needed, room), m_userName->height());
+    m_userName->setToolTip(needed > room ? m_userName->text() : QString());
 }
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     // A click is a press and a release of the left button, both on the name.
-    if (watched == Label1) {
+    if (watched == m_webSite) {
         if (event->type() == QEvent::MouseButtonPress) {
             m_linkPressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const bool click = m_linkPressed && mouse->button() == Qt::LeftButton &&
-                               Label1->rect().contains(mouse->position().toPoint());
+                               m_webSite->rect().contains(mouse->position().toPoint());
             m_linkPressed = false;
             if (click)
-                Label1Click();
+                openWebSite();
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void AboutWindow::Label1Click() {
+void AboutWindow::openWebSite() {
     UrlOpener::open(QUrl(About::DeveloperPage.toString()));
 }
 
-void AboutWindow::cmdOKClick() {
+void AboutWindow::closeWindow() {
     accept();
 }

@@ -16,23 +16,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
-    void Label1Click();
-    void cmdOKClick();
+    void openWebSite();
+    void closeWindow();
 
 private:
-    void FormCreate();
+    void showUserName();
     void fitNameLabel();
 
-    QLabel* ImgLogo;
-    QLabel* lblAppTitle;
-    QLabel* lblVersion;
-    QWidget* Spacer1;
-    QLabel* StaticText1;
-    QLabel* lblAurth;
-    QLabel* Label1;
-    QWidget* Bevel1;
-    QLabel* lblReg;
-    QLabel* lblName;
-    QPushButton* cmdOK;
+    QLabel* m_logo;
+    QLabel* m_title;
+    QLabel* m_version;
+    QWidget* m_spacer;
+    QLabel* m_copyright;
+    QLabel* m_author;
+    QLabel* m_webSite;
+    QWidget* m_bevel;
+    QLabel* m_userLabel;
+    QLabel* m_userName;
+    QPushButton* m_okButton;
     bool m_linkPressed = false;
 };

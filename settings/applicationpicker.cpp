@@ -44,58 +44,58 @@ ApplicationPicker::ApplicationPicker(QWidget* parent) : QDialog(parent) {
     setWindowTitle(u"Add installed application"_qs);
     setFont(uiFont(12));
     resize(360, 440);
-    LstApplications = new QListWidget(this);
-    LstApplications->setObjectName(u"LstApplications"_qs);
-    LstApplications->setIconSize({24, 24});
-    LstApplications->setUniformItemSizes(true);
-    txtFilter = new FilterField(this, LstApplications);
-    txtFilter->setObjectName(u"txtFilter"_qs);
-    txtFilter->setPlaceholderText(u"Filter"_qs);
-    txtFilter->setClearButtonEnabled(true);
+    m_applicationList = new QListWidget(this);
+    m_applicationList->setObjectName(u"LstApplications"_qs);
+    m_applicationList->setIconSize({24, 24});
+    m_applicationList->setUniformItemSizes(true);
+    m_filter = new FilterField(this, m_applicationList);
+    m_filter->setObjectName(u"txtFilter"_qs);
+    m_filter->setPlaceholderText(u"Filter"_qs);
+    m_filter->setClearButtonEnabled(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(u"cmdOK"_qs);
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(u"cmdCancel"_qs);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(txtFilter);
-    layout->addWidget(LstApplications);
+    layout->addWidget(m_filter);
+    layout->addWidget(m_applicationList);
     layout->addWidget(buttons);
 
-    connect(txtFilter, &QLineEdit::textChanged, this, &ApplicationPicker::txtFilterChange);
-    connect(LstApplications, &QListWidget::itemActivated, this, &QDialog::accept);
+    connect(m_filter, &QLineEdit::textChanged, this, &ApplicationPicker::filterChanged);
+    connect(m_applicationList, &QListWidget::itemActivated, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // OK only while a line is chosen.
-    connect(LstApplications, &QListWidget::currentRowChanged, this, [this, buttons] {
+    connect(m_applicationList, &QListWidget::currentRowChanged, this, [this, buttons] {
         buttons->button(QDialogButtonBox::Ok)
-            ->setEnabled(LstApplications->currentRow() >= 0 &&
-                         !LstApplications->currentItem()->isHidden());
+            ->setEnabled(m_applicationList->currentRow() >= 0 &&
+                         !m_applicationList->currentItem()->isHidden());
     });
 }
 
 void ApplicationPicker::load(const QList<DesktopEntry>& applications) {
     m_applications = applications;
-    LstApplications->clear();
+    m_applicationList->clear();
     for (const DesktopEntry& application : applications)
-        LstApplications->addItem(new QListWidgetItem(iconFor(application.icon), application.name));
-    txtFilter->clear();
-    txtFilterChange({});
-    txtFilter->setFocus();
+        m_applicationList->addItem(new QListWidgetItem(iconFor(application.icon), application.name));
+    m_filter->clear();
+    filterChanged({});
+    m_filter->setFocus();
 }
 
-void ApplicationPicker::txtFilterChange(const QString& text) {
+void ApplicationPicker::filterChanged(const QString& text) {
     QListWidgetItem* first = nullptr;
-    for (int i = 0; i < LstApplications->count(); ++i) {
-        QListWidgetItem* item = LstApplications->item(i);
+    for (int i = 0; i < m_applicationList->count(); ++i) {
+        QListWidgetItem* item = m_applicationList->item(i);
         item->setHidden(!item->text().contains(text.trimmed(), Qt::CaseInsensitive));
         if (!first && !item->isHidden())
             first = item;
     }
-    LstApplications->setCurrentItem(first);
+    m_applicationList->setCurrentItem(first);
 }
 
 std::optional<DesktopEntry> ApplicationPicker::chosen() const {
-    const int row = LstApplications->currentRow();
-    if (result() != Accepted || row < 0 || LstApplications->item(row)->isHidden())
+    const int row = m_applicationList->currentRow();
+    if (result() != Accepted || row < 0 || m_applicationList->item(row)->isHidden())
         return std::nullopt;
     return m_applications[row];
 }

@@ -21,9 +21,9 @@ public:
     std::optional<DesktopEntry> chosen() const;
 
 private:
-    void txtFilterChange(const QString& text);
+    void filterChanged(const QString& text);
 
-    QLineEdit* txtFilter;
-    QListWidget* LstApplications;
+    QLineEdit* m_filter;
+    QListWidget* m_applicationList;
     QList<DesktopEntry> m_applications;
 };

@@ -26,41 +26,41 @@ EntryDialog::EntryDialog(QWidget* parent)
         f->installEventFilter(this);
         return f;
     };
-    lblCaption = label(u"lblCaption"_qs, u"Name:"_qs, {13, 10, 35, 15});
-    txtCaption = field(u"txtCaption"_qs, {13, 29, 359, 23});
-    setWhiteBackground(txtCaption);
-    lblApplication = label(u"lblApplication"_qs, u"Application or folder:"_qs, {13, 63, 112, 15});
-    txtAppPath = field(u"txtAppPath"_qs, {13, 82, 294, 23});
+    m_captionLabel = label(u"lblCaption"_qs, u"Name:"_qs, {13, 10, 35, 15});
+    m_captionField = field(u"txtCaption"_qs, {13, 29, 359, 23});
+    setWhiteBackground(m_captionField);
+    m_targetLabel = label(u"lblApplication"_qs, u"Application or folder:"_qs, {13, 63, 112, 15});
+    m_targetField = field(u"txtAppPath"_qs, {13, 82, 294, 23});
     // Labels keep their designed box unless this system's font needs more room.
-    for (QLabel* l : {lblCaption, lblApplication})
+    for (QLabel* l : {m_captionLabel, m_targetLabel})
         l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
 
-    cmdOpen = makeFlatButton(this, u"cmdOpen"_qs, {313, 81, 28, 22}, QString());
-    cmdOpen->setText(u"..."_qs);
-    cmdFolder = makeFlatButton(this, u"cmdFolder"_qs, {344, 81, 28, 22}, u"folder"_qs);
+    m_fileButton = makeFlatButton(this, u"cmdOpen"_qs, {313, 81, 28, 22}, QString());
+    m_fileButton->setText(u"..."_qs);
+    m_folderButton = makeFlatButton(this, u"cmdFolder"_qs, {344, 81, 28, 22}, u"folder"_qs);
 
-    cmdOK = new QPushButton(u"OK"_qs, this);
-    cmdOK->setObjectName(u"cmdOK"_qs);
-    cmdOK->setGeometry(13, 118, 53, 28);
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(u"Cancel"_qs, this);
-    cmdCancel->setObjectName(u"cmdCancel"_qs);
-    cmdCancel->setGeometry(74, 118, 62, 28);
+    m_okButton = new QPushButton(u"OK"_qs, this);
+    m_okButton->setObjectName(u"cmdOK"_qs);
+    m_okButton->setGeometry(13, 118, 53, 28);
+    m_okButton->setDefault(true);
+    m_cancelButton = new QPushButton(u"Cancel"_qs, this);
+    m_cancelButton->setObjectName(u"cmdCancel"_qs);
+    m_cancelButton->setGeometry(74, 118, 62, 28);
 
-    setTabOrder(txtCaption, txtAppPath);
-    setTabOrder(txtAppPath, cmdOK);
-    setTabOrder(cmdOK, cmdCancel);
+    setTabOrder(m_captionField, m_targetField);
+    setTabOrder(m_targetField, m_okButton);
+    setTabOrder(m_okButton, m_cancelButton);
 
-    connect(cmdOK, &QPushButton::clicked, this, &EntryDialog::cmdOKClick);
-    connect(cmdCancel, &QPushButton::clicked, this, &EntryDialog::cmdCancelClick);
-    connect(cmdOpen, &QToolButton::clicked, this, &EntryDialog::cmdOpenClick);
-    connect(cmdFolder, &QToolButton::clicked, this, &EntryDialog::cmdFolderClick);
+    connect(m_okButton, &QPushButton::clicked, this, &EntryDialog::accepted);
+    connect(m_cancelButton, &QPushButton::clicked, this, &EntryDialog::cancelled);
+    connect(m_fileButton, &QToolButton::clicked, this, &EntryDialog::chooseFile);
+    connect(m_folderButton, &QToolButton::clicked, this, &EntryDialog::chooseFolder);
 }
 
 bool EntryDialog::eventFilter(QObject* watched, QEvent* event) {
     // Entering or leaving either field makes it white; the target field starts out in the
     // system's colour for edit fields.
-    if ((watched == txtCaption || watched == txtAppPath) &&
+    if ((watched == m_captionField || watched == m_targetField) &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         setWhiteBackground(static_cast<QLineEdit*>(watched));
     return QDialog::eventFilter(watched, event);
@@ -80,36 +80,36 @@ std::optional<MenuEntry> EntryDialog::edit(const MenuEntry& entry) {
 }
 
 void EntryDialog::aboutToShow() {
-    txtCaption->setText(m_entry.caption);
-    txtAppPath->setText(m_entry.target);
-    txtCaption->setFocus();
-    txtCaption->selectAll();
+    m_captionField->setText(m_entry.caption);
+    m_targetField->setText(m_entry.target);
+    m_captionField->setFocus();
+    m_captionField->selectAll();
 }
 
-void EntryDialog::cmdOKClick() {
-    if (TrimCaption(txtCaption->text()).isEmpty()) {
+void EntryDialog::accepted() {
+    if (TrimCaption(m_captionField->text()).isEmpty()) {
         Dialogs::show(this, {QMessageBox::Information, u"Information"_qs,
                              u"Please enter a caption."_qs, QMessageBox::Ok, QMessageBox::Ok});
-        txtCaption->setFocus();
+        m_captionField->setFocus();
         return;
     }
-    m_entry = {txtCaption->text(), txtAppPath->text()};
+    m_entry = {m_captionField->text(), m_targetField->text()};
     accept();
 }
 
-void EntryDialog::cmdCancelClick() {
+void EntryDialog::cancelled() {
     reject();
 }
 
-void EntryDialog::cmdOpenClick() {
+void EntryDialog::chooseFile() {
     const QString path =
         Dialogs::openFileName(this, u"Open"_qs, QtNameFilter(u"All Files(*.*)|*.*"_qs));
     if (!path.isEmpty())
-        txtAppPath->setText(path);
+        m_targetField->setText(path);
 }
 
-void EntryDialog::cmdFolderClick() {
+void EntryDialog::chooseFolder() {
     const QString folder = Dialogs::folderName(this, u"Select folder:"_qs);
     if (!folder.isEmpty())
-        txtAppPath->setText(AddTrailingBackslash(folder));
+        m_targetField->setText(AddTrailingBackslash(folder));
 }

@@ -30,21 +30,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
-    void cmdOKClick();
-    void cmdCancelClick();
-    void cmdOpenClick();
-    void cmdFolderClick();
+    void accepted();
+    void cancelled();
+    void chooseFile();
+    void chooseFolder();
 
 private:
     static void setWhiteBackground(QLineEdit* field);
 
-    QLabel* lblCaption;
-    QLineEdit* txtCaption;
-    QLabel* lblApplication;
-    QLineEdit* txtAppPath;
-    QToolButton* cmdOpen;
-    QToolButton* cmdFolder;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
+    QLabel* m_captionLabel;
+    QLineEdit* m_captionField;
+    QLabel* m_targetLabel;
+    QLineEdit* m_targetField;
+    QToolButton* m_fileButton;
+    QToolButton* m_folderButton;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
     MenuEntry m_entry;
 };

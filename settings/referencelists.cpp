@@ -113,7 +113,7 @@ template <typename T> T* named(T* widget, const QString& name) {
 
 } // namespace
 
-DBGrid::DBGrid(QWidget* parent, DataSet* dataSet, const QStringList& columns,
+ReferenceGrid::ReferenceGrid(QWidget* parent, DataSet* dataSet, const QStringList& columns,
                const QList<int>& widths, bool boldTitles)
     : QTableView(parent), m_dataSet(dataSet) {
     setVerticalHeader(new RecordIndicator(this));
@@ -138,18 +138,18 @@ DBGrid::DBGrid(QWidget* parent, DataSet* dataSet, const QStringList& columns,
     for (int i = 0; i < widths.size(); ++i)
         titles->resizeSection(i, widths[i]);
 
-    connect(dataSet, &DataSet::stateChanged, this, &DBGrid::followDataSet);
+    connect(dataSet, &DataSet::stateChanged, this, &ReferenceGrid::followDataSet);
     followDataSet();
 }
 
-bool DBGrid::viewportEvent(QEvent* event) {
+bool ReferenceGrid::viewportEvent(QEvent* event) {
     const bool handled = QTableView::viewportEvent(event);
     if (movesTheCurrentRow(event))
         moveDataSet();
     return handled;
 }
 
-bool DBGrid::event(QEvent* event) {
+bool ReferenceGrid::event(QEvent* event) {
     const bool handled = QTableView::event(event);
     if (event->type() == QEvent::KeyPress)
         moveDataSet();
@@ -157,7 +157,7 @@ bool DBGrid::event(QEvent* event) {
 }
 
 // Runs once the view has handled the user's input in full.
-void DBGrid::moveDataSet() {
+void ReferenceGrid::moveDataSet() {
     const int row = currentIndex().row();
     // A failing store has already taken the grid back to the record still being edited.
     if (m_dataSet && row >= 0 && row != m_dataSet->currentRecord())
@@ -165,7 +165,7 @@ void DBGrid::moveDataSet() {
     followDataSet();
 }
 
-void DBGrid::followDataSet() {
+void ReferenceGrid::followDataSet() {
     const int record = m_dataSet ? m_dataSet->currentRecord() : -1;
     if (record < 0 || record >= model()->rowCount()) {
         selectionModel()->clear();
@@ -177,7 +177,7 @@ void DBGrid::followDataSet() {
                                                      QItemSelectionModel::Rows);
 }
 
-DBEdit::DBEdit(QWidget* parent, DataSet* dataSet, const QString& field)
+ReferenceField::ReferenceField(QWidget* parent, DataSet* dataSet, const QString& field)
     : QLineEdit(parent), m_dataSet(dataSet), m_field(field) {
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (m_dataSet) {
@@ -188,7 +188,7 @@ DBEdit::DBEdit(QWidget* parent, DataSet* dataSet, const QString& field)
         // The record may have taken less, or nothing.
         showField();
     });
-    connect(dataSet, &DataSet::stateChanged, this, &DBEdit::showField);
+    connect(dataSet, &DataSet::stateChanged, this, &ReferenceField::showField);
     connect(dataSet, &DataSet::recordChanged, this, [this](int record) {
         if (record == m_dataSet->currentRecord())
             showField();
@@ -196,7 +196,7 @@ DBEdit::DBEdit(QWidget* parent, DataSet* dataSet, const QString& field)
     showField();
 }
 
-void DBEdit::showField() {
+void ReferenceField::showField() {
     if (!m_dataSet || m_handingOver)
         return;
     const int field = m_dataSet->fieldIndex(m_field);
@@ -212,7 +212,7 @@ void DBEdit::showField() {
         setText(value);
 }
 
-DBNavigator::DBNavigator(QWidget* parent, DataSet* dataSet, bool showHints)
+ReferenceNavigator::ReferenceNavigator(QWidget* parent, DataSet* dataSet, bool showHints)
     : QWidget(parent), m_dataSet(dataSet) {
     setFocusPolicy(Qt::NoFocus);
     int left = 0;
@@ -230,15 +230,15 @@ DBNavigator::DBNavigator(QWidget* parent, DataSet* dataSet, bool showHints)
         left += kButtonSize.width();
     }
     setFixedSize(left, kButtonSize.height());
-    connect(dataSet, &DataSet::stateChanged, this, &DBNavigator::updateButtons);
+    connect(dataSet, &DataSet::stateChanged, this, &ReferenceNavigator::updateButtons);
     updateButtons();
 }
 
-QToolButton* DBNavigator::button(NavigatorButton which) const {
+QToolButton* ReferenceNavigator::button(NavigatorButton which) const {
     return m_buttons.value(int(which));
 }
 
-void DBNavigator::press(NavigatorButton which) {
+void ReferenceNavigator::press(NavigatorButton which) {
     if (m_dataSet)
         runReportingFailure(m_dataSet, [&] {
             navigatorButtonRule(which).act(
@@ -247,13 +247,13 @@ void DBNavigator::press(NavigatorButton which) {
 }
 
 // Anything but Cancel goes ahead.
-bool DBNavigator::confirm(const QString& question) {
+bool ReferenceNavigator::confirm(const QString& question) {
     const Dialogs::Box box{QMessageBox::Question, QStringLiteral("Confirm"), question,
                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok};
     return Dialogs::show(window(), box) != QMessageBox::Cancel;
 }
 
-void DBNavigator::updateButtons() {
+void ReferenceNavigator::updateButtons() {
     const NavigatorStatus status = m_dataSet ? m_dataSet->navigatorStatus() : NavigatorStatus{};
     for (NavigatorButton which : kNavigatorButtons)
         button(which)->setEnabled(navigatorButtonEnabled(which, status));
@@ -276,15 +276,15 @@ void buildMmcList(QGroupBox* box, DataSet& dataSet, const MmcListLayout& layout)
     const QString fileField = QStringLiteral("MMC File");
     const int x = layout.left;
     auto* navigator =
-        named(new DBNavigator(box, &dataSet, layout.showHints), u"DBNavigator%1"_qs.arg(n));
+        named(new ReferenceNavigator(box, &dataSet, layout.showHints), u"DBNavigator%1"_qs.arg(n));
     navigator->move(x, 272);
-    auto* grid = named(new DBGrid(box, &dataSet, {nameField, fileField}, layout.columnWidths, true),
+    auto* grid = named(new ReferenceGrid(box, &dataSet, {nameField, fileField}, layout.columnWidths, true),
                        u"DBGrid%1"_qs.arg(n));
     grid->setGeometry(x, 32, layout.gridWidth, 113);
     grid->model()->setObjectName(u"DataSource%1"_qs.arg(n));
 
     const auto field = [&](int number, const QString& column, int top, int width) {
-        auto* edit = named(new DBEdit(box, &dataSet, column), u"DBEdit%1"_qs.arg(number));
+        auto* edit = named(new ReferenceField(box, &dataSet, column), u"DBEdit%1"_qs.arg(number));
         edit->setGeometry(x, top + 21, width, 23);
         auto* label = named(new QLabel(column, box), u"Label%1"_qs.arg(number));
         label->move(x, top);
@@ -305,7 +305,7 @@ void buildReferenceLists(ReferenceData& data, QGroupBox* windowsBox, QGroupBox* 
     buildMmcList(windowsBox, data.windowsMmcFiles, {1, 15, 410, {250, 126}, true});
     buildMmcList(serverBox, data.serverMmcFiles, {2, 16, 449, {270, 145}, false});
     auto* runGrid =
-        named(new DBGrid(runCommandsBox, &data.runCommands,
+        named(new ReferenceGrid(runCommandsBox, &data.runCommands,
                          {QStringLiteral("Name"), QStringLiteral("Command")}, {235, 180}, false),
               u"DBGrid3"_qs);
     runGrid->setGeometry(16, 29, 449, 212);

@@ -17,10 +17,10 @@ class ReferenceData;
 // current record and whether it is being edited or inserted, lines, columns resized by
 // dragging. Clicking a row or moving with the keyboard moves the data set; the grid always
 // shows the data set's current record, also after a store that failed.
-class DBGrid : public QTableView {
+class ReferenceGrid : public QTableView {
     Q_OBJECT
 public:
-    DBGrid(QWidget* parent, DataSet* dataSet, const QStringList& columns, const QList<int>& widths,
+    ReferenceGrid(QWidget* parent, DataSet* dataSet, const QStringList& columns, const QList<int>& widths,
            bool boldTitles);
 
 protected:
@@ -38,10 +38,10 @@ private:
 // An edit field bound to a field of the current record. A change the user makes starts
 // editing and goes to the record at once, so the record holds the text whenever the focus
 // leaves or the record is stored. Read-only while the data set takes no changes.
-class DBEdit : public QLineEdit {
+class ReferenceField : public QLineEdit {
     Q_OBJECT
 public:
-    DBEdit(QWidget* parent, DataSet* dataSet, const QString& field);
+    ReferenceField(QWidget* parent, DataSet* dataSet, const QString& field);
 
 private:
     void showField();
@@ -53,12 +53,12 @@ private:
 
 // Nine buttons, First to Cancel, that never take the focus; each is available by the data
 // set's state. Tooltips only when asked for.
-class DBNavigator : public QWidget {
+class ReferenceNavigator : public QWidget {
     Q_OBJECT
 public:
     static constexpr QSize kButtonSize{23, 22};
 
-    DBNavigator(QWidget* parent, DataSet* dataSet, bool showHints);
+    ReferenceNavigator(QWidget* parent, DataSet* dataSet, bool showHints);
     QToolButton* button(NavigatorButton which) const;
 
 private:

@@ -92,10 +92,10 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
         g->setGeometry(box);
         return g;
     };
-    GroupBox1 = group(u"GroupBox1"_qs, {8, 281, 441, 308}, u"List of Windows MMC Records"_qs);
-    GroupBox2 =
+    m_windowsMmcBox = group(u"GroupBox1"_qs, {8, 281, 441, 308}, u"List of Windows MMC Records"_qs);
+    m_serverMmcBox =
         group(u"GroupBox2"_qs, {464, 281, 481, 308}, u"List of Windows Server MMC Records"_qs);
-    GroupBox3 = group(u"GroupBox3"_qs, {464, 8, 481, 257}, u"Run Commands"_qs);
+    m_runCommandsBox = group(u"GroupBox3"_qs, {464, 8, 481, 257}, u"Run Commands"_qs);
 
     // Each handler shows its own failure in the error box before it could reach Qt.
     const auto handled = [this](void (SettingsWindow::*handler)()) {
@@ -143,11 +143,11 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
 void SettingsWindow::setVisible(bool visible) {
     if (visible && !m_applicationPicker) {
         m_applicationPicker = new ApplicationPicker(this);
-        buildReferenceLists(m_referenceData, GroupBox1, GroupBox2, GroupBox3);
+        buildReferenceLists(m_referenceData, m_windowsMmcBox, m_serverMmcBox, m_runCommandsBox);
         setTabOrder(m_tabs, m_closeButton);
-        setTabOrder(m_closeButton, GroupBox1);
-        setTabOrder(GroupBox1, GroupBox2);
-        setTabOrder(GroupBox2, GroupBox3);
+        setTabOrder(m_closeButton, m_windowsMmcBox);
+        setTabOrder(m_windowsMmcBox, m_serverMmcBox);
+        setTabOrder(m_serverMmcBox, m_runCommandsBox);
     }
     FixedDialog::setVisible(visible);
 }

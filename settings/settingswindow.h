@@ -50,11 +50,6 @@ public:
 
     void setVisible(bool visible) override;
 
-    // The reference lists' boxes, placed and captioned, filled by their own code.
-    QGroupBox* GroupBox1;
-    QGroupBox* GroupBox2;
-    QGroupBox* GroupBox3;
-
 protected:
     void aboutToShow() override;
 
@@ -101,6 +96,10 @@ private:
     QAction* m_tryAction;
     QAction* m_editAction;
     QAction* m_deleteAction;
+    // The reference lists' boxes, placed and captioned, filled by their own code.
+    QGroupBox* m_windowsMmcBox;
+    QGroupBox* m_serverMmcBox;
+    QGroupBox* m_runCommandsBox;
     ApplicationPicker* m_applicationPicker = nullptr;
     std::function<bool(int n, const MenuEntry& entry)> m_runEntry;
     ReferenceData m_referenceData;

@@ -163,25 +163,25 @@ private:
             qFatal("no control %s", qPrintable(name));
         return widget;
     }
-    DBGrid* grid(int n) const { return control<DBGrid>(u"DBGrid%1"_qs.arg(n)); }
-    DBEdit* edit(int n) const { return control<DBEdit>(u"DBEdit%1"_qs.arg(n)); }
-    DBNavigator* navigator(int n) const { return control<DBNavigator>(u"DBNavigator%1"_qs.arg(n)); }
+    ReferenceGrid* grid(int n) const { return control<ReferenceGrid>(u"DBGrid%1"_qs.arg(n)); }
+    ReferenceField* edit(int n) const { return control<ReferenceField>(u"DBEdit%1"_qs.arg(n)); }
+    ReferenceNavigator* navigator(int n) const { return control<ReferenceNavigator>(u"DBNavigator%1"_qs.arg(n)); }
     void press(int n, NavigatorButton which) {
         QTest::mouseClick(navigator(n)->button(which), Qt::LeftButton);
     }
     // The navigator's buttons First to Cancel as "1" (available) and "0".
     QString buttons(int n) const;
-    void clickRow(DBGrid* g, int row) {
+    void clickRow(ReferenceGrid* g, int row) {
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
                           g->visualRect(g->model()->index(row, 0)).center());
     }
-    static DataSet::RecordMark mark(DBGrid* g, int row) {
+    static DataSet::RecordMark mark(ReferenceGrid* g, int row) {
         return DataSet::RecordMark(
             g->model()->headerData(row, Qt::Vertical, DataSetModel::RecordMarkRole).toInt());
     }
-    static QStringList shownNames(DBGrid* g);
+    static QStringList shownNames(ReferenceGrid* g);
     // Clicks into the field and replaces its text by typing.
-    static void retype(DBEdit* field, const QString& text) {
+    static void retype(ReferenceField* field, const QString& text) {
         QTest::mouseClick(field, Qt::LeftButton);
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(field, text);
@@ -254,7 +254,7 @@ QString TestReferenceLists::buttons(int n) const {
     return available;
 }
 
-QStringList TestReferenceLists::shownNames(DBGrid* g) {
+QStringList TestReferenceLists::shownNames(ReferenceGrid* g) {
     QStringList names;
     for (int row = 0; row < g->model()->rowCount(); ++row)
         names.append(g->model()->index(row, 0).data().toString());
@@ -630,7 +630,7 @@ void TestReferenceLists::runCommandsGridChangesNothing() {
                       u"(2, 'Notepad', 'notepad', 'n2');"_qs);
     makeWindow();
     QVERIFY(showAndWait());
-    DBGrid* runs = grid(3);
+    ReferenceGrid* runs = grid(3);
     QAbstractItemModel* model = runs->model();
     QCOMPARE(model->columnCount(), 2);
     QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), u"Name"_qs);
@@ -762,7 +762,7 @@ void TestReferenceLists::layout() {
     }
     if (auto* label = qobject_cast<QLabel*>(widget))
         QCOMPARE(label->buddy()->geometry().top(), geometry.top() + 21);
-    if (auto* bar = qobject_cast<DBNavigator*>(widget)) {
+    if (auto* bar = qobject_cast<ReferenceNavigator*>(widget)) {
         for (NavigatorButton which : kNavigatorButtons) {
             QToolButton* b = bar->button(which);
             QCOMPARE(b->geometry(), QRect(23 * int(which), 0, 23, 22));
@@ -796,7 +796,7 @@ void TestReferenceLists::grids() {
     makeReferenceDatabase(dbPath(), kRows, kRows, kRunRows);
     makeWindow();
     QVERIFY(showAndWait());
-    DBGrid* g = grid(n);
+    ReferenceGrid* g = grid(n);
     QHeaderView* header = g->horizontalHeader();
     for (int i = 0; i < titles.size(); ++i) {
         QCOMPARE(g->model()->headerData(i, Qt::Horizontal).toString(), titles[i]);
