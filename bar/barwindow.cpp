@@ -1,6 +1,7 @@
 #include "bar/barwindow.h"
 
 #include "bar/barlogic.h"
+#include "bar/bartray.h"
 #include "bar/launchermenu.h"
 #include "bar/menulogic.h"
 #include "bar/picturebutton.h"
@@ -87,37 +88,11 @@ BarWindow::BarWindow(ProgramFiles& files, QWidget* parent)
     connect(m_minimizeButton, &PictureButton::released, this, &BarWindow::minimizeReleased);
 
     m_launcherMenu = new LauncherMenu(this);
-    m_tray = new QSystemTrayIcon(this);
-    m_notifier = new Notifier(m_tray, this);
-    m_trayMenu = new QMenu(this);
-    m_trayMenu->setObjectName(QStringLiteral("MnuTray"));
-    const QStringList trayCaptions =
-        applyAccessKeys({QStringLiteral("Restore"), QStringLiteral("-"), QStringLiteral("About"),
-                         QStringLiteral("Exit")});
-    QAction* restore = m_trayMenu->addAction(trayCaptions[0], this, &BarWindow::restoreFromTray);
-    restore->setObjectName(QStringLiteral("mnuRestore"));
-    m_trayMenu->setDefaultAction(restore);
-    m_trayMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
-    m_trayMenu->addAction(trayCaptions[2], this, &BarWindow::showAbout)
-        ->setObjectName(QStringLiteral("mnuAbout"));
-    m_trayMenu->addAction(trayCaptions[3], this, &BarWindow::ConfirmExit)
-        ->setObjectName(QStringLiteral("mnuExit"));
-    m_tray->setContextMenu(m_trayMenu);
-    connect(m_tray, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                // The second click of a double click finds the icon gone and does nothing.
-                if (reason == QSystemTrayIcon::Trigger && m_tray->isVisible())
-                    restoreFromTray();
-            });
-
-    // Qt tells nobody when the notification area goes away; a hidden bar must not be lost
-    // with it.
-    m_trayWatch = new QTimer(this);
-    m_trayWatch->setInterval(kTrayWatchInterval);
-    connect(m_trayWatch, &QTimer::timeout, this, [this] {
-        if (!QSystemTrayIcon::isSystemTrayAvailable())
-            restoreFromTray();
-    });
+    m_tray = new BarTray(this);
+    m_notifier = new Notifier(m_tray->icon(), this);
+    connect(m_tray, &BarTray::restoreRequested, this, &BarWindow::restoreFromTray);
+    connect(m_tray, &BarTray::aboutRequested, this, &BarWindow::showAbout);
+    connect(m_tray, &BarTray::exitRequested, this, &BarWindow::ConfirmExit);
 
     DesktopWindow::watchActivation(this, [this](bool active) {
         if (active)
@@ -129,14 +104,14 @@ BarWindow::BarWindow(ProgramFiles& files, QWidget* parent)
     // bar's first showing, and nobody sees them before the bar is up.
     QTimer::singleShot(0, this, [this] {
         setWindowIcon(programIcon());
-        m_tray->setIcon(windowIcon());
+        m_tray->icon()->setIcon(windowIcon());
     });
 }
 
 BarWindow::~BarWindow() = default;
 
 void BarWindow::loadFiles() {
-    m_tray->setToolTip(QStringLiteral("Larkspan"));
+    m_tray->icon()->setToolTip(QStringLiteral("Larkspan"));
     const QScreen* primary = QGuiApplication::primaryScreen();
     placeAt(m_files.config().load(primary ? primary->geometry().width() : 0, width()));
     m_files.useMenuFile(m_files.config().menuFileName());
@@ -401,13 +376,11 @@ void BarWindow::minimizeReleased(Qt::MouseButton button, int x, int y) {
         return;
     }
     hide();
-    m_tray->show();
-    m_trayWatch->start();
+    m_tray->showIcon();
 }
 
 void BarWindow::restoreFromTray() {
-    m_trayWatch->stop();
-    m_tray->hide();
+    m_tray->hideIcon();
     show();
     raise();
     activateWindow();
@@ -430,4 +403,12 @@ void BarWindow::becameInactive() {
     m_translucent = true;
     winId();
     DesktopWindow::setOpacity(windowHandle(), kTranslucentOpacity);
+}
+
+QSystemTrayIcon* BarWindow::tray() const {
+    return m_tray->icon();
+}
+
+QMenu* BarWindow::trayMenu() const {
+    return m_tray->menu();
 }

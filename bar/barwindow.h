@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QWidget>
 
+class BarTray;
 class LauncherMenu;
 class Notifier;
 class PictureButton;
@@ -25,7 +26,6 @@ public:
     static constexpr int kWidth = 406;
     static constexpr int kHeight = 30;
     static constexpr qreal kTranslucentOpacity = 188.0 / 255.0;
-    static constexpr int kTrayWatchInterval = 500; // ms
 
     // The bar reads and writes `files`, which must outlive it.
     explicit BarWindow(ProgramFiles& files, QWidget* parent = nullptr);
@@ -57,8 +57,8 @@ public:
     void placeAt(const BarPosition& position);
 
     bool isTranslucent() const { return m_translucent; }
-    QSystemTrayIcon* tray() const { return m_tray; }
-    QMenu* trayMenu() const { return m_trayMenu; }
+    QSystemTrayIcon* tray() const;
+    QMenu* trayMenu() const;
     LauncherMenu* launcherMenu() const { return m_launcherMenu; }
     const Skin& skin() const { return m_skin; }
 
@@ -107,9 +107,7 @@ private:
     PictureButton* m_aboutButton;
     LauncherMenu* m_launcherMenu;
     MenuCaptionReader m_menuCaptions;
-    QSystemTrayIcon* m_tray;
-    QMenu* m_trayMenu;
-    QTimer* m_trayWatch;
+    BarTray* m_tray;
     Notifier* m_notifier;
     Skin m_skin;
     QRect m_tiledArea; // where the skin's background tile is painted, once the skin is loaded
