@@ -12,11 +12,19 @@ start_virtual_desktop() {
   read -r -t 20 number <&"$display_fd"
   exec {display_fd}<&-
   export DISPLAY=":$number"
-  openbox --sm-disable >/dev/null 2>&1 &
-  OPENBOX_PID=$!
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
-    sleep 0.1
+  # Now and then, under load, openbox finds the new display not yet open to it and exits at
+  # once: then it is started again, so that no test runs on a desktop without its manager.
+  local attempt
+  for attempt in 1 2 3; do
+    openbox --sm-disable >/dev/null 2>&1 &
+    OPENBOX_PID=$!
+    for _ in $(seq 100); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+      kill -0 "$OPENBOX_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -0 "$OPENBOX_PID" 2>/dev/null && break
+    echo "xsession: openbox exited at its start (attempt $attempt)" >&2
   done
   trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
     --height 24 --SetDockType true --transparent false >/dev/null 2>&1 &

@@ -124,7 +124,7 @@ void TestDesktopActions::actions() {
     QFETCH(Outcome, outcome);
     BarWindow& bar = m_windows->bar();
     if (inTray) {
-        QVERIFY(QSystemTrayIcon::isSystemTrayAvailable());
+        QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 20000);
         QTest::mouseClick(bar.findChild<QWidget*>(u"ImgClose"_qs), Qt::LeftButton);
         QVERIFY(!bar.isVisible());
     }
