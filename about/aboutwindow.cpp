@@ -79,8 +79,8 @@ AboutWindow::AboutWindow(QWidget* parent)
     m_logo->setPixmap(logoPixmap(devicePixelRatioF()));
     m_logo->setGeometry(8, 8, 48, 48);
 
-    m_title = makeLabel(this, u"lblAppTitle"_qs, u"Larkspan 2.8"_qs, {62, 8, 173, 17},
-                            uiFont(13), TitleColour);
+    m_title = makeLabel(this, u"lblAppTitle"_qs, u"Larkspan 2.8"_qs, {62, 8, 173, 17}, uiFont(13),
+                        TitleColour);
     m_version =
         makeLabel(this, u"lblVersion"_qs, u"Build 3.29"_qs, {62, 31, 51, 15}, text, Qt::black);
     m_spacer = makeRule(this, u"Spacer1"_qs, 8, 65, 229);
@@ -104,7 +104,7 @@ AboutWindow::AboutWindow(QWidget* parent)
 
     // Sized to the name alone, so only the name is a link; it follows the words directly.
     m_webSite = makeLabel(this, u"Label1"_qs, About::DeveloperName.toString(),
-                       {std::max(84, m_author->geometry().right() + 2), 271, 0, 15}, text, Navy);
+                          {std::max(84, m_author->geometry().right() + 2), 271, 0, 15}, text, Navy);
     m_webSite->setCursor(Qt::PointingHandCursor);
     m_webSite->installEventFilter(this);
 

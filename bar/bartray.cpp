@@ -10,11 +10,9 @@ BarTray::BarTray(QWidget* owner)
     : QObject(owner), m_icon(new QSystemTrayIcon(this)), m_menu(new QMenu(owner)),
       m_watch(new QTimer(this)) {
     m_menu->setObjectName(QStringLiteral("MnuTray"));
-    const QStringList captions =
-        applyAccessKeys({QStringLiteral("Restore"), QStringLiteral("-"), QStringLiteral("About"),
-                         QStringLiteral("Exit")});
-    QAction* restore =
-        m_menu->addAction(captions[0], this, [this] { emit restoreRequested(); });
+    const QStringList captions = applyAccessKeys({QStringLiteral("Restore"), QStringLiteral("-"),
+                                                  QStringLiteral("About"), QStringLiteral("Exit")});
+    QAction* restore = m_menu->addAction(captions[0], this, [this] { emit restoreRequested(); });
     restore->setObjectName(QStringLiteral("mnuRestore"));
     m_menu->setDefaultAction(restore);
     m_menu->addSeparator()->setObjectName(QStringLiteral("N1"));

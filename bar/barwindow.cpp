@@ -274,8 +274,7 @@ void BarWindow::startReleased(Qt::MouseButton button, int x, int y) {
 }
 
 QPoint BarWindow::menuCorner() const {
-    return mapToGlobal(
-        QPoint(m_startButton->x(), m_startButton->y() + m_startButton->height()));
+    return mapToGlobal(QPoint(m_startButton->x(), m_startButton->y() + m_startButton->height()));
 }
 
 void BarWindow::prepareLauncherMenu() {

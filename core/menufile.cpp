@@ -163,9 +163,9 @@ void rewriteEntries(const QString& fileName,
             ProfileFile::kMaxFileSize);
     } catch (const Unchanged&) {
     } catch (const std::system_error& e) {
-        throw LarkspanError(QStringLiteral("Cannot create file \"%1\". %2")
-                                .arg(SafeFile::shownPath(fileName),
-                                     QString::fromLocal8Bit(e.code().message())));
+        throw LarkspanError(
+            QStringLiteral("Cannot create file \"%1\". %2")
+                .arg(SafeFile::shownPath(fileName), QString::fromLocal8Bit(e.code().message())));
     }
 }
 

@@ -41,8 +41,7 @@ QList<MenuEntry> entriesForDroppedUrls(const QList<QUrl>& urls, const QString& l
         if (!url.isValid() || url.isEmpty())
             continue;
         MenuEntry entry = entryForUrl(url, locale);
-        if (entry.target.isEmpty() || entry.target.contains(u'\n') ||
-            entry.target.contains(u'\r'))
+        if (entry.target.isEmpty() || entry.target.contains(u'\n') || entry.target.contains(u'\r'))
             continue;
         entry.caption = visibleCaption(entry.caption);
         entries.append(entry);

@@ -15,7 +15,7 @@
 // whole URL when it has none) and the URL. An item no menu file can hold (an empty target, a
 // line break in it) is left out; control characters in a caption become spaces.
 QList<MenuEntry> entriesForDroppedUrls(const QList<QUrl>& urls,
-                                      const QString& locale = messagesLocale());
+                                       const QString& locale = messagesLocale());
 
 // The entry for an installed application: its name and its desktop file.
 MenuEntry entryForApplication(const DesktopEntry& application);

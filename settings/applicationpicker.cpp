@@ -76,7 +76,8 @@ void ApplicationPicker::load(const QList<DesktopEntry>& applications) {
     m_applications = applications;
     m_applicationList->clear();
     for (const DesktopEntry& application : applications)
-        m_applicationList->addItem(new QListWidgetItem(iconFor(application.icon), application.name));
+        m_applicationList->addItem(
+            new QListWidgetItem(iconFor(application.icon), application.name));
     m_filter->clear();
     filterChanged({});
     m_filter->setFocus();

@@ -114,7 +114,7 @@ template <typename T> T* named(T* widget, const QString& name) {
 } // namespace
 
 ReferenceGrid::ReferenceGrid(QWidget* parent, DataSet* dataSet, const QStringList& columns,
-               const QList<int>& widths, bool boldTitles)
+                             const QList<int>& widths, bool boldTitles)
     : QTableView(parent), m_dataSet(dataSet) {
     setVerticalHeader(new RecordIndicator(this));
     setModel(new DataSetModel(dataSet, columns, this));
@@ -278,8 +278,9 @@ void buildMmcList(QGroupBox* box, DataSet& dataSet, const MmcListLayout& layout)
     auto* navigator =
         named(new ReferenceNavigator(box, &dataSet, layout.showHints), u"DBNavigator%1"_qs.arg(n));
     navigator->move(x, 272);
-    auto* grid = named(new ReferenceGrid(box, &dataSet, {nameField, fileField}, layout.columnWidths, true),
-                       u"DBGrid%1"_qs.arg(n));
+    auto* grid =
+        named(new ReferenceGrid(box, &dataSet, {nameField, fileField}, layout.columnWidths, true),
+              u"DBGrid%1"_qs.arg(n));
     grid->setGeometry(x, 32, layout.gridWidth, 113);
     grid->model()->setObjectName(u"DataSource%1"_qs.arg(n));
 
@@ -304,10 +305,10 @@ void buildReferenceLists(ReferenceData& data, QGroupBox* windowsBox, QGroupBox* 
                          QGroupBox* runCommandsBox) {
     buildMmcList(windowsBox, data.windowsMmcFiles, {1, 15, 410, {250, 126}, true});
     buildMmcList(serverBox, data.serverMmcFiles, {2, 16, 449, {270, 145}, false});
-    auto* runGrid =
-        named(new ReferenceGrid(runCommandsBox, &data.runCommands,
-                         {QStringLiteral("Name"), QStringLiteral("Command")}, {235, 180}, false),
-              u"DBGrid3"_qs);
+    auto* runGrid = named(new ReferenceGrid(runCommandsBox, &data.runCommands,
+                                            {QStringLiteral("Name"), QStringLiteral("Command")},
+                                            {235, 180}, false),
+                          u"DBGrid3"_qs);
     runGrid->setGeometry(16, 29, 449, 212);
     runGrid->model()->setObjectName(u"DataSource3"_qs);
 }

@@ -20,8 +20,8 @@ class ReferenceData;
 class ReferenceGrid : public QTableView {
     Q_OBJECT
 public:
-    ReferenceGrid(QWidget* parent, DataSet* dataSet, const QStringList& columns, const QList<int>& widths,
-           bool boldTitles);
+    ReferenceGrid(QWidget* parent, DataSet* dataSet, const QStringList& columns,
+                  const QList<int>& widths, bool boldTitles);
 
 protected:
     bool viewportEvent(QEvent* event) override;

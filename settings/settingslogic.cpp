@@ -2,8 +2,8 @@
 
 #include "core/appdir.h"
 #include "core/error.h"
-#include "core/safefile.h"
 #include "core/programfiles.h"
+#include "core/safefile.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,8 @@
 #include "core/menufile.h"
 #include "core/programfiles.h"
 #include "desktopentry/newentries.h"
-#include "settings/entrydialog.h"
 #include "settings/applicationpicker.h"
+#include "settings/entrydialog.h"
 #include "settings/referencelists.h"
 #include "settings/settingslogic.h"
 #include "settings/settingswidgets.h"
@@ -105,7 +105,8 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
             handled(&SettingsWindow::selectionChanged));
     connect(m_entryList, &MenuEntryList::doubleClickedAnywhere, this,
             handled(&SettingsWindow::editSelected));
-    connect(m_entryList, &MenuEntryList::deletePressed, this, handled(&SettingsWindow::deleteSelected));
+    connect(m_entryList, &MenuEntryList::deletePressed, this,
+            handled(&SettingsWindow::deleteSelected));
     connect(m_newButton, &QToolButton::clicked, this, handled(&SettingsWindow::addEntry));
     connect(m_editButton, &QToolButton::clicked, this, handled(&SettingsWindow::editSelected));
     connect(m_deleteButton, &QToolButton::clicked, this, handled(&SettingsWindow::deleteSelected));
@@ -115,7 +116,8 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     connect(m_addInstalledAction, &QAction::triggered, this,
             handled(&SettingsWindow::addInstalledApplication));
     connect(m_moveUpAction, &QAction::triggered, this, handled(&SettingsWindow::moveSelectedUp));
-    connect(m_moveDownAction, &QAction::triggered, this, handled(&SettingsWindow::moveSelectedDown));
+    connect(m_moveDownAction, &QAction::triggered, this,
+            handled(&SettingsWindow::moveSelectedDown));
     connect(m_tryAction, &QAction::triggered, this, handled(&SettingsWindow::trySelected));
     connect(m_editAction, &QAction::triggered, this, handled(&SettingsWindow::editSelected));
     connect(m_deleteAction, &QAction::triggered, this, handled(&SettingsWindow::deleteSelected));
@@ -284,7 +286,8 @@ void SettingsWindow::saveMenuCopy() {
 
 void SettingsWindow::showEntryMenu(const QPoint& at) {
     const int row = m_entryList->selectedRow();
-    for (QAction* action : {m_moveUpAction, m_moveDownAction, m_tryAction, m_editAction, m_deleteAction})
+    for (QAction* action :
+         {m_moveUpAction, m_moveDownAction, m_tryAction, m_editAction, m_deleteAction})
         action->setEnabled(row >= 0);
     m_moveUpAction->setEnabled(row > 0);
     m_moveDownAction->setEnabled(row >= 0 && row + 1 < m_entryList->count());

@@ -32,10 +32,6 @@ QVariant clipped(const QVariant& value, int width) {
     return QVariant(text.left(cut));
 }
 
-} // namespace
-
-namespace {
-
 // Left to right, in the order of kNavigatorButtons.
 constexpr std::array<NavigatorButtonRule, kNavigatorButtons.size()> kNavigatorButtonRules{{
     {NavigatorButton::First, u"First", u"First record",

@@ -1,8 +1,8 @@
 #include "about/aboutwindow.h"
 #include "app/errorbox.h"
 #include "app/startup.h"
-#include "bar/launchermenu.h"
 #include "bar/barwindow.h"
+#include "bar/launchermenu.h"
 #include "platform/applicationservice.h"
 #include "settings/settingswindow.h"
 #include "support/guitest.h"
@@ -130,8 +130,9 @@ void TestDesktopActions::actions() {
     }
 
     LauncherMenu* menu = bar.launcherMenu();
-    QWidget* const window = outcome == Outcome::Settings   ? static_cast<QWidget*>(&m_windows->settings())
-                            : outcome == Outcome::About    ? static_cast<QWidget*>(&m_windows->about())
+    QWidget* const window = outcome == Outcome::Settings
+                                ? static_cast<QWidget*>(&m_windows->settings())
+                            : outcome == Outcome::About ? static_cast<QWidget*>(&m_windows->about())
                             : outcome == Outcome::BarShown ? static_cast<QWidget*>(&bar)
                                                            : menu;
     const auto opened = [&] {

@@ -1,8 +1,8 @@
 #include "about/aboutwindow.h"
 #include "app/errorbox.h"
 #include "app/startup.h"
-#include "bar/launchermenu.h"
 #include "bar/barwindow.h"
+#include "bar/launchermenu.h"
 #include "bar/picturebutton.h"
 #include "core/profilefile.h"
 #include "core/safefile.h"
@@ -748,7 +748,8 @@ void TestFaults::boxesStandOnTheirOwners() {
         inModal(settings(),
                 [&] { inModal(entryDialog(), [this] { checkErrorBoxOn(entryDialog()); }); });
     } else {
-        auto* window = owner == u"FrmSettings" ? static_cast<QDialog*>(settings()) : &m_windows->about();
+        auto* window =
+            owner == u"FrmSettings" ? static_cast<QDialog*>(settings()) : &m_windows->about();
         inModal(window, [window] { checkErrorBoxOn(window); });
     }
 }

@@ -1,6 +1,6 @@
 #include "app/errorbox.h"
-#include "bar/launchermenu.h"
 #include "bar/barwindow.h"
+#include "bar/launchermenu.h"
 #include "bar/picturebutton.h"
 #include "core/error.h"
 #include "core/programfiles.h"

@@ -3,8 +3,8 @@
 #include "bar/barwindow.h"
 #include "bar/picturebutton.h"
 #include "core/programfiles.h"
-#include "settings/entrydialog.h"
 #include "settings/data/datasetmodel.h"
+#include "settings/entrydialog.h"
 #include "settings/referencelists.h"
 #include "settings/settingswindow.h"
 #include "support/guitest.h"
@@ -151,8 +151,7 @@ private:
         return queryRows(dbPath(), u"SELECT Name FROM [%1] ORDER BY rowid"_qs.arg(table));
     }
     void makeWindow() {
-        m_window =
-            std::make_unique<SettingsWindow>(m_files, m_entryDialog, nullptr, showErrorBox);
+        m_window = std::make_unique<SettingsWindow>(m_files, m_entryDialog, nullptr, showErrorBox);
     }
     bool showAndWait();
     // The test's own window, or the program's while the start-up is tested.
@@ -165,7 +164,9 @@ private:
     }
     ReferenceGrid* grid(int n) const { return control<ReferenceGrid>(u"DBGrid%1"_qs.arg(n)); }
     ReferenceField* edit(int n) const { return control<ReferenceField>(u"DBEdit%1"_qs.arg(n)); }
-    ReferenceNavigator* navigator(int n) const { return control<ReferenceNavigator>(u"DBNavigator%1"_qs.arg(n)); }
+    ReferenceNavigator* navigator(int n) const {
+        return control<ReferenceNavigator>(u"DBNavigator%1"_qs.arg(n));
+    }
     void press(int n, NavigatorButton which) {
         QTest::mouseClick(navigator(n)->button(which), Qt::LeftButton);
     }
@@ -850,8 +851,9 @@ void TestReferenceLists::tabOrder() {
 
 void TestReferenceLists::screenshot() {
     QFile::copy(QStringLiteral(LARKSPAN_DATABASE_FILE), dbPath());
-    writeBytes(m_files.menuFileName(), "[menu]\r\nitems=3\r\n[item1]\r\ncaption=Terminal\r\n"
-                             "[item2]\r\ncaption=Files\r\n[item3]\r\ncaption=Web browser\r\n");
+    writeBytes(m_files.menuFileName(),
+               "[menu]\r\nitems=3\r\n[item1]\r\ncaption=Terminal\r\n"
+               "[item2]\r\ncaption=Files\r\n[item3]\r\ncaption=Web browser\r\n");
     makeWindow();
     QVERIFY(showAndWait());
     QVERIFY(Dialogs::boxesShown().isEmpty());

@@ -1,6 +1,6 @@
 #include "core/menufile.h"
-#include "core/safefile.h"
 #include "core/programfiles.h"
+#include "core/safefile.h"
 #include "settings/entrydialog.h"
 #include "settings/settingswindow.h"
 #include "support/guitest.h"

@@ -1,8 +1,8 @@
 #include "app/errorbox.h"
 #include "core/appdir.h"
 #include "core/menufile.h"
-#include "core/safefile.h"
 #include "core/programfiles.h"
+#include "core/safefile.h"
 #include "settings/entrydialog.h"
 #include "settings/settingswindow.h"
 #include "support/guitest.h"
@@ -82,7 +82,7 @@ private:
     bool withEntryDialog(const std::function<void()>& command,
                          const std::function<void(EntryDialog&)>& answer);
     static std::function<void(EntryDialog&)> type(const QString& caption, const QString& target,
-                                                 const QString& button = u"cmdOK"_qs);
+                                                  const QString& button = u"cmdOK"_qs);
     bool addEntry(const QString& caption, const QString& target) {
         return withEntryDialog([this] { click("cmdNew"); }, type(caption, target));
     }
@@ -571,7 +571,8 @@ void TestSettingsWindow::addAfterSaveGoesToThePreviousFile() {
     click("cmdSave");
     QVERIFY(Dialogs::boxesShown().isEmpty());
     QCOMPARE(readBytes(copy), kThree);
-    QCOMPARE(m_files->config().file().ReadString(u"menu"_qs, u"file"_qs, QString()), u"$apppath$\\copy.ini"_qs);
+    QCOMPARE(m_files->config().file().ReadString(u"menu"_qs, u"file"_qs, QString()),
+             u"$apppath$\\copy.ini"_qs);
     QVERIFY(addEntry(u"D"_qs, u"d"_qs));
     QCOMPARE(list()->count(), 4);
     QCOMPARE(readBytes(copy), kThree);

@@ -1,7 +1,7 @@
 #include "core/appdir.h"
 #include "core/error.h"
-#include "core/safefile.h"
 #include "core/programfiles.h"
+#include "core/safefile.h"
 #include "settings/settingslogic.h"
 #include "support/testfiles.h"
 
