@@ -34,9 +34,7 @@ bool openTarget(const QString& target, const LaunchFailure& onFailure) {
         openerEnd = [fail, sinceStart, what = plan.arguments.value(0)](int exitCode) {
             if (exitCode == 0 || sinceStart.hasExpired(OpenerVerdictMs))
                 return;
-            fail(exitCode < 0
-                     ? u"xdg-open was stopped before it opened %1"_qs.arg(what)
-                     : u"xdg-open could not open %1 (exit code %2)"_qs.arg(what).arg(exitCode));
+            fail(openerFailure(what, exitCode));
         };
     }
     const QString error =

@@ -4,6 +4,7 @@
 #include "desktopentry/desktopentry.h"
 
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QStandardPaths>
 
 namespace {
@@ -26,7 +27,7 @@ LaunchDecision failed(const QString& why) {
 // Why a first word names no program.
 QString noProgramReason(const QString& word) {
     if (!word.contains(u'/'))
-        return u"no program \"%1\" is found"_qs.arg(word);
+        return u"There is no program called \"%1\" on this computer."_qs.arg(word);
     const QFileInfo info(word);
     if (!info.exists())
         return u"%1 does not exist"_qs.arg(word);
@@ -103,7 +104,49 @@ NameResolution resolveName(const QString& name) {
     return {false, failed(noProgramReason(name))};
 }
 
+// What the opener was given, named as the user knows it: a URL whole, a file by its name.
+QString shownName(const QString& pathOrUrl) {
+    if (isUrl(pathOrUrl))
+        return pathOrUrl;
+    const QString name = QFileInfo(pathOrUrl).fileName();
+    return name.isEmpty() ? pathOrUrl : name;
+}
+
+// xdg-open's exit codes for a missing file and for one no application handles.
+constexpr int OpenerFoundNoFile = 2;
+constexpr int OpenerFoundNoApplication = 3;
+
+QString noApplicationReason(const QString& pathOrUrl) {
+    const QString name = shownName(pathOrUrl);
+    if (isUrl(pathOrUrl)) {
+        const QString scheme = pathOrUrl.left(pathOrUrl.indexOf(u':')).toLower();
+        if (scheme == u"http" || scheme == u"https")
+            return u"No web browser is set up to open \"%1\"."_qs.arg(name);
+        return u"No application is set up to open \"%1:\" addresses such as \"%2\"."_qs.arg(scheme,
+                                                                                            name);
+    }
+    if (QFileInfo(pathOrUrl).isDir())
+        return u"No application is set up to open the folder \"%1\"."_qs.arg(name);
+    static const QMimeDatabase mimes;
+    const QMimeType type = mimes.mimeTypeForFile(pathOrUrl);
+    if (!type.isValid() || type.isDefault() || type.comment().isEmpty())
+        return u"No application is set up to open \"%1\"."_qs.arg(name);
+    return u"No application is set up for the file type \"%1\", so \"%2\" cannot be opened."_qs.arg(
+        type.comment(), name);
+}
+
 } // namespace
+
+QString openerFailure(const QString& pathOrUrl, int exitCode) {
+    const QString name = shownName(pathOrUrl);
+    if (exitCode < 0)
+        return u"Opening \"%1\" was stopped before it finished."_qs.arg(name);
+    if (exitCode == OpenerFoundNoApplication)
+        return noApplicationReason(pathOrUrl);
+    if (exitCode == OpenerFoundNoFile)
+        return u"\"%1\" could not be found."_qs.arg(name);
+    return u"The application set up to open \"%1\" could not open it."_qs.arg(name);
+}
 
 bool isUrl(const QString& text) {
     const qsizetype colon = text.indexOf(u':');

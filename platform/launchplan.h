@@ -37,3 +37,7 @@ struct LaunchDecision {
 // arguments. Nothing when the target names nothing that can be started; the decision says why.
 LaunchDecision decideLaunch(const QString& target, const EnvironmentLookup& lookup);
 std::optional<LaunchPlan> planLaunch(const QString& target, const EnvironmentLookup& lookup);
+
+// Why the desktop's opener (xdg-open) ended with `exitCode` (-1: it was stopped) on
+// `pathOrUrl`, in the user's words: what is missing, such as an application for the file's type.
+QString openerFailure(const QString& pathOrUrl, int exitCode);

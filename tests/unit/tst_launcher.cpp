@@ -31,6 +31,8 @@ private slots:
     void desktopExec();
     void planLaunch_data();
     void planLaunch();
+    void openerFailure_data();
+    void openerFailure();
     void launches_data();
     void launches();
     void nothingStarts_data();
@@ -335,6 +337,39 @@ void TestLauncher::planLaunch() {
     QCOMPARE(plan.has_value(), !program.isEmpty());
     if (plan)
         QCOMPARE(*plan, (LaunchPlan{fill(program), fill(arguments), fill(workingDirectory)}));
+}
+
+void TestLauncher::openerFailure_data() {
+    QTest::addColumn<QString>("pathOrUrl");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("no application for the type")
+        << "@DIR@/doc.pdf" << 3
+        << "No application is set up for the file type \"PDF document\", so \"doc.pdf\" "
+           "cannot be opened.";
+    QTest::newRow("no application for an unknown type")
+        << "@DIR@/data.larkspan-none" << 3
+        << "No application is set up to open \"data.larkspan-none\".";
+    QTest::newRow("no application for folders")
+        << "@DIR@/folder" << 3 << "No application is set up to open the folder \"folder\".";
+    QTest::newRow("no web browser") << "https://example.org/" << 3
+                                    << "No web browser is set up to open \"https://example.org/\".";
+    QTest::newRow("no application for the scheme")
+        << "mailto:me@example.org" << 3
+        << "No application is set up to open \"mailto:\" addresses such as "
+           "\"mailto:me@example.org\".";
+    QTest::newRow("file gone") << "@DIR@/doc.pdf" << 2 << "\"doc.pdf\" could not be found.";
+    QTest::newRow("the application failed")
+        << "@DIR@/doc.pdf" << 4 << "The application set up to open \"doc.pdf\" could not open it.";
+    QTest::newRow("stopped") << "@DIR@/doc.pdf" << -1
+                             << "Opening \"doc.pdf\" was stopped before it finished.";
+}
+
+void TestLauncher::openerFailure() {
+    QFETCH(QString, pathOrUrl);
+    QFETCH(int, exitCode);
+    QFETCH(QString, why);
+    QCOMPARE(::openerFailure(fill(pathOrUrl), exitCode), why);
 }
 
 // clang-format off

@@ -64,13 +64,15 @@ void TestLaunchFeedback::failures_data() {
         << "@DIR@/notes.txt" << false << "@DIR@/notes.txt does not exist";
     QTest::newRow("not executable")
         << "@DIR@/plain.sh -x" << false << "@DIR@/plain.sh is not executable";
-    QTest::newRow("no such command") << "larkspan-no-such-program --help" << false
-                                     << "no program \"larkspan-no-such-program\" is found";
+    QTest::newRow("no such command")
+        << "larkspan-no-such-program --help" << false
+        << "There is no program called \"larkspan-no-such-program\" on this computer.";
     QTest::newRow("no program inside")
         << "@DIR@/junk" << false << "@DIR@/junk cannot be started: Exec format error";
     QTest::newRow("no target") << "" << false << "the entry has no target";
     QTest::newRow("the opener exits non-zero")
-        << "@DIR@/doc.txt" << true << "xdg-open could not open @DIR@/doc.txt (exit code 4)";
+        << "@DIR@/doc.txt" << true
+        << "The application set up to open \"doc.txt\" could not open it.";
 }
 
 void TestLaunchFeedback::failures() {
