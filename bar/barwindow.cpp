@@ -1,6 +1,7 @@
 #include "bar/barwindow.h"
 
 #include "bar/barlogic.h"
+#include "bar/barmessage.h"
 #include "bar/bartray.h"
 #include "bar/launchermenu.h"
 #include "bar/menulogic.h"
@@ -89,7 +90,12 @@ BarWindow::BarWindow(ProgramFiles& files, QWidget* parent)
 
     m_launcherMenu = new LauncherMenu(this);
     m_tray = new BarTray(this);
-    m_notifier = new Notifier(m_tray->icon(), this);
+    m_notifier = new Notifier(
+        m_tray->icon(),
+        [this](const QString& summary, const QString& body) {
+            showBarMessage(this, summary, body);
+        },
+        this);
     connect(m_tray, &BarTray::restoreRequested, this, &BarWindow::restoreFromTray);
     connect(m_tray, &BarTray::aboutRequested, this, &BarWindow::showAbout);
     connect(m_tray, &BarTray::exitRequested, this, &BarWindow::ConfirmExit);

@@ -6,12 +6,13 @@
 #include <QSystemTrayIcon>
 #include <QVariantMap>
 
-Notifier::Notifier(QSystemTrayIcon* tray, QObject* parent) : QObject(parent), m_tray(tray) {}
+Notifier::Notifier(QSystemTrayIcon* tray, LocalMessage local, QObject* parent)
+    : QObject(parent), m_tray(tray), m_local(std::move(local)) {}
 
 void Notifier::show(const QString& summary, const QString& body) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        showOnTray(summary, body);
+        showWithoutService(summary, body);
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
@@ -24,13 +25,15 @@ void Notifier::show(const QString& summary, const QString& body) {
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, summary, body] {
         watcher->deleteLater();
         if (watcher->isError())
-            showOnTray(summary, body);
+            showWithoutService(summary, body);
     });
 }
 
-void Notifier::showOnTray(const QString& summary, const QString& body) {
+void Notifier::showWithoutService(const QString& summary, const QString& body) {
     if (m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable())
         m_tray->showMessage(summary, body, QSystemTrayIcon::Warning);
+    else if (m_local)
+        m_local(summary, body);
 }
 
 void notifyLaunchFailure(Notifier& notifier, const QString& caption, const QString& why) {

@@ -10,11 +10,29 @@
 #include "widgets/dialogs.h"
 
 #include <QAccessible>
+#include <QLabel>
+#include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWindow>
 #include <xcb/xcb.h>
+
+namespace {
+
+// The window manager's active window, as another X client reads it.
+WId activeWindowId() {
+    QProcess xprop;
+    xprop.start(u"xprop"_qs, {u"-root"_qs, u"-notype"_qs, u"_NET_ACTIVE_WINDOW"_qs});
+    if (!xprop.waitForFinished(5000))
+        return 0;
+    return QString::fromUtf8(xprop.readAllStandardOutput())
+        .section(u'#', 1)
+        .trimmed()
+        .toULongLong(nullptr, 0);
+}
+
+} // namespace
 
 class TestLauncherMenu : public QObject {
     Q_OBJECT
@@ -33,6 +51,7 @@ private slots:
     void hoverDrawing();
     void launches_data();
     void launches();
+    void failureShownBesideTheBar();
     void emptyRowIsChoosable();
     void entry1026AsksToClose();
     void exitAsks();
@@ -312,6 +331,23 @@ void TestLauncherMenu::launches() {
     QVERIFY(!QFile::exists(m_folder->file(u"Y"_qs)));
     QVERIFY(!QFile::exists(m_folder->file(u"Z"_qs)));
     qputenv("PATH", oldPath);
+}
+
+void TestLauncherMenu::failureShownBesideTheBar() {
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS"); // no notification service
+    writeBytes(m_folder->file(u"menu.ini"_qs), menuFile({{"Notes", "larkspan-no-such-program"}}));
+    startBar();
+    QVERIFY(xdotool({u"windowactivate"_qs, u"--sync"_qs, QString::number(m_bar->winId())}));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Cannot open"_qs));
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) { QTest::keyClick(&menu, Qt::Key_N); }));
+    QLabel* message = nullptr;
+    QTRY_VERIFY((message = m_bar->findChild<QLabel*>(u"barMessage"_qs)) && message->isVisible());
+    QCOMPARE(message->text(), u"<b>Cannot open &quot;Notes&quot;</b><br>There is no program called "
+                              "&quot;larkspan-no-such-program&quot; on this computer."_qs);
+    QCOMPARE(message->geometry().top(), m_bar->frameGeometry().bottom() + 1);
+    QTRY_COMPARE(activeWindowId(), m_bar->winId());
+    QTest::mouseClick(message, Qt::LeftButton);
+    QTRY_VERIFY(!m_bar->findChild<QLabel*>(u"barMessage"_qs));
 }
 
 void TestLauncherMenu::emptyRowIsChoosable() {

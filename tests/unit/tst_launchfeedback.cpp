@@ -31,6 +31,7 @@ private slots:
     void initTestCase();
     void failures_data();
     void failures();
+    void withoutServiceShownLocally();
 
 private:
     QString fill(QString text) const { return text.replace(u"@DIR@"_qs, m_dir.path()); }
@@ -93,6 +94,15 @@ void TestLaunchFeedback::failures() {
              started);
     QVERIFY(waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD);
     QTRY_COMPARE(m_server.received, (QStringList{u"Cannot open \"Notes\""_qs, why}));
+}
+
+void TestLaunchFeedback::withoutServiceShownLocally() {
+    QVERIFY(m_serverBus.unregisterService(u"org.freedesktop.Notifications"_qs));
+    QStringList shown;
+    Notifier notifier(
+        nullptr, [&](const QString& summary, const QString& body) { shown << summary << body; });
+    notifyLaunchFailure(notifier, u"Notes"_qs, u"why"_qs);
+    QTRY_COMPARE(shown, (QStringList{u"Cannot open \"Notes\""_qs, u"why"_qs}));
 }
 
 QTEST_MAIN(TestLaunchFeedback)
