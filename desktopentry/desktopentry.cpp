@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QList>
+#include <QStandardPaths>
 
 namespace {
 
@@ -211,4 +212,10 @@ std::optional<QStringList> desktopExecArguments(const DesktopEntry& entry) {
     if (arguments.isEmpty())
         return std::nullopt;
     return arguments;
+}
+
+QString installedDesktopEntry(const QString& id) {
+    if (!id.endsWith(u".desktop") || id.contains(u'/'))
+        return {};
+    return QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id);
 }

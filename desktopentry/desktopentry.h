@@ -37,6 +37,11 @@ std::optional<DesktopEntry> parseDesktopEntry(const QByteArray& content, const Q
 std::optional<DesktopEntry> readDesktopEntry(const QString& path,
                                              const QString& locale = messagesLocale());
 
+// The file of an installed application given by its desktop file ID ("org.example.App.desktop")
+// in the applications folders, the user's own first; empty when the text is none or no folder
+// has it.
+QString installedDesktopEntry(const QString& id);
+
 // Whether a menu of the desktops `currentDesktops` (XDG_CURRENT_DESKTOP's parts) lists the
 // entry: not NoDisplay, not Hidden, and allowed by OnlyShowIn and NotShowIn.
 bool isListedOn(const DesktopEntry& entry, const QStringList& currentDesktops);

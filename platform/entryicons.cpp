@@ -84,11 +84,44 @@ QString schemeHandlerIcon(const QString& scheme) {
 }
 
 IconRequest urlIcon(const QString& url) {
-    const QString handler = schemeHandlerIcon(url.left(url.indexOf(u':')));
-    QStringList names{u"text-html"_qs};
+    const QString scheme = url.left(url.indexOf(u':'));
+    const QString handler = schemeHandlerIcon(scheme);
+    IconRequest request{IconRequest::Kind::Url, {u"text-html"_qs}};
+    if (scheme.compare(u"mailto", Qt::CaseInsensitive) == 0)
+        request = {IconRequest::Kind::Mail, {u"internet-mail"_qs, u"mail-message-new"_qs}};
     if (!handler.isEmpty())
-        names.prepend(handler);
-    return {IconRequest::Kind::Url, names};
+        request.names.prepend(handler);
+    return request;
+}
+
+// The program's own icon for a kind of target, for themes that have none.
+QString builtInIcon(IconRequest::Kind kind) {
+    switch (kind) {
+    case IconRequest::Kind::None:
+        return {};
+    case IconRequest::Kind::Program:
+    case IconRequest::Kind::DesktopEntry:
+        return u"program"_qs;
+    case IconRequest::Kind::Folder:
+        return u"folder"_qs;
+    case IconRequest::Kind::Document:
+        return u"document"_qs;
+    case IconRequest::Kind::Url:
+        return u"web-page"_qs;
+    case IconRequest::Kind::Mail:
+        return u"mail"_qs;
+    }
+    return {};
+}
+
+// Read as PNG by name, so that no image-format plugin is asked about it.
+QPixmap builtInPixmap(const QString& name, int pixels) {
+    const QString file = pixels > EntryIcons::kSize ? u"%1@2x.png"_qs : u"%1.png"_qs;
+    const QImage image(u":/entryicons/"_qs + file.arg(name), "PNG");
+    if (image.isNull())
+        return {};
+    return QPixmap::fromImage(
+        image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 // A whole path: nothing when it does not exist.
@@ -128,6 +161,8 @@ IconRequest iconRequestFor(const QString& target, const QStringList& networkMoun
     if (path.contains(u'/'))
         if (auto whole = pathIcon(path, networkMountPoints))
             return *whole;
+    if (const QString installed = installedDesktopEntry(path); !installed.isEmpty())
+        return desktopEntryIcon(installed);
     const auto words = splitCommandLine(expanded);
     if (!words || words->isEmpty())
         return {};
@@ -139,6 +174,12 @@ IconRequest iconRequestFor(const QString& target, const QStringList& networkMoun
         return info.isFile() && info.isExecutable() ? programIcon(first) : IconRequest{};
     }
     return QStandardPaths::findExecutable(first).isEmpty() ? IconRequest{} : programIcon(first);
+}
+
+QIcon iconOfDesktopEntry(const QString& icon) {
+    if (icon.isEmpty())
+        return {};
+    return QDir::isAbsolutePath(icon) ? QIcon(icon) : QIcon::fromTheme(icon);
 }
 
 QStringList networkMountPoints(const QByteArray& mountTable) {
@@ -221,11 +262,9 @@ QPixmap EntryIcons::pixmap(const QString& target, qreal devicePixelRatio) {
 QPixmap EntryIcons::load(const QString& target, qreal devicePixelRatio) const {
     // Asked for in device pixels: Qt 6.4 may otherwise scale up the 16-pixel file at 2x.
     const int pixels = qRound(kSize * devicePixelRatio);
-    for (const QString& name : iconRequestFor(target, m_networkMounts).names) {
-        if (name.isEmpty())
-            continue;
-        const QIcon icon = QDir::isAbsolutePath(name) ? QIcon(name) : QIcon::fromTheme(name);
-        QPixmap pixmap = icon.pixmap(QSize(pixels, pixels), 1.0);
+    const IconRequest request = iconRequestFor(target, m_networkMounts);
+    for (const QString& name : request.names) {
+        QPixmap pixmap = iconOfDesktopEntry(name).pixmap(QSize(pixels, pixels), 1.0);
         if (pixmap.isNull())
             continue;
         if (pixmap.width() != pixels)
@@ -233,5 +272,7 @@ QPixmap EntryIcons::load(const QString& target, qreal devicePixelRatio) const {
         pixmap.setDevicePixelRatio(devicePixelRatio);
         return pixmap;
     }
-    return {};
+    QPixmap own = builtInPixmap(builtInIcon(request.kind), pixels);
+    own.setDevicePixelRatio(devicePixelRatio);
+    return own;
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -12,11 +13,15 @@
 // What a target stands for as far as its icon goes, and the icon names to try, best first
 // (an absolute path is an icon file). Paths on network mounts are judged by their name only.
 struct IconRequest {
-    enum class Kind { None, Program, DesktopEntry, Folder, Document, Url };
+    enum class Kind { None, Program, DesktopEntry, Folder, Document, Url, Mail };
     Kind kind = Kind::None;
     QStringList names;
 };
 IconRequest iconRequestFor(const QString& target, const QStringList& networkMountPoints);
+
+// The icon a desktop entry's Icon= names: a file by its absolute path, else a name in the
+// icon theme. Null when it names nothing.
+QIcon iconOfDesktopEntry(const QString& icon);
 
 // The mount points of network file systems in a mount table (/proc/self/mounts).
 QStringList networkMountPoints(const QByteArray& mountTable);
@@ -27,7 +32,8 @@ QString desktopIconTheme(const QByteArray& xsettings, const QByteArray& gtkSetti
                          const QByteArray& kdeGlobals);
 
 // Icons of 16 x 16 logical pixels, drawn at the device pixel ratio, looked up in the desktop's
-// theme, then Adwaita, then hicolor. Cached by target text, misses included.
+// theme, then Adwaita, then hicolor, then among the program's own for the target's kind.
+// Cached by target text, misses included.
 class EntryIcons {
 public:
     static constexpr int kSize = 16;

@@ -96,6 +96,8 @@ NameResolution resolveName(const QString& name) {
     }
     if (isUrl(name))
         return {true, openerPlan(name)};
+    if (const QString installed = installedDesktopEntry(name); !installed.isEmpty())
+        return {true, desktopEntryPlan(installed)};
     if (!name.contains(u'/')) {
         const QString program = programFor(name);
         if (!program.isEmpty())

@@ -30,11 +30,12 @@ struct LaunchDecision {
 
 // Decides how a target opens: a folder, document, URL, program, desktop entry or a command
 // line. The whole text, its %NAME% variables expanded, is first taken as one name: an existing
-// folder or document (handed to xdg-open), a desktop entry file, an executable file, a URL, a
-// command on PATH. A name without "/" is only looked up on PATH, never in the current folder.
-// Failing that, the unexpanded text is split into words, variables are expanded inside each
-// word, and the first word, a path or a command on PATH, starts with the rest as its
-// arguments. Nothing when the target names nothing that can be started; the decision says why.
+// folder or document (handed to xdg-open), a desktop entry file, an executable file, a URL, an
+// installed application's desktop file ID, a command on PATH. A name without "/" is only looked up
+// on PATH, never in the current folder. Failing that, the unexpanded text is split into words,
+// variables are expanded inside each word, and the first word, a path or a command on PATH, starts
+// with the rest as its arguments. Nothing when the target names nothing that can be started; the
+// decision says why.
 LaunchDecision decideLaunch(const QString& target, const EnvironmentLookup& lookup);
 std::optional<LaunchPlan> planLaunch(const QString& target, const EnvironmentLookup& lookup);
 

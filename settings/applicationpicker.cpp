@@ -1,5 +1,6 @@
 #include "settings/applicationpicker.h"
 
+#include "platform/entryicons.h"
 #include "widgets/uifont.h"
 
 #include <QCoreApplication>
@@ -12,10 +13,16 @@
 
 namespace {
 
+constexpr int IconSize = 24;
+
+// A blank one where there is none, so that every name starts at the same place.
 QIcon iconFor(const QString& icon) {
-    if (icon.isEmpty())
-        return {};
-    return icon.startsWith(u'/') ? QIcon(icon) : QIcon::fromTheme(icon);
+    const QIcon found = iconOfDesktopEntry(icon);
+    if (!found.isNull())
+        return found;
+    QPixmap blank(IconSize, IconSize);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
 }
 
 // Up and Down in the filter field move through the list, so that typing and choosing need
@@ -46,7 +53,7 @@ ApplicationPicker::ApplicationPicker(QWidget* parent) : QDialog(parent) {
     resize(360, 440);
     m_applicationList = new QListWidget(this);
     m_applicationList->setObjectName(u"LstApplications"_qs);
-    m_applicationList->setIconSize({24, 24});
+    m_applicationList->setIconSize({IconSize, IconSize});
     m_applicationList->setUniformItemSizes(true);
     m_filter = new FilterField(this, m_applicationList);
     m_filter->setObjectName(u"txtFilter"_qs);

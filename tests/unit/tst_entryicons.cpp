@@ -110,6 +110,8 @@ private slots:
     void themeChoice();
     void icons_data();
     void icons();
+    void ownIcons_data();
+    void ownIcons();
 };
 
 void TestEntryIcons::themeChoice_data() {
@@ -164,7 +166,9 @@ void TestEntryIcons::icons_data() {
     QTest::newRow("URL without a handler")
         << "https://example.org/" << 1.0 << Kind::Url << QColor(255, 128, 0);
     QTest::newRow("URL of the scheme's handler")
-        << "mailto:a@example.org" << 1.0 << Kind::Url << QColor(Qt::magenta);
+        << "mailto:a@example.org" << 1.0 << Kind::Mail << QColor(Qt::magenta);
+    QTest::newRow("installed desktop entry by its name")
+        << "mailer.desktop" << 1.0 << Kind::DesktopEntry << QColor(Qt::magenta);
     QTest::newRow("network path: by name, never looked at")
         << "/net/host/share/report.txt" << 1.0 << Kind::Document << QColor(Qt::yellow);
     QTest::newRow("missing file") << "@DIR@/work/gone.txt" << 1.0 << Kind::None << QColor();
@@ -189,6 +193,28 @@ void TestEntryIcons::icons() {
     QCOMPARE(pixmap.size(), QSize(16, 16) * ratio);
     QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(16, 16));
     QCOMPARE(pixmap.toImage().pixelColor(pixmap.width() / 2, pixmap.height() / 2), colour);
+}
+
+void TestEntryIcons::ownIcons_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QString>("icon");
+    QTest::newRow("folder") << "@DIR@/work/folder" << 1.0 << "folder";
+    QTest::newRow("document") << "/net/host/share/report.pdf" << 2.0 << "document@2x";
+    QTest::newRow("desktop entry") << "@DIR@/work/app.desktop" << 1.0 << "program";
+    QTest::newRow("web page") << "https://example.org/" << 1.0 << "web-page";
+    QTest::newRow("mail") << "mailto:a@example.org" << 1.0 << "mail";
+}
+
+// With only hicolor, which names no folder, document or page, the program's own icons show.
+void TestEntryIcons::ownIcons() {
+    QFETCH(QString, target);
+    QFETCH(qreal, ratio);
+    QFETCH(QString, icon);
+    writeTheme(u"hicolor"_qs, u"16x16/status"_qs);
+    EntryIcons icons(u"hicolor"_qs, "host:/share /net/host/share nfs4 rw 0 0\n");
+    const QImage own(u":/entryicons/%1.png"_qs.arg(icon), "PNG");
+    QCOMPARE(icons.pixmap(fill(target), ratio).toImage().convertToFormat(own.format()), own);
 }
 
 int main(int argc, char** argv) {

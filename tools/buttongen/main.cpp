@@ -1,6 +1,7 @@
-// Draws the pictures of the Settings window's buttons: 18 x 18 pixels (12 x 12 for the record
-// navigators) on a transparent ground, flat shapes with a one-pixel outline in the colours of the
-// default skin. Drawn from shapes only, so that every run writes the same files.
+// Draws the pictures of the Settings window's buttons and the menu's own entry icons: 18 x 18
+// pixels (12 x 12 for the record navigators) on a transparent ground, flat shapes with a one-pixel
+// outline in the colours of the default skin. Drawn from shapes only, so that every run writes the
+// same files.
 
 #include <QColor>
 #include <QDir>
@@ -283,6 +284,57 @@ void paintNavCancel(QPainter& p) {
     paintNavigatorShape(p, crossShape(QPointF(6, 6), QSizeF(10, 3), 0), kRed.fill, kRed.edge);
 }
 
+// The menu's own icons of 16 x 16, for desktops whose icon theme has none: drawn on the
+// 18-pixel grid of the buttons and scaled down.
+
+void paintEntryFolder(QPainter& p) {
+    p.scale(16.0 / 18, 16.0 / 18);
+    paintFolder(p, kYellow);
+}
+
+void paintEntryDocument(QPainter& p) {
+    QPainterPath page;
+    page.moveTo(2.5, 0.5);
+    page.lineTo(9.5, 0.5);
+    page.lineTo(13.5, 4.5);
+    page.lineTo(13.5, 15.5);
+    page.lineTo(2.5, 15.5);
+    page.closeSubpath();
+    p.setPen(edge(kInk));
+    p.setBrush(kPaper);
+    p.drawPath(page);
+    p.setBrush(kPaperShade);
+    p.drawPolygon(QPolygonF{QPointF(9.5, 0.5), QPointF(9.5, 4.5), QPointF(13.5, 4.5)});
+    p.setPen(edge(QColor(0xB9, 0xAE, 0xE0)));
+    for (qreal y : {7.5, 9.5, 11.5, 13.5})
+        p.drawLine(QPointF(4.5, y), QPointF(11.5, y));
+}
+
+void paintEntryProgram(QPainter& p) {
+    p.translate(1, 1);
+    paintWindow(p);
+}
+
+void paintEntryWebPage(QPainter& p) {
+    const QPointF centre(8, 8);
+    p.setPen(edge(kBlue.edge));
+    p.setBrush(kBlue.fill);
+    p.drawEllipse(centre, 7, 7);
+    p.setPen(edge(kPaper));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, 3, 6.5);
+    p.drawLine(QPointF(1.5, 8), QPointF(14.5, 8));
+    p.drawLine(QPointF(8, 1.5), QPointF(8, 14.5));
+}
+
+void paintEntryMail(QPainter& p) {
+    p.setPen(edge(kInk));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(0.5, 3.5, 15, 10));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF{QPointF(0.5, 3.5), QPointF(8, 9.5), QPointF(15.5, 3.5)});
+}
+
 // Scale 2 gives the "@2x" pictures that Qt picks on screens of twice the density.
 QImage draw(const std::function<void(QPainter&)>& paint, int size, int scale) {
     QImage image(size * scale, size * scale, QImage::Format_ARGB32_Premultiplied);
@@ -315,27 +367,33 @@ int main(int argc, char** argv) {
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const struct {
+        const char* folder;
         const char* name;
         void (*paint)(QPainter&);
         int size;
-    } pictures[] = {{"open", paintOpen, 18},
-                    {"save", paintSave, 18},
-                    {"new", paintNew, 18},
-                    {"edit", paintEdit, 18},
-                    {"delete", paintDelete, 18},
-                    {"folder", paintFolderButton, 18},
-                    {"nav-first", paintNavFirst, 12},
-                    {"nav-prior", paintNavPrior, 12},
-                    {"nav-next", paintNavNext, 12},
-                    {"nav-last", paintNavLast, 12},
-                    {"nav-insert", paintNavInsert, 12},
-                    {"nav-delete", paintNavDelete, 12},
-                    {"nav-edit", paintNavEdit, 12},
-                    {"nav-post", paintNavPost, 12},
-                    {"nav-cancel", paintNavCancel, 12}};
+    } pictures[] = {{"settings", "open", paintOpen, 18},
+                    {"settings", "save", paintSave, 18},
+                    {"settings", "new", paintNew, 18},
+                    {"settings", "edit", paintEdit, 18},
+                    {"settings", "delete", paintDelete, 18},
+                    {"settings", "folder", paintFolderButton, 18},
+                    {"settings", "nav-first", paintNavFirst, 12},
+                    {"settings", "nav-prior", paintNavPrior, 12},
+                    {"settings", "nav-next", paintNavNext, 12},
+                    {"settings", "nav-last", paintNavLast, 12},
+                    {"settings", "nav-insert", paintNavInsert, 12},
+                    {"settings", "nav-delete", paintNavDelete, 12},
+                    {"settings", "nav-edit", paintNavEdit, 12},
+                    {"settings", "nav-post", paintNavPost, 12},
+                    {"settings", "nav-cancel", paintNavCancel, 12},
+                    {"entryicons", "folder", paintEntryFolder, 16},
+                    {"entryicons", "document", paintEntryDocument, 16},
+                    {"entryicons", "program", paintEntryProgram, 16},
+                    {"entryicons", "web-page", paintEntryWebPage, 16},
+                    {"entryicons", "mail", paintEntryMail, 16}};
     bool ok = true;
     for (const auto& picture : pictures) {
-        const QString name = QStringLiteral("settings/") + QLatin1String(picture.name);
+        const QString name = QLatin1String(picture.folder) + u'/' + QLatin1String(picture.name);
         ok &= writePng(out.filePath(name + QStringLiteral(".png")),
                        draw(picture.paint, picture.size, 1));
         ok &= writePng(out.filePath(name + QStringLiteral("@2x.png")),
