@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,6 +25,17 @@ QIcon iconFor(const QString& icon) {
     blank.fill(Qt::transparent);
     return QIcon(blank);
 }
+
+// Rows as high as the icons, which the style would otherwise clip to the text's height.
+class IconHighRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(qMax(size.height(), IconSize + 4));
+        return size;
+    }
+};
 
 // Up and Down in the filter field move through the list, so that typing and choosing need
 // no change of focus.
@@ -54,6 +66,7 @@ ApplicationPicker::ApplicationPicker(QWidget* parent) : QDialog(parent) {
     m_applicationList = new QListWidget(this);
     m_applicationList->setObjectName(u"LstApplications"_qs);
     m_applicationList->setIconSize({IconSize, IconSize});
+    m_applicationList->setItemDelegate(new IconHighRows(m_applicationList));
     m_applicationList->setUniformItemSizes(true);
     m_filter = new FilterField(this, m_applicationList);
     m_filter->setObjectName(u"txtFilter"_qs);
