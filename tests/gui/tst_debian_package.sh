@@ -17,7 +17,7 @@ cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 cmake -S "$source" -B "$tree" -G "$3" -DCMAKE_BUILD_TYPE="$(cached CMAKE_BUILD_TYPE)" \
   -DCMAKE_CXX_COMPILER="$(cached CMAKE_CXX_COMPILER)" -DCMAKE_CXX_FLAGS="$(cached CMAKE_CXX_FLAGS)" \
   -DLARKSPAN_WERROR="$(cached LARKSPAN_WERROR)" -DLARKSPAN_SANITIZE="$(cached LARKSPAN_SANITIZE)" \
-  -DLARKSPAN_DEBIAN=ON -DLARKSPAN_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+  -DLARKSPAN_DEBIAN=ON -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
   >"$work/configure.log" 2>&1 || { fail "configure: $(tail -n 5 "$work/configure.log")"; finish; }
 # The package's tree compiles the program exactly as this build does, so it packs this
 # build's program instead of compiling it again.
@@ -25,6 +25,9 @@ program_commands() { # tree
   grep '"command"' "$1/compile_commands.json" | grep -v -e '-o tests/' -e '-o bench/' \
     -e '-o tools/' | sed "s|$1|TREE|g" | LC_ALL=C sort
 }
+# `cpack` builds all of the package's tree: the program, and no tests or benchmarks.
+check_eq "test and benchmark programs in the package's tree" "" \
+  "$(grep -o -e '-o tests/[^ ]*' -e '-o bench/[^ ]*' "$tree/compile_commands.json" | head -n 3)"
 check_eq "the package's tree compiles the program alike" "$(program_commands "$build")" \
   "$(program_commands "$tree")"
 cmake --build "$tree" --target larkspan_files larkspan_debian_documents \
