@@ -82,9 +82,11 @@ stop() { # what for
 }
 
 start "first start"
-for file in larkspan menu.ini data.mdb skins/default/colors.ini; do
+for file in larkspan README menu.ini data.mdb skins/default/colors.ini; do
   cmp -s "$root/usr/lib/larkspan/$file" "$folder/$file" || fail "first start: $file not copied"
 done
+check_eq "the README's mentions of install.sh, which the package lacks" "" \
+  "$(grep -n 'install\.sh' "$folder/README")"
 if [ -n "$window" ]; then
   gapplication action org.larkspan.Larkspan about || fail "gapplication action failed"
   about=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^About$' | head -n 1)
