@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The Debian package: packed with CPack in a build tree of its own around this build's
-# program, its name, dependencies and files, lintian, AppStream and desktop-entry validation;
-# then unpacked with dpkg -x and started from there: the first start makes the user's folder,
-# an action sent with gapplication reaches the running bar, and a start after an upgrade
-# refreshes the program and skin but keeps the user's menu, database and configuration.
+# program, its name, dependencies and files, lintian (no errors, no hardening tags), AppStream
+# and desktop-entry validation; then unpacked with dpkg -x and started from there: the first
+# start makes the user's folder, an action sent with gapplication reaches the running bar, and
+# a start after an upgrade refreshes the program and skin but keeps the user's menu, database
+# and configuration.
 #
 # Usage: tst_debian_package.sh BUILD_DIR SOURCE_DIR GENERATOR PROGRAM
 set -euo pipefail
@@ -17,16 +18,22 @@ cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 cmake -S "$source" -B "$tree" -G "$3" -DCMAKE_BUILD_TYPE="$(cached CMAKE_BUILD_TYPE)" \
   -DCMAKE_CXX_COMPILER="$(cached CMAKE_CXX_COMPILER)" -DCMAKE_CXX_FLAGS="$(cached CMAKE_CXX_FLAGS)" \
   -DLARKSPAN_WERROR="$(cached LARKSPAN_WERROR)" -DLARKSPAN_SANITIZE="$(cached LARKSPAN_SANITIZE)" \
-  -DLARKSPAN_DEBIAN=ON -DLARKSPAN_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+  -DLARKSPAN_DEBIAN=ON -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
   >"$work/configure.log" 2>&1 || { fail "configure: $(tail -n 5 "$work/configure.log")"; finish; }
+# `cpack` builds all of the package's tree: the program, and no tests or benchmarks.
+check_eq "test and benchmark programs in the package's tree" "" \
+  "$(grep -o -e '-o tests/[^ ]*' -e '-o bench/[^ ]*' "$tree/compile_commands.json" | head -n 3)"
 # The package's tree compiles the program exactly as this build does, so it packs this
 # build's program instead of compiling it again.
 program_commands() { # tree
   grep '"command"' "$1/compile_commands.json" | grep -v -e '-o tests/' -e '-o bench/' \
     -e '-o tools/' | sed "s|$1|TREE|g" | LC_ALL=C sort
 }
-check_eq "the package's tree compiles the program alike" "$(program_commands "$build")" \
-  "$(program_commands "$tree")"
+check_eq "the package's tree compiles the program alike (hardened: -DLARKSPAN_HARDEN=ON)" \
+  "$(program_commands "$build")" "$(program_commands "$tree")"
+# lintian cannot tell a fortified build of this program from another.
+check_eq "program sources compiled without fortification" "" \
+  "$(program_commands "$tree" | grep -v -e '-D_FORTIFY_SOURCE=[1-9]' | head -n 3)"
 cmake --build "$tree" --target larkspan_files larkspan_debian_documents \
   >"$work/build.log" 2>&1 || { fail "build: $(tail -n 5 "$work/build.log")"; finish; }
 cp "$4" "$tree/larkspan/larkspan"
@@ -42,7 +49,9 @@ for package in libqt6widgets6 libqt6dbus6 libsqlite3-0 libmdb3 libc6 libglib2.0-
   *) fail "Depends lacks $package: $depends" ;;
   esac
 done
-check_eq "lintian errors" "" "$(lintian --fail-on none "$deb" 2>/dev/null | grep '^E:' || true)"
+lintian -I --pedantic --fail-on none "$deb" >"$work/lintian.log" 2>/dev/null
+check_eq "lintian errors" "" "$(grep '^E:' "$work/lintian.log" || true)"
+check_eq "lintian hardening tags" "" "$(grep ' hardening-' "$work/lintian.log" || true)"
 
 root=$work/root
 dpkg -x "$deb" "$root"
@@ -79,9 +88,11 @@ stop() { # what for
 }
 
 start "first start"
-for file in larkspan menu.ini data.mdb skins/default/colors.ini; do
+for file in larkspan README menu.ini data.mdb skins/default/colors.ini; do
   cmp -s "$root/usr/lib/larkspan/$file" "$folder/$file" || fail "first start: $file not copied"
 done
+check_eq "the README's mentions of install.sh, which the package lacks" "" \
+  "$(grep -n 'install\.sh' "$folder/README")"
 if [ -n "$window" ]; then
   gapplication action org.larkspan.Larkspan about || fail "gapplication action failed"
   about=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^About$' | head -n 1)

@@ -13,7 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 prefix="$work/Lark span"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-layout="README data.mdb icons/larkspan-128.png icons/larkspan-16.png icons/larkspan-22.png
+layout="LICENSE README data.mdb icons/larkspan-128.png icons/larkspan-16.png icons/larkspan-22.png
 icons/larkspan-24.png icons/larkspan-256.png icons/larkspan-32.png icons/larkspan-48.png
 icons/larkspan-64.png icons/larkspan.svg install.sh larkspan larkspan.1 menu.ini
 skins/default/bar.bmp skins/default/colors.ini skins/default/menu.bmp"
