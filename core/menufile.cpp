@@ -184,55 +184,110 @@ QByteArray menuFileInOrder(const IniDocument& document, const QList<int>& order,
     constexpr int kStays = -1;
     constexpr int kRepeat = -2;
 
-    // What the menu section (0) and each entry's section hold, and the rest of the file with
-    // the place where they stood. Only the first section of a name is ever read, so a repeat
-    // goes with it.
+    // The file cut at its headers. A comment block directly above a header belongs to that
+    // section: it is where a user writes about an entry. Only the first section of a name is
+    // ever read, so a repeat goes with it.
+    struct Piece {
+        int owner = kStays;
+        QString text;
+    };
+    QList<Piece> pieces(1);
+    QList<QString> leads(last + 1);
     QList<QString> bodies(last + 1);
     QList<bool> taken(last + 1, false);
-    QString rest;
-    qsizetype blockAt = -1;
-    int owner = kStays;
     QSet<QString> keys;
+    QString comments; // the comment lines since the last other line
+    const auto addLine = [&](QString& to, QStringView text) {
+        to += text;
+        to += crlf;
+    };
+    const auto endOfPiece = [&] {
+        Piece& piece = pieces.back();
+        if (piece.owner == kStays)
+            piece.text += comments;
+        else if (piece.owner >= 0)
+            bodies[piece.owner] += comments;
+        comments.clear();
+    };
     for (const IniDocument::Line& line : document.lines()) {
-        if (line.kind == Kind::Header) {
-            owner = ownerOf(line.name, last);
-            if (owner >= 0) {
-                owner = std::exchange(taken[owner], true) ? kRepeat : owner;
-                keys.clear();
-                if (blockAt < 0)
-                    blockAt = rest.size();
-                continue;
-            }
-        }
-        if (owner == kStays) {
-            rest += line.text;
-            rest += crlf;
+        if (line.kind == Kind::Comment) {
+            addLine(comments, line.text);
             continue;
         }
-        if (owner == kRepeat || line.text.trimmed().isEmpty())
+        if (line.kind == Kind::Header) {
+            int owner = ownerOf(line.name, last);
+            if (owner >= 0 && std::exchange(taken[owner], true))
+                owner = kRepeat;
+            const QString lead = std::exchange(comments, QString());
+            endOfPiece();
+            pieces.append({owner, owner == kStays ? lead : QString()});
+            if (owner >= 0) {
+                leads[owner] = lead;
+                keys.clear();
+                continue;
+            }
+        } else {
+            endOfPiece();
+        }
+        Piece& piece = pieces.back();
+        if (piece.owner == kStays) {
+            addLine(piece.text, line.text);
+            continue;
+        }
+        if (piece.owner == kRepeat || line.text.trimmed().isEmpty())
             continue; // the layout of the entries is written anew
         if (line.kind != Kind::Entry) {
-            bodies[owner] += line.text;
-            bodies[owner] += crlf;
+            addLine(bodies[piece.owner], line.text);
             continue;
         }
         // The menu's keys are written anew; of repeated keys only the first is ever read.
         // Whole values, not the 2047 characters a read returns: a rewrite must not shorten
         // the entries it keeps.
         const QString key = line.name.toString();
-        if (owner > 0 && !keys.contains(key.toCaseFolded())) {
+        if (piece.owner > 0 && !keys.contains(key.toCaseFolded())) {
             keys.insert(key.toCaseFolded());
-            bodies[owner] += formatEntryLine(key, line.value.toString()) + crlf;
+            bodies[piece.owner] += formatEntryLine(key, line.value.toString()) + crlf;
         }
     }
+    endOfPiece();
 
-    QString block = QStringLiteral("[menu]") + crlf + QStringLiteral("items=") +
-                    QString::number(count) + crlf + bodies[0] + crlf;
+    // The entries fill the places their sections held, in their new order; a removed entry's
+    // place goes with it, and other text keeps its place among them. Entries without a
+    // section follow the last place, the menu section leads when it has none.
     int k = 1;
-    for (const int i : order)
-        block += QStringLiteral("[item") + QString::number(k++) + u']' + crlf + bodies[i] + crlf;
-    rest.insert(qMax(blockAt, qsizetype(0)), block);
-    return *encodeText(rest, TextEncoding::Utf8Bom);
+    const auto entryText = [&](int i) {
+        return leads[i] + QStringLiteral("[item") + QString::number(k++) + u']' + crlf + bodies[i] +
+               crlf;
+    };
+    const QString menuText = leads[0] + QStringLiteral("[menu]") + crlf + QStringLiteral("items=") +
+                             QString::number(count) + crlf + bodies[0] + crlf;
+    const QSet<int> kept(order.begin(), order.end());
+    qsizetype next = 0;
+    QString text;
+    qsizetype firstPlace = -1;
+    qsizetype lastPlace = 0;
+    for (const Piece& piece : pieces) {
+        if (piece.owner == kStays) {
+            text += piece.text;
+            continue;
+        }
+        if (piece.owner == kRepeat || (piece.owner > 0 && !kept.contains(piece.owner)))
+            continue;
+        if (firstPlace < 0)
+            firstPlace = text.size();
+        if (piece.owner == 0)
+            text += menuText;
+        else if (next < order.size())
+            text += entryText(order[next++]);
+        lastPlace = text.size();
+    }
+    QString unplaced;
+    while (next < order.size())
+        unplaced += entryText(order[next++]);
+    text.insert(lastPlace, unplaced);
+    if (!taken[0])
+        text.insert(qMax(firstPlace, qsizetype(0)), menuText);
+    return *encodeText(text, TextEncoding::Utf8Bom);
 }
 
 void MenuFile::remove(int n) {

@@ -64,6 +64,7 @@ private:
 
 // The bytes of a menu file holding `document`'s entries in `order` (their old numbers),
 // renumbered from 1, under a menu section saying `count`. Other sections, comments and text
-// outside the entries stay where they were; an entry's comments go with it.
+// outside the entries keep their place among them; an entry's comments, inside its section and
+// directly above its header, go with it.
 class IniDocument;
 QByteArray menuFileInOrder(const IniDocument& document, const QList<int>& order, int count);
