@@ -56,6 +56,25 @@ bool IsSeparator(const QString& caption) {
     return caption == u"-";
 }
 
+QString withoutAccessMarks(const QString& caption) {
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        else if (caption[i] == u'&')
+            continue;
+        plain += caption[i];
+    }
+    return plain;
+}
+
+QString literalCaption(const QString& text) {
+    if (IsSeparator(text))
+        return text + u' ';
+    return QString(text).replace(u'&', QStringLiteral("&&"));
+}
+
 namespace {
 
 QStringList captionsIn(const ProfileSnapshot& menu, QStringList* targets) {

@@ -14,6 +14,13 @@ struct MenuEntry {
 
 bool IsSeparator(const QString& caption);
 
+// The caption as drawn, without its "&" marks ("&&" becomes "&").
+QString withoutAccessMarks(const QString& caption);
+
+// The caption the menu draws as `text`, with no access mark: each "&" doubled, and a lone "-"
+// followed by a blank, which no one sees, so that it is no separator.
+QString literalCaption(const QString& text);
+
 // The captions read at most: a hand-edited count of billions must not exhaust memory.
 inline constexpr int kMaxMenuCaptions = 65536;
 
