@@ -94,10 +94,32 @@ QStringList captionsIn(const ProfileSnapshot& menu, QStringList* targets) {
     return captions;
 }
 
+QList<MenuEntry> entriesIn(const ProfileSnapshot& menu) {
+    QStringList targets;
+    const QStringList captions = captionsIn(menu, &targets);
+    QList<MenuEntry> entries;
+    entries.reserve(captions.size());
+    for (qsizetype i = 0; i < captions.size(); ++i)
+        entries.append({captions[i], targets[i]});
+    return entries;
+}
+
 } // namespace
 
 QStringList MenuFile::captions(QStringList* targets) const {
     return captionsIn(m_file.Snapshot(), targets);
+}
+
+QList<MenuEntry> MenuFile::entries() const {
+    return entriesIn(m_file.Snapshot());
+}
+
+int numberOfEntry(const QList<MenuEntry>& entries, const MenuEntry& entry, int near) {
+    int found = 0;
+    for (int n = 1; n <= entries.size(); ++n)
+        if (entries[n - 1] == entry && (found == 0 || qAbs(n - near) < qAbs(found - near)))
+            found = n;
+    return found;
 }
 
 QStringList MenuCaptionReader::read(const MenuFile& menu, QStringList* targets) {
@@ -165,7 +187,8 @@ int rewrittenEntries(const IniDocument& document, int count) {
 // for the file as it is at that moment (its count and the entries a rewrite covers), the count
 // lowered by `removed`. Nothing is written when it gives none.
 void rewriteEntries(const QString& fileName,
-                    const std::function<std::optional<QList<int>>(int count, int last)>& orderOf,
+                    const std::function<std::optional<QList<int>>(const IniDocument& document,
+                                                                  int count, int last)>& orderOf,
                     int removed) {
     struct Unchanged {};
     try {
@@ -174,7 +197,7 @@ void rewriteEntries(const QString& fileName,
             [&](const std::optional<QByteArray>& old) {
                 const IniDocument document = IniDocument::parse(old.value_or(QByteArray()));
                 const int count = itemCount(ProfileSnapshot(document));
-                const auto order = orderOf(count, rewrittenEntries(document, count));
+                const auto order = orderOf(document, count, rewrittenEntries(document, count));
                 if (!order)
                     throw Unchanged();
                 return menuFileInOrder(document, *order, count - removed);
@@ -314,7 +337,7 @@ void MenuFile::remove(int n) {
     // off the count then would hide an entry that is still there.
     rewriteEntries(
         fileName(),
-        [n](int count, int last) -> std::optional<QList<int>> {
+        [n](const IniDocument&, int count, int last) -> std::optional<QList<int>> {
             if (n < 1 || n > count)
                 return std::nullopt;
             QList<int> order = entryNumbers(last);
@@ -324,10 +347,27 @@ void MenuFile::remove(int n) {
         1);
 }
 
+MenuFile::Removal MenuFile::remove(const MenuEntry& entry, int near) {
+    Removal removal;
+    rewriteEntries(
+        fileName(),
+        [&](const IniDocument& document, int, int last) -> std::optional<QList<int>> {
+            removal.before = entriesIn(ProfileSnapshot(document));
+            removal.number = numberOfEntry(removal.before, entry, near);
+            if (removal.number == 0)
+                return std::nullopt;
+            QList<int> order = entryNumbers(last);
+            order.removeOne(removal.number);
+            return order;
+        },
+        1);
+    return removal;
+}
+
 void MenuFile::move(int from, int to) {
     rewriteEntries(
         fileName(),
-        [from, to](int, int last) -> std::optional<QList<int>> {
+        [from, to](const IniDocument&, int, int last) -> std::optional<QList<int>> {
             // Entries past the ones a rewrite covers are never listed, so never moved.
             if (from < 1 || from > last || to < 1 || to > last || from == to)
                 return std::nullopt;

@@ -21,6 +21,10 @@ QString withoutAccessMarks(const QString& caption);
 // followed by a blank, which no one sees, so that it is no separator.
 QString literalCaption(const QString& text);
 
+// The number of the entry of `entries` (numbered from 1) that reads `entry`, of several the
+// one nearest number `near`; 0 when none does.
+int numberOfEntry(const QList<MenuEntry>& entries, const MenuEntry& entry, int near);
+
 // The captions read at most: a hand-edited count of billions must not exhaust memory.
 inline constexpr int kMaxMenuCaptions = 65536;
 
@@ -36,11 +40,20 @@ public:
     MenuEntry entry(int n) const;
     // The captions of entries 1..N, and their targets when asked, from one read of the file.
     QStringList captions(QStringList* targets = nullptr) const;
+    QList<MenuEntry> entries() const;
 
     // The entries after the last one, all in one update: all of them are written or none.
     void append(const QList<MenuEntry>& entries);
     void update(int n, const MenuEntry& entry);
     void remove(int n);
+    // Removes the entry that reads `entry`, of several the one nearest number `near`, in one
+    // locked rewrite: another program may have changed the file since it was read. Tells what
+    // the file held just before and the number removed, 0 for none.
+    struct Removal {
+        QList<MenuEntry> before;
+        int number = 0;
+    };
+    Removal remove(const MenuEntry& entry, int near);
     // Moves entry `from` to number `to`, the entries between shifting by one, in one locked
     // rewrite like a delete; nothing happens unless both are entries of the file.
     void move(int from, int to);

@@ -35,6 +35,8 @@ private slots:
     void moveRewrites();
     void commentsAboveAnEntryGoWithIt_data();
     void commentsAboveAnEntryGoWithIt();
+    void deleteFindsTheEntryAgain_data();
+    void deleteFindsTheEntryAgain();
     void deleteOfAnEntryNotInTheFileChangesNothing_data();
     void deleteOfAnEntryNotInTheFileChangesNothing();
     void deleteWithHugeCountKeepsEveryEntry();
@@ -287,6 +289,43 @@ void TestMenuFile::commentsAboveAnEntryGoWithIt() {
     else
         m_menu.move(from, to);
     QCOMPARE(readBytes(menuPath()), after);
+}
+
+void TestMenuFile::deleteFindsTheEntryAgain_data() {
+    QTest::addColumn<QString>("file"); // an entry per letter: its target, in upper case its caption
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("near");
+    QTest::addColumn<int>("removed");
+    QTest::newRow("where it was") << "ABC"
+                                  << "B" << 2 << 2;
+    QTest::newRow("moved by another program") << "XABC"
+                                              << "B" << 2 << 3;
+    QTest::newRow("of twins the nearer") << "BAXCB"
+                                         << "B" << 4 << 5;
+    QTest::newRow("same caption, other target") << "AbC"
+                                                << "B" << 2 << 0;
+    QTest::newRow("gone") << "AC"
+                          << "B" << 2 << 0;
+}
+
+void TestMenuFile::deleteFindsTheEntryAgain() {
+    QFETCH(QString, file);
+    QFETCH(QString, caption);
+    QFETCH(int, near);
+    QFETCH(int, removed);
+    QList<MenuEntry> entries;
+    for (const QChar c : file)
+        entries.append({QString(c).toUpper(), QString(c)});
+    m_menu.append(entries);
+    const QByteArray before = readBytes(menuPath());
+    const MenuFile::Removal removal = m_menu.remove({caption, caption}, near);
+    QCOMPARE(removal.number, removed);
+    QCOMPARE(removal.before, entries);
+    if (removed > 0)
+        entries.removeAt(removed - 1);
+    QCOMPARE(m_menu.entries(), entries);
+    if (removed == 0)
+        QCOMPARE(readBytes(menuPath()), before);
 }
 
 void TestMenuFile::deleteOfAnEntryNotInTheFileChangesNothing_data() {
