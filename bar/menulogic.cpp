@@ -43,19 +43,6 @@ std::optional<QChar> markedAccessKey(const QString& caption) {
     return i < 0 ? std::nullopt : asKey(caption[i]);
 }
 
-QString withoutAccessMarks(const QString& caption) {
-    QString plain;
-    plain.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        else if (caption[i] == u'&')
-            continue;
-        plain += caption[i];
-    }
-    return plain;
-}
-
 QStringList applyAccessKeys(const QStringList& captions) {
     QStringList result = captions;
     QSet<QChar> held;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/menufile.h"
+
 #include <QChar>
 #include <QList>
 #include <QRect>
@@ -20,9 +22,6 @@ QStringList applyAccessKeys(const QStringList& captions);
 // Which items stay shown: no separator before the first or after the last other item, and of
 // a run of separators only the last.
 QList<bool> visibleBySeparatorRule(const QStringList& captions);
-
-// The caption as drawn, without its "&" marks ("&&" becomes "&").
-QString withoutAccessMarks(const QString& caption);
 
 // The item a typed character chooses or highlights: among the items carrying it as access
 // key, else among the items without one whose caption starts with it (both case-blind). The

@@ -56,6 +56,25 @@ bool IsSeparator(const QString& caption) {
     return caption == u"-";
 }
 
+QString withoutAccessMarks(const QString& caption) {
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        else if (caption[i] == u'&')
+            continue;
+        plain += caption[i];
+    }
+    return plain;
+}
+
+QString literalCaption(const QString& text) {
+    if (IsSeparator(text))
+        return text + u' ';
+    return QString(text).replace(u'&', QStringLiteral("&&"));
+}
+
 namespace {
 
 QStringList captionsIn(const ProfileSnapshot& menu, QStringList* targets) {
@@ -75,10 +94,32 @@ QStringList captionsIn(const ProfileSnapshot& menu, QStringList* targets) {
     return captions;
 }
 
+QList<MenuEntry> entriesIn(const ProfileSnapshot& menu) {
+    QStringList targets;
+    const QStringList captions = captionsIn(menu, &targets);
+    QList<MenuEntry> entries;
+    entries.reserve(captions.size());
+    for (qsizetype i = 0; i < captions.size(); ++i)
+        entries.append({captions[i], targets[i]});
+    return entries;
+}
+
 } // namespace
 
 QStringList MenuFile::captions(QStringList* targets) const {
     return captionsIn(m_file.Snapshot(), targets);
+}
+
+QList<MenuEntry> MenuFile::entries() const {
+    return entriesIn(m_file.Snapshot());
+}
+
+int numberOfEntry(const QList<MenuEntry>& entries, const MenuEntry& entry, int near) {
+    int found = 0;
+    for (int n = 1; n <= entries.size(); ++n)
+        if (entries[n - 1] == entry && (found == 0 || qAbs(n - near) < qAbs(found - near)))
+            found = n;
+    return found;
 }
 
 QStringList MenuCaptionReader::read(const MenuFile& menu, QStringList* targets) {
@@ -146,7 +187,8 @@ int rewrittenEntries(const IniDocument& document, int count) {
 // for the file as it is at that moment (its count and the entries a rewrite covers), the count
 // lowered by `removed`. Nothing is written when it gives none.
 void rewriteEntries(const QString& fileName,
-                    const std::function<std::optional<QList<int>>(int count, int last)>& orderOf,
+                    const std::function<std::optional<QList<int>>(const IniDocument& document,
+                                                                  int count, int last)>& orderOf,
                     int removed) {
     struct Unchanged {};
     try {
@@ -155,7 +197,7 @@ void rewriteEntries(const QString& fileName,
             [&](const std::optional<QByteArray>& old) {
                 const IniDocument document = IniDocument::parse(old.value_or(QByteArray()));
                 const int count = itemCount(ProfileSnapshot(document));
-                const auto order = orderOf(count, rewrittenEntries(document, count));
+                const auto order = orderOf(document, count, rewrittenEntries(document, count));
                 if (!order)
                     throw Unchanged();
                 return menuFileInOrder(document, *order, count - removed);
@@ -184,55 +226,110 @@ QByteArray menuFileInOrder(const IniDocument& document, const QList<int>& order,
     constexpr int kStays = -1;
     constexpr int kRepeat = -2;
 
-    // What the menu section (0) and each entry's section hold, and the rest of the file with
-    // the place where they stood. Only the first section of a name is ever read, so a repeat
-    // goes with it.
+    // The file cut at its headers. A comment block directly above a header belongs to that
+    // section: it is where a user writes about an entry. Only the first section of a name is
+    // ever read, so a repeat goes with it.
+    struct Piece {
+        int owner = kStays;
+        QString text;
+    };
+    QList<Piece> pieces(1);
+    QList<QString> leads(last + 1);
     QList<QString> bodies(last + 1);
     QList<bool> taken(last + 1, false);
-    QString rest;
-    qsizetype blockAt = -1;
-    int owner = kStays;
     QSet<QString> keys;
+    QString comments; // the comment lines since the last other line
+    const auto addLine = [&](QString& to, QStringView text) {
+        to += text;
+        to += crlf;
+    };
+    const auto endOfPiece = [&] {
+        Piece& piece = pieces.back();
+        if (piece.owner == kStays)
+            piece.text += comments;
+        else if (piece.owner >= 0)
+            bodies[piece.owner] += comments;
+        comments.clear();
+    };
     for (const IniDocument::Line& line : document.lines()) {
-        if (line.kind == Kind::Header) {
-            owner = ownerOf(line.name, last);
-            if (owner >= 0) {
-                owner = std::exchange(taken[owner], true) ? kRepeat : owner;
-                keys.clear();
-                if (blockAt < 0)
-                    blockAt = rest.size();
-                continue;
-            }
-        }
-        if (owner == kStays) {
-            rest += line.text;
-            rest += crlf;
+        if (line.kind == Kind::Comment) {
+            addLine(comments, line.text);
             continue;
         }
-        if (owner == kRepeat || line.text.trimmed().isEmpty())
+        if (line.kind == Kind::Header) {
+            int owner = ownerOf(line.name, last);
+            if (owner >= 0 && std::exchange(taken[owner], true))
+                owner = kRepeat;
+            const QString lead = std::exchange(comments, QString());
+            endOfPiece();
+            pieces.append({owner, owner == kStays ? lead : QString()});
+            if (owner >= 0) {
+                leads[owner] = lead;
+                keys.clear();
+                continue;
+            }
+        } else {
+            endOfPiece();
+        }
+        Piece& piece = pieces.back();
+        if (piece.owner == kStays) {
+            addLine(piece.text, line.text);
+            continue;
+        }
+        if (piece.owner == kRepeat || line.text.trimmed().isEmpty())
             continue; // the layout of the entries is written anew
         if (line.kind != Kind::Entry) {
-            bodies[owner] += line.text;
-            bodies[owner] += crlf;
+            addLine(bodies[piece.owner], line.text);
             continue;
         }
         // The menu's keys are written anew; of repeated keys only the first is ever read.
         // Whole values, not the 2047 characters a read returns: a rewrite must not shorten
         // the entries it keeps.
         const QString key = line.name.toString();
-        if (owner > 0 && !keys.contains(key.toCaseFolded())) {
+        if (piece.owner > 0 && !keys.contains(key.toCaseFolded())) {
             keys.insert(key.toCaseFolded());
-            bodies[owner] += formatEntryLine(key, line.value.toString()) + crlf;
+            bodies[piece.owner] += formatEntryLine(key, line.value.toString()) + crlf;
         }
     }
+    endOfPiece();
 
-    QString block = QStringLiteral("[menu]") + crlf + QStringLiteral("items=") +
-                    QString::number(count) + crlf + bodies[0] + crlf;
+    // The entries fill the places their sections held, in their new order; a removed entry's
+    // place goes with it, and other text keeps its place among them. Entries without a
+    // section follow the last place, the menu section leads when it has none.
     int k = 1;
-    for (const int i : order)
-        block += QStringLiteral("[item") + QString::number(k++) + u']' + crlf + bodies[i] + crlf;
-    rest.insert(qMax(blockAt, qsizetype(0)), block);
-    return *encodeText(rest, TextEncoding::Utf8Bom);
+    const auto entryText = [&](int i) {
+        return leads[i] + QStringLiteral("[item") + QString::number(k++) + u']' + crlf + bodies[i] +
+               crlf;
+    };
+    const QString menuText = leads[0] + QStringLiteral("[menu]") + crlf + QStringLiteral("items=") +
+                             QString::number(count) + crlf + bodies[0] + crlf;
+    const QSet<int> kept(order.begin(), order.end());
+    qsizetype next = 0;
+    QString text;
+    qsizetype firstPlace = -1;
+    qsizetype lastPlace = 0;
+    for (const Piece& piece : pieces) {
+        if (piece.owner == kStays) {
+            text += piece.text;
+            continue;
+        }
+        if (piece.owner == kRepeat || (piece.owner > 0 && !kept.contains(piece.owner)))
+            continue;
+        if (firstPlace < 0)
+            firstPlace = text.size();
+        if (piece.owner == 0)
+            text += menuText;
+        else if (next < order.size())
+            text += entryText(order[next++]);
+        lastPlace = text.size();
+    }
+    QString unplaced;
+    while (next < order.size())
+        unplaced += entryText(order[next++]);
+    text.insert(lastPlace, unplaced);
+    if (!taken[0])
+        text.insert(qMax(firstPlace, qsizetype(0)), menuText);
+    return *encodeText(text, TextEncoding::Utf8Bom);
 }
 
 void MenuFile::remove(int n) {
@@ -240,7 +337,7 @@ void MenuFile::remove(int n) {
     // off the count then would hide an entry that is still there.
     rewriteEntries(
         fileName(),
-        [n](int count, int last) -> std::optional<QList<int>> {
+        [n](const IniDocument&, int count, int last) -> std::optional<QList<int>> {
             if (n < 1 || n > count)
                 return std::nullopt;
             QList<int> order = entryNumbers(last);
@@ -250,10 +347,27 @@ void MenuFile::remove(int n) {
         1);
 }
 
+MenuFile::Removal MenuFile::remove(const MenuEntry& entry, int near) {
+    Removal removal;
+    rewriteEntries(
+        fileName(),
+        [&](const IniDocument& document, int, int last) -> std::optional<QList<int>> {
+            removal.before = entriesIn(ProfileSnapshot(document));
+            removal.number = numberOfEntry(removal.before, entry, near);
+            if (removal.number == 0)
+                return std::nullopt;
+            QList<int> order = entryNumbers(last);
+            order.removeOne(removal.number);
+            return order;
+        },
+        1);
+    return removal;
+}
+
 void MenuFile::move(int from, int to) {
     rewriteEntries(
         fileName(),
-        [from, to](int, int last) -> std::optional<QList<int>> {
+        [from, to](const IniDocument&, int, int last) -> std::optional<QList<int>> {
             // Entries past the ones a rewrite covers are never listed, so never moved.
             if (from < 1 || from > last || to < 1 || to > last || from == to)
                 return std::nullopt;

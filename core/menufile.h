@@ -14,6 +14,17 @@ struct MenuEntry {
 
 bool IsSeparator(const QString& caption);
 
+// The caption as drawn, without its "&" marks ("&&" becomes "&").
+QString withoutAccessMarks(const QString& caption);
+
+// The caption the menu draws as `text`, with no access mark: each "&" doubled, and a lone "-"
+// followed by a blank, which no one sees, so that it is no separator.
+QString literalCaption(const QString& text);
+
+// The number of the entry of `entries` (numbered from 1) that reads `entry`, of several the
+// one nearest number `near`; 0 when none does.
+int numberOfEntry(const QList<MenuEntry>& entries, const MenuEntry& entry, int near);
+
 // The captions read at most: a hand-edited count of billions must not exhaust memory.
 inline constexpr int kMaxMenuCaptions = 65536;
 
@@ -29,11 +40,20 @@ public:
     MenuEntry entry(int n) const;
     // The captions of entries 1..N, and their targets when asked, from one read of the file.
     QStringList captions(QStringList* targets = nullptr) const;
+    QList<MenuEntry> entries() const;
 
     // The entries after the last one, all in one update: all of them are written or none.
     void append(const QList<MenuEntry>& entries);
     void update(int n, const MenuEntry& entry);
     void remove(int n);
+    // Removes the entry that reads `entry`, of several the one nearest number `near`, in one
+    // locked rewrite: another program may have changed the file since it was read. Tells what
+    // the file held just before and the number removed, 0 for none.
+    struct Removal {
+        QList<MenuEntry> before;
+        int number = 0;
+    };
+    Removal remove(const MenuEntry& entry, int near);
     // Moves entry `from` to number `to`, the entries between shifting by one, in one locked
     // rewrite like a delete; nothing happens unless both are entries of the file.
     void move(int from, int to);
@@ -64,6 +84,7 @@ private:
 
 // The bytes of a menu file holding `document`'s entries in `order` (their old numbers),
 // renumbered from 1, under a menu section saying `count`. Other sections, comments and text
-// outside the entries stay where they were; an entry's comments go with it.
+// outside the entries keep their place among them; an entry's comments, inside its section and
+// directly above its header, go with it.
 class IniDocument;
 QByteArray menuFileInOrder(const IniDocument& document, const QList<int>& order, int count);

@@ -9,11 +9,12 @@
 
 namespace {
 
-QString visibleCaption(QString caption) {
-    for (QChar& c : caption)
+// A name as the menu is to show it: what the user never chose marks no access key.
+QString visibleCaption(QString name) {
+    for (QChar& c : name)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             c = u' ';
-    return caption;
+    return literalCaption(name);
 }
 
 MenuEntry entryForUrl(const QUrl& url, const QString& locale) {

@@ -13,11 +13,12 @@
 // One entry (caption, target) per dropped item, in order: a desktop file gives its Name in
 // `locale` and its own path; another file or folder its name and its path; a URL its host (the
 // whole URL when it has none) and the URL. An item no menu file can hold (an empty target, a
-// line break in it) is left out; control characters in a caption become spaces.
+// line break in it) is left out; control characters in a caption become spaces. Captions show
+// names as they are (literalCaption).
 QList<MenuEntry> entriesForDroppedUrls(const QList<QUrl>& urls,
                                        const QString& locale = messagesLocale());
 
-// The entry for an installed application: its name and its desktop file.
+// The entry for an installed application: its name, shown as it is, and its desktop file.
 MenuEntry entryForApplication(const DesktopEntry& application);
 
 // The "applications" folders of the XDG data dirs, the user's own first.

@@ -2,6 +2,7 @@
 
 #include "core/appdir.h"
 #include "core/error.h"
+#include "core/menufile.h"
 #include "core/programfiles.h"
 #include "core/safefile.h"
 
@@ -11,7 +12,8 @@
 #include <sys/stat.h>
 
 QString ListLineText(const QString& caption) {
-    return caption == u"-" ? QStringLiteral("Menu Seperator (-)") : caption;
+    return IsSeparator(caption) ? QStringLiteral("Menu Seperator (-)")
+                                : withoutAccessMarks(caption);
 }
 
 int RowAfterRemoving(int count, int removed) {

@@ -4,7 +4,8 @@
 
 // The rules of the Settings window and the entry dialog that need no window.
 
-// The list line of a menu entry: separator entries get a name of their own.
+// The list line of a menu entry: its text as the menu draws it; separator entries get a name
+// of their own.
 QString ListLineText(const QString& caption);
 
 // The row to select after the selected row `removed` of a list of `count` rows was removed:

@@ -160,7 +160,7 @@ void SettingsWindow::aboutToShow() {
 
 void SettingsWindow::loadMenuList() {
     m_files.reopenMenuFile();
-    fillList(m_files.menu().captions());
+    fillList(m_files.menu().entries());
     if (m_entryList->count() > 0) {
         m_entryList->setCurrentRow(0);
         m_selectedEntry = 1;
@@ -168,29 +168,44 @@ void SettingsWindow::loadMenuList() {
     }
 }
 
-void SettingsWindow::fillList(const QStringList& captions) {
+void SettingsWindow::fillList(const QList<MenuEntry>& entries) {
     m_entryList->clear();
-    for (const QString& caption : captions)
-        m_entryList->addItem(ListLineText(caption));
+    for (const MenuEntry& entry : entries)
+        m_entryList->addItem(ListLineText(entry.caption));
+    m_shown = entries;
 }
 
-bool SettingsWindow::refillIfStale(int row) {
-    const QStringList captions = m_files.menu().captions();
-    bool same = captions.size() == m_entryList->count();
-    for (int i = 0; same && i < captions.size(); ++i)
-        same = m_entryList->item(i)->text() == ListLineText(captions[i]);
-    if (same)
-        return false;
-    fillList(captions);
+void SettingsWindow::showEntries(const QList<MenuEntry>& entries, int row) {
+    fillList(entries);
     if (m_entryList->count() > 0)
         m_entryList->setCurrentRow(qBound(0, row, m_entryList->count() - 1));
-    return true;
+}
+
+std::optional<int> SettingsWindow::rowInFile(int row) {
+    const QList<MenuEntry> entries = m_files.menu().entries();
+    if (entries == m_shown)
+        return row;
+    const MenuEntry wanted = m_shown.value(row);
+    const int n = numberOfEntry(entries, wanted, row + 1);
+    showEntries(entries, n > 0 ? n - 1 : row);
+    tellListRenewed(n > 0 ? std::nullopt : std::optional(wanted));
+    return n > 0 ? std::optional(n - 1) : std::nullopt;
+}
+
+void SettingsWindow::tellListRenewed(const std::optional<MenuEntry>& gone) {
+    QString text =
+        u"Another program changed the menu file, so the list has been brought up to date."_qs;
+    if (gone)
+        text += u" \""_qs + ListLineText(gone->caption) + u"\" is no longer in it."_qs;
+    Dialogs::show(this, {QMessageBox::Information, u"Information"_qs, text, QMessageBox::Ok,
+                         QMessageBox::Ok});
 }
 
 void SettingsWindow::appendEntries(const QList<MenuEntry>& entries) {
     m_files.menu().append(entries);
     for (const MenuEntry& entry : entries)
         m_entryList->addItem(ListLineText(entry.caption));
+    m_shown += entries;
     m_entryList->setCurrentRow(m_entryList->count() - 1);
 }
 
@@ -198,7 +213,10 @@ void SettingsWindow::addEntries(const QList<MenuEntry>& entries) {
     if (entries.isEmpty())
         return;
     appendEntries(entries);
-    refillIfStale(std::numeric_limits<int>::max());
+    // The additions go after whatever another program left: no command was misdirected.
+    const QList<MenuEntry> inFile = m_files.menu().entries();
+    if (inFile != m_shown)
+        showEntries(inFile, std::numeric_limits<int>::max());
     m_selectedEntry = m_entryList->selectedRow() + 1;
 }
 
@@ -206,6 +224,7 @@ void SettingsWindow::moveEntry(int from, int to) {
     // A failed rewrite throws first: file and list stay as they were.
     m_files.menu().move(from, to);
     m_entryList->insertItem(to - 1, m_entryList->takeItem(from - 1));
+    m_shown.move(from - 1, to - 1);
     m_entryList->setCurrentRow(to - 1);
     m_selectedEntry = to;
 }
@@ -213,25 +232,33 @@ void SettingsWindow::moveEntry(int from, int to) {
 void SettingsWindow::updateEntry(int n, const MenuEntry& entry) {
     m_files.menu().update(n, entry);
     m_entryList->item(n - 1)->setText(ListLineText(entry.caption));
+    m_shown[n - 1] = entry;
 }
 
 void SettingsWindow::deleteEntry(int n) {
     // A failed rewrite throws before the list changes: the line stays while the file
     // still holds the entry.
-    m_files.menu().remove(n);
-    removeSelectedLine(m_entryList);
+    const MenuEntry asked = m_shown.value(n - 1);
+    const MenuFile::Removal removal = m_files.menu().remove(asked, n);
+    if (removal.before == m_shown) {
+        removeLine(removal.number - 1);
+    } else {
+        QList<MenuEntry> left = removal.before;
+        if (removal.number > 0)
+            left.removeAt(removal.number - 1);
+        showEntries(left, removal.number > 0 ? removal.number - 1 : n - 1);
+        tellListRenewed(removal.number > 0 ? std::nullopt : std::optional(asked));
+    }
     m_selectedEntry = m_entryList->selectedRow() + 1;
 }
 
-void SettingsWindow::removeSelectedLine(MenuEntryList* list) {
-    const int removed = list->selectedRow();
-    if (removed < 0)
-        return;
-    const int count = list->count();
-    delete list->takeItem(removed);
-    const int next = RowAfterRemoving(count, removed);
+void SettingsWindow::removeLine(int row) {
+    const int count = m_entryList->count();
+    delete m_entryList->takeItem(row);
+    m_shown.removeAt(row);
+    const int next = RowAfterRemoving(count, row);
     if (next >= 0)
-        list->setCurrentRow(next);
+        m_entryList->setCurrentRow(next);
 }
 
 void SettingsWindow::selectionChanged() {
@@ -246,25 +273,36 @@ void SettingsWindow::addEntry() {
 }
 
 void SettingsWindow::editSelected() {
-    if (m_entryList->selectedRow() < 0 || refillIfStale(m_entryList->selectedRow()))
+    if (m_entryList->selectedRow() < 0)
         return;
-    const auto edited = m_entryDialog.edit(m_files.menu().entry(m_selectedEntry));
+    const auto row = rowInFile(m_entryList->selectedRow());
+    if (!row)
+        return;
+    const auto edited = m_entryDialog.edit(m_shown[*row]);
     if (!edited)
         return;
-    updateEntry(m_selectedEntry, *edited);
-    refillIfStale(m_selectedEntry - 1);
+    updateEntry(*row + 1, *edited);
+    // Another program may have written while the dialog was open.
+    const QList<MenuEntry> inFile = m_files.menu().entries();
+    if (inFile != m_shown) {
+        showEntries(inFile, *row);
+        tellListRenewed(std::nullopt);
+    }
 }
 
 void SettingsWindow::deleteSelected() {
-    if (m_entryList->selectedRow() < 0 || refillIfStale(m_entryList->selectedRow()))
+    if (m_entryList->selectedRow() < 0)
         return;
-    const QString line = m_entryList->item(m_selectedEntry - 1)->text();
+    const auto row = rowInFile(m_entryList->selectedRow());
+    if (!row)
+        return;
+    const QString line = m_entryList->item(*row)->text();
     const auto answer = Dialogs::show(
         this, {QMessageBox::Information, u"Confirm"_qs,
                u"Are you sure you want to delete \""_qs + line + u'"',
                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes});
     if (answer == QMessageBox::Yes)
-        deleteEntry(m_selectedEntry);
+        deleteEntry(*row + 1);
 }
 
 void SettingsWindow::openMenuFile() {
@@ -296,7 +334,8 @@ void SettingsWindow::showEntryMenu(const QPoint& at) {
 }
 
 void SettingsWindow::moveLine(int from, int to) {
-    if (!refillIfStale(from))
+    // In a list brought up to date the move goes on only while the line shows its entry.
+    if (rowInFile(from) == from && to < m_entryList->count())
         moveEntry(from + 1, to + 1);
 }
 
@@ -325,7 +364,8 @@ void SettingsWindow::moveSelectedDown() {
 }
 
 void SettingsWindow::trySelected() {
-    if (!m_runEntry || m_entryList->selectedRow() < 0 || refillIfStale(m_entryList->selectedRow()))
+    if (!m_runEntry || m_entryList->selectedRow() < 0)
         return;
-    m_runEntry(m_selectedEntry, m_files.menu().entry(m_selectedEntry));
+    if (const auto row = rowInFile(m_entryList->selectedRow()))
+        m_runEntry(*row + 1, m_shown[*row]);
 }

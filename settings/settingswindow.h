@@ -6,6 +6,7 @@
 #include "settings/settingswidgets.h"
 
 #include <functional>
+#include <optional>
 
 class ApplicationPicker;
 class EntryDialog;
@@ -33,8 +34,8 @@ public:
 
     void loadMenuList();
     void updateEntry(int n, const MenuEntry& entry);
+    // Deletes the entry line n shows, wherever another program may have moved it in the file.
     void deleteEntry(int n);
-    static void removeSelectedLine(MenuEntryList* list);
     // Entry `from` becomes entry `to` in the file, then in the list, and stays selected.
     void moveEntry(int from, int to);
     // Appends the entries to the file and the list and selects the last of them.
@@ -70,15 +71,21 @@ private:
     void trySelected();
     // Appends the entries after whatever the file holds by then, as the list shows afterwards.
     void addEntries(const QList<MenuEntry>& entries);
-    void fillList(const QStringList& captions);
+    void fillList(const QList<MenuEntry>& entries);
+    // Fills the list anew and selects `row`, or the last line.
+    void showEntries(const QList<MenuEntry>& entries, int row);
+    void removeLine(int row);
     // Another program may have changed the file since the list was filled, so that a line
-    // number no longer names the entry the line shows: then the list is filled anew, `row`
-    // (or the last line) is selected, and the result is true.
-    bool refillIfStale(int row);
+    // number no longer names the entry the line shows: then the list is brought up to date,
+    // the user is told, and the line of the entry `row` showed is selected. Its row now, or
+    // nothing when that entry is gone.
+    std::optional<int> rowInFile(int row);
+    void tellListRenewed(const std::optional<MenuEntry>& gone);
 
     ProgramFiles& m_files;
     EntryDialog& m_entryDialog;
     int m_selectedEntry = 0;
+    QList<MenuEntry> m_shown; // what the list shows, as the file held it
     QTabWidget* m_tabs;
     QWidget* m_applicationsTab;
     QToolButton* m_openButton;

@@ -35,6 +35,8 @@ const QByteArray kConfig = "[menu]\r\nfile=$apppath$\\menu.ini\r\n"
 const QByteArray kDefaultConfig = "[menu]\r\nfile=$apppath$\\menu.ini\r\n"
                                   "[skin]\r\nfile=$apppath$\\skins\\default\\\r\n";
 const QPoint kMovedTo(120, 60);
+const QString kListRenewed =
+    u"Another program changed the menu file, so the list has been brought up to date."_qs;
 
 QStringList listLines(const QStringList& captions) {
     QStringList lines;
@@ -88,6 +90,8 @@ private slots:
     void launcherMenuAfterOutsideChange();
     void outsideChangeWhileSettingsOpen_data();
     void outsideChangeWhileSettingsOpen();
+    void outsideChangeWhileDeleteIsAsked_data();
+    void outsideChangeWhileDeleteIsAsked();
     void largeMenus_data();
     void largeMenus();
     void boxesStandOnTheirOwners_data();
@@ -592,8 +596,11 @@ void TestFaults::outsideChangeWhileSettingsOpen() {
         QCOMPARE(list()->selectedRow(), list()->count() - 1);
         QCOMPARE(settings()->selectedEntry(), list()->count());
     } else {
-        // Nothing was asked about a line that no longer says what it stands for.
-        QCOMPARE(Dialogs::boxesShown().size(), 0);
+        // Nothing was asked about a line that no longer says what it stands for: the user is
+        // told why the list changed under the pointer.
+        QCOMPARE(Dialogs::boxesShown().size(), 1);
+        QCOMPARE(Dialogs::boxesShown()[0].text,
+                 kListRenewed + u" \"Gamma\" is no longer in it."_qs);
         if (change != OutsideChange::Deleted)
             QCOMPARE(readBytes(menuPath()), left);
         else
@@ -609,13 +616,61 @@ void TestFaults::outsideChangeWhileSettingsOpen() {
         const QString line = list()->item(selected)->text();
         Dialogs::answerNextBox(QMessageBox::Yes);
         click("cmdDelete");
-        QCOMPARE(Dialogs::boxesShown().size(), 1);
-        QCOMPARE(Dialogs::boxesShown()[0].text,
+        QCOMPARE(Dialogs::boxesShown().size(), 2);
+        QCOMPARE(Dialogs::boxesShown()[1].text,
                  u"Are you sure you want to delete \""_qs + line + u'"');
         captions.removeAt(selected);
         QCOMPARE(captionsIn(menuPath()), captions);
         QCOMPARE(shownLines(), listLines(captions));
     }
+    closeSettings();
+    QCOMPARE(menuRows(), launcherRows(captions));
+}
+
+void TestFaults::outsideChangeWhileDeleteIsAsked_data() {
+    QTest::addColumn<QByteArray>("changed");
+    QTest::addColumn<QStringList>("captions"); // in the file afterwards
+    QTest::addColumn<QString>("told");
+    QTest::newRow("entry moved") << menuFile({{"New", "/usr/bin/new"},
+                                              {"Alpha", "/usr/bin/alpha"},
+                                              {"-", ""},
+                                              {"Gamma", "/usr/bin/gamma"}})
+                                 << QStringList{u"New"_qs, u"-"_qs, u"Gamma"_qs} << kListRenewed;
+    QTest::newRow("entry gone") << kWork << kWorkCaptions
+                                << kListRenewed + u" \"Alpha\" is no longer in it."_qs;
+}
+
+// Another program changes the file while the delete question is open: the entry asked about
+// goes, wherever it is now, or nothing does.
+void TestFaults::outsideChangeWhileDeleteIsAsked() {
+    QFETCH(QByteArray, changed);
+    QFETCH(QStringList, captions);
+    QFETCH(QString, told);
+    startProgram();
+    openSettings();
+    clickLine(1);
+    Dialogs::resetForTesting();
+    Dialogs::showRealDialogs();
+    QTimer poll;
+    int boxes = 0;
+    connect(&poll, &QTimer::timeout, settings(), [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        if (boxes++ == 0)
+            writeBytes(menuPath(), changed);
+        box->done(box->standardButtons().testFlag(QMessageBox::Yes) ? QMessageBox::Yes
+                                                                    : QMessageBox::Ok);
+    });
+    poll.start(5);
+    click("cmdDelete");
+    poll.stop();
+    const QList<Dialogs::Box> shown = Dialogs::boxesShown();
+    Dialogs::resetForTesting();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[1].text, told);
+    QCOMPARE(captionsIn(menuPath()), captions);
+    QCOMPARE(shownLines(), listLines(captions));
     closeSettings();
     QCOMPARE(menuRows(), launcherRows(captions));
 }

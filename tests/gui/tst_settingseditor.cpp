@@ -185,7 +185,7 @@ void TestSettingsEditor::pickInstalledApplication() {
                    "[Desktop Entry]\nType=Application\nExec=x\nName=" + name + '\n' + more);
     };
     const QByteArray icon = LARKSPAN_SOURCE_DIR "/resources/settings/open.png";
-    app(u"home/applications/zeta.desktop"_qs, "Zeta Notes", "Icon=" + icon + '\n');
+    app(u"home/applications/zeta.desktop"_qs, "Zeta & Notes", "Icon=" + icon + '\n');
     app(u"sys/applications/alpha.desktop"_qs, "alpha", "");
     app(u"sys/applications/editor.desktop"_qs, "Editor", "");
     app(u"sys/applications/helper.desktop"_qs, "Helper", "NoDisplay=true\n");
@@ -229,12 +229,12 @@ void TestSettingsEditor::pickInstalledApplication() {
             shown << u"|"_qs << visible();
             QTest::keyClick(dialog.findChild<QLineEdit*>(u"txtFilter"_qs), Qt::Key_Return);
         }));
-    QCOMPARE(shown,
-             (QStringList{u"alpha"_qs, u"Editor"_qs, u"Zeta Notes"_qs, u"|"_qs, u"Zeta Notes"_qs}));
+    QCOMPARE(shown, (QStringList{u"alpha"_qs, u"Editor"_qs, u"Zeta & Notes"_qs, u"|"_qs,
+                                 u"Zeta & Notes"_qs}));
     QVERIFY(hasIcon);
-    QTRY_COMPARE(lines(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs, u"Zeta Notes"_qs}));
+    QTRY_COMPARE(lines(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs, u"Zeta & Notes"_qs}));
     QCOMPARE(list()->selectedRow(), 3);
-    QCOMPARE(m_files.menu().entry(4).caption, u"Zeta Notes"_qs);
+    QCOMPARE(m_files.menu().entry(4).caption, u"Zeta && Notes"_qs);
     QCOMPARE(m_files.menu().entry(4).target, m_folder->file(u"home/applications/zeta.desktop"_qs));
 }
 

@@ -33,6 +33,10 @@ private slots:
     void deleteRewrites();
     void moveRewrites_data();
     void moveRewrites();
+    void commentsAboveAnEntryGoWithIt_data();
+    void commentsAboveAnEntryGoWithIt();
+    void deleteFindsTheEntryAgain_data();
+    void deleteFindsTheEntryAgain();
     void deleteOfAnEntryNotInTheFileChangesNothing_data();
     void deleteOfAnEntryNotInTheFileChangesNothing();
     void deleteWithHugeCountKeepsEveryEntry();
@@ -176,8 +180,8 @@ void TestMenuFile::deleteRewrites_data() {
                       "[ITEM1]\r\nCaption=A\r\n[item2]\r\n; mine\r\ncaption=B\r\n"
                       "[item3]\r\ncaption=Z\r\n")
         << 1
-        << kBom + "; my menu\r\n[menu]\r\nitems=1\r\n\r\n[item1]\r\n; mine\r\ncaption=B\r\n\r\n"
-                  "[Other]\r\nx=1\r\n[item3]\r\ncaption=Z\r\n";
+        << kBom + "; my menu\r\n[menu]\r\nitems=1\r\n\r\n[Other]\r\nx=1\r\n"
+                  "[item1]\r\n; mine\r\ncaption=B\r\n\r\n[item3]\r\ncaption=Z\r\n";
     QTest::newRow("text before the menu and repeated sections")
         << QByteArray("Dear diary,\nno entries.\n\n[menu]\nitems=2\n[item1]\ncaption=A\n"
                       "[item2]\ncaption=B\n[item1]\ncaption=never read\n[notes]\n")
@@ -250,6 +254,78 @@ void TestMenuFile::moveRewrites() {
                     "\r\n";
     }
     QCOMPARE(after, expected + "[keep]\r\nk=1\r\n");
+}
+
+void TestMenuFile::commentsAboveAnEntryGoWithIt_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to"); // 0: `from` is deleted
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray a = "; for A\r\n[item%]\r\ncaption=A\r\n\r\n";
+    const QByteArray b = "[item%]\r\ncaption=B\r\n; inside B\r\n\r\n";
+    const QByteArray c = "; for C\r\n; more on C\r\n[item%]\r\ncaption=C\r\n\r\n";
+    const QByteArray notes = "; about notes\r\n[notes]\r\nx=1\r\n\r\n";
+    const auto numbered = [](QByteArray entry, int k) {
+        return entry.replace('%', QByteArray::number(k));
+    };
+    const QByteArray menu2 = kBom + "[menu]\r\nitems=2\r\n\r\n";
+    const QByteArray menu3 = kBom + "[menu]\r\nitems=3\r\n\r\n";
+    QTest::newRow("first down") << 1 << 2
+                                << menu3 + numbered(b, 1) + numbered(a, 2) + notes + numbered(c, 3);
+    QTest::newRow("last to first")
+        << 3 << 1 << menu3 + numbered(c, 1) + numbered(a, 2) + notes + numbered(b, 3);
+    QTest::newRow("first deleted") << 1 << 0 << menu2 + numbered(b, 1) + notes + numbered(c, 2);
+}
+
+// A foreign section keeps its place among the entries, with the comment above it.
+void TestMenuFile::commentsAboveAnEntryGoWithIt() {
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QByteArray, after);
+    writeBytes(menuPath(), "[menu]\r\nitems=3\r\n\r\n; for A\r\n[item1]\r\ncaption=A\r\n\r\n"
+                           "[item2]\r\ncaption=B\r\n; inside B\r\n\r\n; about notes\r\n[notes]\r\n"
+                           "x=1\r\n\r\n; for C\r\n; more on C\r\n[item3]\r\ncaption=C\r\n");
+    if (to == 0)
+        m_menu.remove(from);
+    else
+        m_menu.move(from, to);
+    QCOMPARE(readBytes(menuPath()), after);
+}
+
+void TestMenuFile::deleteFindsTheEntryAgain_data() {
+    QTest::addColumn<QString>("file"); // an entry per letter: its target, in upper case its caption
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("near");
+    QTest::addColumn<int>("removed");
+    QTest::newRow("where it was") << "ABC"
+                                  << "B" << 2 << 2;
+    QTest::newRow("moved by another program") << "XABC"
+                                              << "B" << 2 << 3;
+    QTest::newRow("of twins the nearer") << "BAXCB"
+                                         << "B" << 4 << 5;
+    QTest::newRow("same caption, other target") << "AbC"
+                                                << "B" << 2 << 0;
+    QTest::newRow("gone") << "AC"
+                          << "B" << 2 << 0;
+}
+
+void TestMenuFile::deleteFindsTheEntryAgain() {
+    QFETCH(QString, file);
+    QFETCH(QString, caption);
+    QFETCH(int, near);
+    QFETCH(int, removed);
+    QList<MenuEntry> entries;
+    for (const QChar c : file)
+        entries.append({QString(c).toUpper(), QString(c)});
+    m_menu.append(entries);
+    const QByteArray before = readBytes(menuPath());
+    const MenuFile::Removal removal = m_menu.remove({caption, caption}, near);
+    QCOMPARE(removal.number, removed);
+    QCOMPARE(removal.before, entries);
+    if (removed > 0)
+        entries.removeAt(removed - 1);
+    QCOMPARE(m_menu.entries(), entries);
+    if (removed == 0)
+        QCOMPARE(readBytes(menuPath()), before);
 }
 
 void TestMenuFile::deleteOfAnEntryNotInTheFileChangesNothing_data() {

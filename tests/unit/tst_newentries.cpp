@@ -94,6 +94,14 @@ void TestNewEntries::droppedItems_data() {
     QTest::newRow("line break: kept encoded in a URL, left out in a file name")
         << QStringList{u"https://a.example/%0A"_qs, u"file://<dir>/two%0Alines"_qs}
         << Entries{{u"a.example"_qs, u"https://a.example/%0A"_qs}};
+    write(u"R&D/-"_qs, "");
+    write(u"share/cartoon.desktop"_qs, "[Desktop Entry]\nType=Application\nName=Tom & Jerry\n");
+    QTest::newRow("names shown as they are: no access key, no separator")
+        << QStringList{u"file://<dir>/R%26D"_qs, u"file://<dir>/R%26D/-"_qs,
+                       u"file://<dir>/share/cartoon.desktop"_qs}
+        << Entries{{u"R&&D"_qs, at + u"/R&D"_qs},
+                   {u"- "_qs, at + u"/R&D/-"_qs},
+                   {u"Tom && Jerry"_qs, at + u"/share/cartoon.desktop"_qs}};
     QTest::newRow("nothing usable") << QStringList{QString(), u"http://[::1"_qs} << Entries{};
 }
 

@@ -48,6 +48,8 @@ void TestSettingsLogic::listLine_data() {
                            << "";
     QTest::newRow("ordinary") << "Editor"
                               << "Editor";
+    QTest::newRow("access mark and literal ampersand") << "&Tom && Jerry"
+                                                       << "Tom & Jerry";
 }
 
 void TestSettingsLogic::listLine() {
