@@ -12,20 +12,13 @@ start_virtual_desktop() {
   read -r -t 20 number <&"$display_fd"
   exec {display_fd}<&-
   export DISPLAY=":$number"
-  # Now and then, under load, openbox finds the new display not yet open to it and exits at
-  # once: then it is started again, so that no test runs on a desktop without its manager.
-  local attempt
-  for attempt in 1 2 3; do
-    openbox --sm-disable >/dev/null 2>&1 &
-    OPENBOX_PID=$!
-    for _ in $(seq 100); do
-      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
-      kill -0 "$OPENBOX_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill -0 "$OPENBOX_PID" 2>/dev/null && break
-    echo "xsession: openbox exited at its start (attempt $attempt)" >&2
-  done
+  # The display's number can come before it takes clients: a window manager started then
+  # finds no display and exits. Wait until it answers, then until openbox runs on it.
+  wait_until 30 xprop -root _XKB_RULES_NAMES
+  openbox --sm-disable >/dev/null 2>&1 &
+  OPENBOX_PID=$!
+  wait_until 60 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' ||
+    echo "xsession: no window manager on $DISPLAY after 60 s" >&2
   trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
     --height 24 --SetDockType true --transparent false >/dev/null 2>&1 &
   TRAYER_PID=$!
@@ -33,18 +26,25 @@ start_virtual_desktop() {
   wait_for_window_manager
 }
 
+# Runs a command every tenth of a second until it succeeds, for at most `seconds`.
+wait_until() { # seconds command...
+  local tries=$(($1 * 10))
+  shift
+  for _ in $(seq "$tries"); do
+    "$@" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # Ready once a client (the tray host) is managed and a probe window has got its frame.
 wait_for_window_manager() {
-  for _ in $(seq 100); do
-    xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q "window id" && break
-    sleep 0.1
-  done
+  wait_until 60 eval 'xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q "window id"' ||
+    echo "xsession: the tray host is not managed on $DISPLAY after 60 s" >&2
   xmessage -name larkspan-wm-probe probe >/dev/null 2>&1 &
   local probe=$!
-  for _ in $(seq 100); do
-    xprop -name larkspan-wm-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
-    sleep 0.1
-  done
+  wait_until 60 eval 'xprop -name larkspan-wm-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q =' ||
+    echo "xsession: the window manager frames no window on $DISPLAY after 60 s" >&2
   kill "$probe" 2>/dev/null || true
   wait "$probe" 2>/dev/null || true
 }
