@@ -17,11 +17,13 @@ ProgramWindows::ProgramWindows() {
     } catch (const LarkspanError& e) {
         showErrorBox(e.message());
     }
-    // The entry dialog belongs to the Settings window, which shows it.
-    m_entryDialog = std::make_unique<EntryDialog>(m_bar.get());
+    m_entryDialog = std::make_unique<EntryDialog>();
     // Opening the reference lists reports each failure before the bar is shown.
     m_settings =
         std::make_unique<SettingsWindow>(m_files, *m_entryDialog, m_bar.get(), showErrorBox);
+    // The Settings window shows the entry dialog, which must stand over it, not over the bar.
+    // It is destroyed before the Settings window (member order), so it is never deleted twice.
+    m_entryDialog->setParent(m_settings.get(), m_entryDialog->windowFlags());
     m_about = std::make_unique<AboutWindow>(m_bar.get());
     m_bar->setSettingsWindow(m_settings.get());
     m_settings->setRunEntry(

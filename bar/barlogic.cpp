@@ -22,20 +22,22 @@ int clampInto(int start, int length, int areaStart, int areaLength) {
 
 } // namespace
 
-QPoint bringOnScreen(const QRect& window, const QList<QRect>& screens) {
-    const QRect* nearest = nullptr;
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (const QRect& screen : screens) {
-        if (screen.intersects(window))
-            return window.topLeft();
-        const qint64 d = distanceSquared(window, screen);
-        if (d < best) {
-            best = d;
-            nearest = &screen;
+QPoint keepInWorkArea(const QRect& window, const QList<QRect>& workAreas) {
+    const QRect* home = nullptr;
+    qint64 mostCovered = 0;
+    qint64 nearest = std::numeric_limits<qint64>::max();
+    for (const QRect& area : workAreas) {
+        const QRect covered = area & window;
+        const qint64 coveredSize = qint64(covered.width()) * covered.height();
+        const qint64 distance = distanceSquared(window, area);
+        if (coveredSize > mostCovered || (mostCovered == 0 && distance < nearest)) {
+            home = &area;
+            mostCovered = coveredSize;
+            nearest = distance;
         }
     }
-    if (!nearest)
+    if (!home)
         return window.topLeft();
-    return {clampInto(window.left(), window.width(), nearest->left(), nearest->width()),
-            clampInto(window.top(), window.height(), nearest->top(), nearest->height())};
+    return {clampInto(window.left(), window.width(), home->left(), home->width()),
+            clampInto(window.top(), window.height(), home->top(), home->height())};
 }

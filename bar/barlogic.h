@@ -10,6 +10,6 @@
 // picture, both far edges included: x = width or y = height still counts.
 bool IsReleaseInside(const QSize& picture, Qt::MouseButton button, int x, int y);
 
-// Where a window must go so that it can be seen: unchanged while it overlaps any screen,
-// otherwise pulled onto the nearest screen (a monitor unplugged since the last run).
-QPoint bringOnScreen(const QRect& window, const QList<QRect>& screens);
+// Where a window must go to lie wholly inside the work area of its screen (the one it covers
+// most, else the nearest: a monitor unplugged since the last run), clear of panels.
+QPoint keepInWorkArea(const QRect& window, const QList<QRect>& workAreas);

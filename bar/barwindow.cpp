@@ -187,10 +187,7 @@ void BarWindow::setVisible(bool visible) {
     if (visible && !isVisible()) {
         if (!m_placed) {
             // The stored place is kept in the file; only what is shown is corrected.
-            QList<QRect> screens;
-            for (const QScreen* screen : QGuiApplication::screens())
-                screens.append(screen->geometry());
-            move(bringOnScreen(geometry(), screens));
+            moveIntoWorkArea();
             m_placed = true;
         }
         winId();
@@ -199,6 +196,13 @@ void BarWindow::setVisible(bool visible) {
     QWidget::setVisible(visible);
     if (visible)
         DesktopWindow::requestDockedBarStates(windowHandle());
+}
+
+void BarWindow::moveIntoWorkArea() {
+    QList<QRect> workAreas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        workAreas.append(screen->availableGeometry());
+    move(keepInWorkArea(geometry(), workAreas));
 }
 
 void BarWindow::closeEvent(QCloseEvent* event) {
@@ -217,17 +221,35 @@ void BarWindow::ConfirmExit() {
         close();
 }
 
-void BarWindow::dragPress(Qt::MouseButton button, QPoint at) {
+void BarWindow::dragPress(Qt::MouseButton button, QPoint at, QPoint globalAt) {
     if (button != Qt::LeftButton)
         return;
-    const bool byManager = windowHandle() && windowHandle()->startSystemMove();
-    m_drag = byManager ? Drag::ByWindowManager : Drag::BySelf;
+    m_drag = Drag::Pressed;
     m_pressedAt = at;
+    m_pressedOnScreen = globalAt;
 }
 
 void BarWindow::dragMove(Qt::MouseButtons buttons, QPoint globalAt) {
-    // No window-manager move here: follow the pointer ourselves.
-    if (m_drag == Drag::BySelf && (buttons & Qt::LeftButton))
+    if (!(buttons & Qt::LeftButton))
+        return;
+    // A window manager given the move at the press snaps the bar or swallows the next click
+    // when the pointer never moves.
+    if (m_drag == Drag::Pressed) {
+        if ((globalAt - m_pressedOnScreen).manhattanLength() < QApplication::startDragDistance())
+            return;
+        // The manager moves the bar from where the pointer is when it takes over, which may be
+        // past this event: the bar must not lag behind it.
+        move(QCursor::pos() - m_pressedAt);
+        if (windowHandle() && windowHandle()->startSystemMove()) {
+            m_drag = Drag::ByWindowManager;
+            DesktopWindow::whenMoveEnds(windowHandle(), this, [this] {
+                if (m_drag == Drag::ByWindowManager)
+                    endDrag();
+            });
+            return;
+        }
+        m_drag = Drag::BySelf;
+    } else if (m_drag == Drag::BySelf)
         move(globalAt - m_pressedAt);
 }
 
@@ -236,13 +258,24 @@ void BarWindow::dragRelease(Qt::MouseButton button) {
         return;
     // A release that reaches us came before the manager's move began; begun after it, that
     // move would drag the bar after the pointer and swallow the next click.
-    if (m_drag == Drag::ByWindowManager)
+    // The move's end is left to its watch, which waits until the bar's place is known here.
+    if (m_drag == Drag::ByWindowManager) {
         DesktopWindow::cancelMove(windowHandle());
+        return;
+    }
+    if (m_drag == Drag::BySelf)
+        endDrag();
     m_drag = Drag::None;
 }
 
+void BarWindow::endDrag() {
+    m_drag = Drag::None;
+    moveIntoWorkArea();
+    reportingErrors([this] { m_files.config().storeBarPosition(position()); });
+}
+
 void BarWindow::mousePressEvent(QMouseEvent* event) {
-    dragPress(event->button(), event->position().toPoint());
+    dragPress(event->button(), event->position().toPoint(), event->globalPosition().toPoint());
 }
 
 void BarWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -261,7 +294,8 @@ bool BarWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        dragPress(mouse()->button(), m_caption->mapToParent(mouse()->position().toPoint()));
+        dragPress(mouse()->button(), m_caption->mapToParent(mouse()->position().toPoint()),
+                  mouse()->globalPosition().toPoint());
         return true;
     case QEvent::MouseMove:
         dragMove(mouse()->buttons(), mouse()->globalPosition().toPoint());

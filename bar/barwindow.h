@@ -82,9 +82,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void dragPress(Qt::MouseButton button, QPoint at);
+    void dragPress(Qt::MouseButton button, QPoint at, QPoint globalAt);
     void dragMove(Qt::MouseButtons buttons, QPoint globalAt);
     void dragRelease(Qt::MouseButton button);
+    // Keeps the bar clear of panels and stores where it stands.
+    void endDrag();
+    void moveIntoWorkArea();
     void applyBarTiles();
     void startReleased(Qt::MouseButton button, int x, int y);
     QPoint menuCorner() const;
@@ -116,7 +119,8 @@ private:
     bool m_placed = false;
     bool m_menuPrepared = false;
     bool m_translucent = false;
-    enum class Drag { None, ByWindowManager, BySelf };
+    enum class Drag { None, Pressed, ByWindowManager, BySelf };
     Drag m_drag = Drag::None;
     QPoint m_pressedAt; // where the left button went down, in bar coordinates
+    QPoint m_pressedOnScreen;
 };

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QList>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
@@ -115,6 +116,67 @@ private:
     bool m_ours = true; // the bar starts opaque
 };
 
+class MoveEndWatch : public QObject, public QAbstractNativeEventFilter {
+public:
+    MoveEndWatch(QObject* owner, xcb_connection_t* connection, QWindow* window,
+                 std::function<void()> ended)
+        : QObject(owner), m_connection(connection), m_id(xcb_window_t(window->winId())),
+          m_marker(atom(connection, "_LARKSPAN_MOVE_ENDED")), m_ended(std::move(ended)) {
+        // The manager holds the pointer while it moves the window: no release reaches us.
+        connect(&m_poll, &QTimer::timeout, this, &MoveEndWatch::pollButtons);
+        m_poll.start(20);
+        qGuiApp->installNativeEventFilter(this);
+    }
+    ~MoveEndWatch() override { qGuiApp->removeNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
+            return false;
+        const auto* client = static_cast<const xcb_client_message_event_t*>(message);
+        if (client->window != m_id || client->type != m_marker)
+            return false;
+        // After Qt has applied the places that came before the marker.
+        QMetaObject::invokeMethod(this, &MoveEndWatch::finish, Qt::QueuedConnection);
+        return true;
+    }
+
+private:
+    void pollButtons() {
+        const auto cookie = xcb_query_pointer(m_connection, rootWindow(m_connection));
+        xcb_query_pointer_reply_t* pointer = xcb_query_pointer_reply(m_connection, cookie, nullptr);
+        const uint16_t buttons =
+            XCB_KEY_BUT_MASK_BUTTON_1 | XCB_KEY_BUT_MASK_BUTTON_2 | XCB_KEY_BUT_MASK_BUTTON_3;
+        const bool down = pointer != nullptr && (pointer->mask & buttons) != 0;
+        free(pointer);
+        if (down)
+            return;
+        m_poll.stop();
+        // The marker comes back behind every event the server had for us before it.
+        xcb_client_message_event_t marker = {};
+        marker.response_type = XCB_CLIENT_MESSAGE;
+        marker.format = 32;
+        marker.window = m_id;
+        marker.type = m_marker;
+        xcb_send_event(m_connection, 0, m_id, XCB_EVENT_MASK_NO_EVENT,
+                       reinterpret_cast<const char*>(&marker));
+        xcb_flush(m_connection);
+    }
+
+    void finish() {
+        m_ended();
+        deleteLater();
+    }
+
+    xcb_connection_t* m_connection;
+    xcb_window_t m_id;
+    xcb_atom_t m_marker;
+    std::function<void()> m_ended;
+    QTimer m_poll;
+};
+
 // The frame's extents in the window's own pixels; nothing while the manager has not set them.
 std::optional<QMargins> readFrameExtents(xcb_connection_t* connection, QWindow* window) {
     const auto id = xcb_window_t(window->winId());
@@ -212,6 +274,12 @@ void watchFrameExtents(QWindow* window, QObject* owner, std::function<void(QMarg
     xcb_connection_t* connection = x11Connection();
     if (connection && window)
         new FrameExtentsWatch(owner, connection, window, std::move(changed));
+}
+
+void whenMoveEnds(QWindow* window, QObject* owner, std::function<void()> ended) {
+    xcb_connection_t* connection = x11Connection();
+    if (connection && window)
+        new MoveEndWatch(owner, connection, window, std::move(ended));
 }
 
 void watchActivation(QObject* owner, std::function<void(bool active)> changed) {

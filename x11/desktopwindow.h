@@ -29,6 +29,11 @@ void setOpacity(QWindow* window, qreal opacity);
 // starting).
 void cancelMove(QWindow* window);
 
+// Calls `ended` once a move that QWindow::startSystemMove handed to the window manager is
+// over: the pointer's buttons are all up and Qt has taken in what the server told of the
+// window's place until then. Only while `owner` lives; does nothing off X11.
+void whenMoveEnds(QWindow* window, QObject* owner, std::function<void()> ended);
+
 // Calls `changed(true)` when one of this program's windows becomes the active window and
 // `changed(false)` when another program's does, for as long as `owner` lives. Follows the
 // window manager's _NET_ACTIVE_WINDOW where it keeps one: Qt's own idea of being active

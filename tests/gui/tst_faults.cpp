@@ -786,11 +786,17 @@ void TestFaults::boxesStandOnTheirOwners() {
     QFETCH(QString, owner);
     startProgram();
     Dialogs::showRealDialogs();
-    const auto inModal = [](QDialog* dialog, const std::function<void()>& then) {
+    // Each window stands over the one that opened it, as the window manager reads it.
+    const auto inModal = [](QDialog* dialog, QWidget* opener, const std::function<void()>& then) {
         QVERIFY(withModalDialog(
             dialog, [dialog] { dialog->exec(); },
-            [then](QDialog& shown) {
+            [opener, then](QDialog& shown) {
                 QTRY_VERIFY(shown.isActiveWindow());
+                QCOMPARE(xprop(&shown, u"WM_TRANSIENT_FOR"_qs)
+                             .section(u'#', 1)
+                             .trimmed()
+                             .toULongLong(nullptr, 16),
+                         quint64(opener->winId()));
                 then();
                 shown.reject();
             }));
@@ -800,12 +806,13 @@ void TestFaults::boxesStandOnTheirOwners() {
         QTRY_VERIFY(bar().isActiveWindow());
         checkErrorBoxOn(&bar());
     } else if (owner == u"frmAddNew") {
-        inModal(settings(),
-                [&] { inModal(entryDialog(), [this] { checkErrorBoxOn(entryDialog()); }); });
+        inModal(settings(), &bar(), [&] {
+            inModal(entryDialog(), settings(), [this] { checkErrorBoxOn(entryDialog()); });
+        });
     } else {
         auto* window =
             owner == u"FrmSettings" ? static_cast<QDialog*>(settings()) : &m_windows->about();
-        inModal(window, [window] { checkErrorBoxOn(window); });
+        inModal(window, &bar(), [window] { checkErrorBoxOn(window); });
     }
 }
 

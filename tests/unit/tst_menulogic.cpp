@@ -158,14 +158,20 @@ void TestMenuLogic::onScreen_data() {
     QTest::addColumn<QPoint>("placed");
     const QList<QRect> one{QRect(0, 0, 1920, 1080)};
     const QList<QRect> two{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    const QList<QRect> panels{QRect(0, 24, 1920, 1030)}; // a panel above, one below
     QTest::newRow("on screen") << QRect(100, 1, 406, 30) << one << QPoint(100, 1);
-    QTest::newRow("partly above stays") << QRect(10, -20, 406, 30) << one << QPoint(10, -20);
+    QTest::newRow("partly above") << QRect(10, -20, 406, 30) << one << QPoint(10, 0);
     QTest::newRow("right of everything") << QRect(5000, 10, 406, 30) << one << QPoint(1514, 10);
     QTest::newRow("below and left") << QRect(-9000, 5000, 406, 30) << one << QPoint(0, 1050);
     QTest::newRow("second monitor kept") << QRect(2500, 100, 406, 30) << two << QPoint(2500, 100);
     QTest::newRow("second monitor unplugged")
         << QRect(2500, 100, 406, 30) << one << QPoint(1514, 100);
     QTest::newRow("nearest of two") << QRect(2500, 1500, 406, 30) << two << QPoint(2500, 994);
+    QTest::newRow("across two, mostly on the second")
+        << QRect(1800, 100, 406, 30) << two << QPoint(1920, 100);
+    QTest::newRow("under the bottom panel")
+        << QRect(700, 1064, 406, 30) << panels << QPoint(700, 1024);
+    QTest::newRow("under the top panel") << QRect(700, 1, 406, 30) << panels << QPoint(700, 24);
     QTest::newRow("no screens") << QRect(5, 5, 406, 30) << QList<QRect>{} << QPoint(5, 5);
 }
 
@@ -173,7 +179,7 @@ void TestMenuLogic::onScreen() {
     QFETCH(QRect, window);
     QFETCH(QList<QRect>, screens);
     QFETCH(QPoint, placed);
-    QCOMPARE(bringOnScreen(window, screens), placed);
+    QCOMPARE(keepInWorkArea(window, screens), placed);
 }
 
 void TestMenuLogic::placement_data() {
