@@ -1,5 +1,6 @@
 #include "app/errorbox.h"
 #include "app/startup.h"
+#include "app/termination.h"
 #include "bar/barwindow.h"
 #include "core/error.h"
 
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     QObject::connect(&windows->bar(), &BarWindow::closed, &app, &QCoreApplication::quit);
+    // At logout the bar closes as on Alt+F4, storing its place.
+    TerminationRequests termination([&windows] { windows->bar().close(); });
     // The first copy is the one the desktop's actions reach; others run without.
     windows->serveOn(QDBusConnection::sessionBus());
     windows->bar().show();

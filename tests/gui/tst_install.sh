@@ -76,6 +76,20 @@ check_eq "menu file in config.ini" '$apppath$\menu.ini' "$(ini_value "$config" m
 check_eq "skin in config.ini" '$apppath$\skins\default\' "$(ini_value "$config" skin file)"
 check_eq "place stored at the close" "1" "$(ini_value "$config" WindowPos Top)"
 
+# At logout the session manager sends SIGTERM: the program closes as on a close request.
+rm "$config"
+"$prefix/larkspan" 2>"$work/stderr" &
+pid=$!
+if [ -z "$(wait_for_bar "$pid")" ]; then
+  fail "the program showed no bar for SIGTERM: $(cat "$work/stderr")"
+fi
+kill -TERM "$pid"
+status=0
+timeout 10 tail --pid="$pid" -f /dev/null || fail "the program did not end on SIGTERM"
+wait "$pid" || status=$?
+check_eq "exit status after SIGTERM" "0" "$status"
+check_eq "place stored at SIGTERM" "1" "$(ini_value "$config" WindowPos Top)"
+
 # A reinstall refreshes what is ours and keeps what is the user's.
 printf '[menu]\r\nitems=0\r\n' >"$prefix/menu.ini"
 echo "edited" >"$prefix/data.mdb"
