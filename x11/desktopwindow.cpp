@@ -85,6 +85,8 @@ public:
         xcb_change_window_attributes(connection, m_root, XCB_CW_EVENT_MASK, &mask);
         xcb_flush(connection);
         qGuiApp->installNativeEventFilter(this);
+        // Started while another program is active, the bar starts as one not active.
+        report(true);
     }
     ~ActiveWindowWatch() override { qGuiApp->removeNativeEventFilter(this); }
 
@@ -96,10 +98,21 @@ public:
     }
 
 private:
-    void report() {
+    void report(bool first = false) {
         const QList<quint32> active = rootProperty(m_connection, m_activeWindow, XCB_ATOM_WINDOW);
         if (active.isEmpty() || active[0] == XCB_WINDOW_NONE)
             return; // between two windows, or the desktop itself: nothing has changed yet
+        if (first) {
+            // A window that is gone by now stands for none.
+            auto* attributes = xcb_get_window_attributes_reply(
+                m_connection, xcb_get_window_attributes(m_connection, active[0]), nullptr);
+            if (attributes) {
+                free(attributes);
+                m_ours = false;
+                m_changed(false);
+            }
+            return;
+        }
         bool ours = false;
         for (QWindow* window : QGuiApplication::topLevelWindows())
             ours = ours || (window->handle() && window->winId() == active[0]);

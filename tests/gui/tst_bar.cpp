@@ -36,6 +36,7 @@ private slots:
     void windowManagerStates();
     void translucentWhileAnotherProgramIsActive_data();
     void translucentWhileAnotherProgramIsActive();
+    void startsTranslucentBehindAnotherProgram();
     void releaseTest_data();
     void releaseTest();
     void dragMovesTheBar_data();
@@ -98,7 +99,7 @@ void TestBar::firstRun() {
                         "[skin]\r\nfile=$apppath$\\skins\\default\\\r\n"));
     QTRY_COMPARE(bar.frameGeometry(), QRect(m_screenWidth - 407, 1, 406, 30));
     QVERIFY(!bar.tray()->isVisible());
-    QVERIFY(!bar.isTranslucent());
+    QTRY_VERIFY(!bar.isTranslucent()); // once the window manager has activated it
     QCOMPARE(m_files->menuFileName(), m_folder->path() + u"\\menu.ini"_qs);
     QCOMPARE(m_bar->findChild<QLabel*>(u"lblCaption"_qs)->text(), u"LARKSPAN"_qs);
 
@@ -258,6 +259,28 @@ void TestBar::translucentWhileAnotherProgramIsActive() {
     bar.hide();
     QVERIFY(xdotool({u"windowactivate"_qs, u"--sync"_qs, otherId}));
     QTRY_VERIFY2(opacity().contains(translucent), qPrintable(opacity()));
+    other.kill();
+    other.waitForFinished();
+}
+
+// Started from a terminal or a menu, the bar comes up while another program is active.
+void TestBar::startsTranslucentBehindAnotherProgram() {
+    QProcess other;
+    other.start(u"xmessage"_qs, {u"-name"_qs, u"active-program"_qs, u"another program"_qs});
+    QVERIFY(other.waitForStarted());
+    const auto otherWindow = [] {
+        QProcess search;
+        search.start(u"xdotool"_qs,
+                     {u"search"_qs, u"--onlyvisible"_qs, u"--classname"_qs, u"active-program"_qs});
+        search.waitForFinished();
+        return QString::fromUtf8(search.readAllStandardOutput()).trimmed().section(u'\n', 0, 0);
+    };
+    QTRY_VERIFY(!otherWindow().isEmpty());
+    QVERIFY(xdotool({u"windowactivate"_qs, u"--sync"_qs, otherWindow()}));
+    BarWindow& bar = startBar();
+    QVERIFY(bar.isTranslucent());
+    QVERIFY(xdotool({u"windowactivate"_qs, u"--sync"_qs, QString::number(bar.winId())}));
+    QTRY_VERIFY(!bar.isTranslucent());
     other.kill();
     other.waitForFinished();
 }
