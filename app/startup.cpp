@@ -36,21 +36,29 @@ bool ProgramWindows::serveOn(const QDBusConnection& bus) {
         QStringList{QStringLiteral("menu"), QStringLiteral("settings"), QStringLiteral("about")});
     if (!service->registerOn(bus))
         return false;
-    QObject::connect(service.get(), &ApplicationService::activated, m_bar.get(),
-                     &BarWindow::bringBack);
+    QObject::connect(service.get(), &ApplicationService::activated, m_bar.get(), [this] {
+        if (!raiseModalWindow())
+            m_bar->bringBack();
+    });
     QObject::connect(service.get(), &ApplicationService::actionActivated, m_bar.get(),
                      [this](const QString& name) { runAction(name); });
     m_service = std::move(service);
     return true;
 }
 
+// While a modal window is open the others wait for it: it comes to the front instead.
+bool ProgramWindows::raiseModalWindow() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return false;
+    modal->raise();
+    modal->activateWindow();
+    return true;
+}
+
 void ProgramWindows::runAction(const QString& name) {
-    // While a modal window is open the others wait for it: it comes to the front instead.
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        modal->raise();
-        modal->activateWindow();
+    if (raiseModalWindow())
         return;
-    }
     if (name == u"menu")
         m_bar->showLauncherMenuFromKeyboard();
     else if (name == u"settings")

@@ -27,11 +27,14 @@ public:
     ProgramFiles& files() { return m_files; }
 
     // Offers the desktop's actions (menu, settings, about) and activation on `bus`; false
-    // when the bus is missing or another copy serves them.
+    // when the bus is missing or another copy serves them. While a modal window is open, each
+    // brings that window to the front instead.
     bool serveOn(const QDBusConnection& bus);
     void runAction(const QString& name);
 
 private:
+    bool raiseModalWindow();
+
     ProgramFiles m_files;
     std::unique_ptr<BarWindow> m_bar;
     std::unique_ptr<SettingsWindow> m_settings;

@@ -324,6 +324,9 @@ void BarWindow::prepareLauncherMenu() {
 }
 
 void BarWindow::openLauncherMenu(QPoint at, bool fromKeyboard) {
+    // One opening at a time: the open one's rows stand until it has returned its choice.
+    if (m_launcherMenu->isOpen())
+        return;
     prepareLauncherMenu();
     // A keyboard user starts on the first entry, as after pressing Down.
     if (fromKeyboard)
@@ -344,6 +347,11 @@ void BarWindow::openLauncherMenu(QPoint at, bool fromKeyboard) {
 }
 
 void BarWindow::showLauncherMenuFromKeyboard() {
+    // Asked again while it is open, it closes, as on a second press on Start.
+    if (m_launcherMenu->isOpen()) {
+        m_launcherMenu->hide();
+        return;
+    }
     if (isVisible()) {
         raise();
         activateWindow();

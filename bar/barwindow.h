@@ -43,10 +43,11 @@ public:
     // Builds the launcher menu and opens it with keyboard focus, its top-left at the screen
     // point `at` (a point on the bar stands for the whole bar, which it never covers), on its
     // first entry when `fromKeyboard`; returns after it closed and the chosen item's handler ran.
+    // While it is open, nothing happens.
     void openLauncherMenu(QPoint at, bool fromKeyboard = false);
 
     // Opens the launcher menu with the keyboard in it: under the bar as from Start, or at the
-    // pointer while the bar is in the tray.
+    // pointer while the bar is in the tray; closes it when it is open.
     void showLauncherMenuFromKeyboard();
     // Opens the target of entry n; a failure is told without a dialog, naming the entry.
     bool openEntry(int n, const MenuEntry& entry);

@@ -89,10 +89,15 @@ void LauncherMenu::settleItems() {
     }
     forgetAccessibleRows(this);
     m_active = -1;
+    m_activeByPointer = false;
     m_offset = 0;
 }
 
 int LauncherMenu::exec(const QRect& anchor) {
+    // A second loop would take m_loop from the first, which then never ends until the program
+    // does, and returns its choice a second time.
+    if (m_loop)
+        return -1;
     m_anchor = anchor;
     m_chosen = -1;
     placeOnScreen();
@@ -130,28 +135,41 @@ int LauncherMenu::scrollStripHeight() const {
     return m_scrolls ? style()->pixelMetric(QStyle::PM_MenuScrollerHeight, nullptr, this) : 0;
 }
 
+// The filter line is row 0 of the filter's rows.
+int LauncherMenu::pinnedHeight() const {
+    return m_filter.isActive() ? m_rows.bottom(0) : 0;
+}
+
+// From the top: the pinned filter line, a scroll strip, the viewport, a scroll strip. A row
+// below the pinned one at content offset y shows at strip + y - m_offset.
 int LauncherMenu::viewportHeight() const {
-    return height() - 2 * scrollStripHeight();
+    return height() - pinnedHeight() - 2 * scrollStripHeight();
 }
 
 QRect LauncherMenu::rowGeometry(int row) const {
     if (row < 0 || row >= m_rows.size() || !rows()[row].visible)
         return QRect();
+    if (row == 0 && pinnedHeight() > 0)
+        return QRect(0, 0, width(), pinnedHeight());
     return QRect(0, scrollStripHeight() + m_rows.top(row) - m_offset, width(),
                  m_rows.bottom(row) - m_rows.top(row));
 }
 
 int LauncherMenu::rowAt(QPoint at) const {
+    if (!rect().contains(at))
+        return -1;
+    const int pinned = pinnedHeight();
+    if (at.y() < pinned)
+        return 0;
     const int strip = scrollStripHeight();
     const int y = at.y() - strip + m_offset;
-    if (!rect().contains(at) || at.y() < strip || at.y() >= height() - strip ||
-        y >= m_rows.height())
+    if (at.y() < pinned + strip || at.y() >= height() - strip || y >= m_rows.height())
         return -1;
     return m_rows.rowAt(y);
 }
 
 void LauncherMenu::scrollBy(int pixels) {
-    const int limit = qMax(0, m_rows.height() - viewportHeight());
+    const int limit = qMax(0, m_rows.height() - pinnedHeight() - viewportHeight());
     const int offset = qBound(0, m_offset + pixels, limit);
     if (offset == m_offset) {
         m_scrollTimer.stop();
@@ -164,8 +182,8 @@ void LauncherMenu::scrollBy(int pixels) {
 void LauncherMenu::ensureVisible(int row) {
     if (row < 0 || !m_scrolls)
         return;
-    const int top = m_rows.top(row);
-    const int bottom = m_rows.bottom(row);
+    const int top = m_rows.top(row) - pinnedHeight();
+    const int bottom = m_rows.bottom(row) - pinnedHeight();
     if (top < m_offset)
         scrollBy(top - m_offset);
     else if (bottom > m_offset + viewportHeight())
@@ -173,8 +191,13 @@ void LauncherMenu::ensureVisible(int row) {
 }
 
 void LauncherMenu::setActiveRow(int row) {
+    highlight(row, false);
+}
+
+void LauncherMenu::highlight(int row, bool byPointer) {
     if (!isSelectable(row))
         row = -1;
+    m_activeByPointer = byPointer && row >= 0;
     if (row == m_active)
         return;
     update(rowGeometry(m_active));
@@ -197,6 +220,7 @@ void LauncherMenu::stopFilter() {
 void LauncherMenu::rowsReplaced() {
     forgetAccessibleRows(this);
     m_active = -1;
+    m_activeByPointer = false;
     m_offset = 0;
     m_rows.layOut();
     placeOnScreen();

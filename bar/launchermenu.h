@@ -4,6 +4,7 @@
 #include "bar/menufiltermode.h"
 #include "bar/menurows.h"
 
+#include <QClipboard>
 #include <QList>
 #include <QPointer>
 #include <QTimer>
@@ -43,8 +44,10 @@ public:
     void settleItems();
 
     // Opens beside `anchor` (screen coordinates; see placeMenu), with the keyboard, and
-    // returns once closed: the chosen row, or -1.
+    // returns once closed: the chosen row, or -1. While it is open, a second call returns -1 at
+    // once and leaves it as it is.
     int exec(const QRect& anchor);
+    bool isOpen() const { return !m_loop.isNull(); }
 
     const QList<MenuRow>& rows() const { return m_rows.rows(); }
     int activeRow() const { return m_active; }
@@ -68,14 +71,19 @@ private:
     void paintRow(QPainter& painter, int row, const QRect& rect);
     int rowAt(QPoint at) const;
     int scrollStripHeight() const;
+    // While filtering, the filter line stays at the top and only the rows below it scroll.
+    int pinnedHeight() const;
     int viewportHeight() const;
     void scrollBy(int pixels);
     void ensureVisible(int row);
     void moveActive(int step);
     void activateEdge(bool last);
     void choose(int row);
+    void highlight(int row, bool byPointer);
     void followPointer(QPoint at);
+    void pointerLeft();
     bool filterKey(QKeyEvent* event);
+    void paste(QClipboard::Mode mode);
     void startFilter();
     void stopFilter();
     void setFilterText(const QString& text);
@@ -93,6 +101,7 @@ private:
     int m_offset = 0; // scrolled pixels
     bool m_scrolls = false;
     int m_active = -1;
+    bool m_activeByPointer = false; // the pointer, not a key, put the highlight there
     int m_chosen = -1;
     QRect m_anchor;
     // Icons are looked up after painting, for the rows that were in view.

@@ -1,8 +1,10 @@
 #include "bar/launchermenu.h"
 #include "bar/menulogic.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QStyle>
+#include <algorithm>
 
 // The keys of the filter; false for those the menu handles as always.
 bool LauncherMenu::filterKey(QKeyEvent* event) {
@@ -13,6 +15,10 @@ bool LauncherMenu::filterKey(QKeyEvent* event) {
             return true;
         }
         return false;
+    }
+    if (event->matches(QKeySequence::Paste)) { // Ctrl+V, Shift+Insert
+        paste(QClipboard::Clipboard);
+        return true;
     }
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -33,6 +39,16 @@ bool LauncherMenu::filterKey(QKeyEvent* event) {
         return false;
     setFilterText(m_filter.text() + typed);
     return true;
+}
+
+// The filter is one line: what was copied goes in up to its first line break.
+void LauncherMenu::paste(QClipboard::Mode mode) {
+    const QString copied = QGuiApplication::clipboard()->text(mode);
+    const qsizetype end = std::find_if(copied.begin(), copied.end(),
+                                       [](QChar c) { return c == u'\n' || c == u'\r'; }) -
+                          copied.begin();
+    if (end > 0)
+        setFilterText(m_filter.text() + copied.first(end));
 }
 
 // Moves the highlight `step` selectable rows on; a single step wraps around at the ends, a
@@ -102,7 +118,6 @@ void LauncherMenu::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space:
         if (m_active >= 0)
             choose(m_active);
         return;
@@ -133,20 +148,29 @@ void LauncherMenu::keyPressEvent(QKeyEvent* event) {
 }
 
 void LauncherMenu::followPointer(QPoint at) {
-    const int strip = scrollStripHeight();
-    m_scrollStep = 0;
-    if (strip > 0 && rect().contains(at)) {
-        if (at.y() < strip)
-            m_scrollStep = -m_rows.itemHeight();
-        else if (at.y() >= height() - strip)
-            m_scrollStep = m_rows.itemHeight();
+    if (!rect().contains(at)) {
+        pointerLeft();
+        return;
     }
+    const int strip = scrollStripHeight();
+    const int top = pinnedHeight();
+    m_scrollStep = 0;
+    if (at.y() >= top && at.y() < top + strip)
+        m_scrollStep = -m_rows.itemHeight();
+    else if (strip > 0 && at.y() >= height() - strip)
+        m_scrollStep = m_rows.itemHeight();
     if (m_scrollStep == 0)
         m_scrollTimer.stop();
     else if (!m_scrollTimer.isActive())
         m_scrollTimer.start();
-    if (rect().contains(at))
-        setActiveRow(rowAt(at));
+    highlight(rowAt(at), true);
+}
+
+// The highlight the pointer made goes with it; one made with the keys stays.
+void LauncherMenu::pointerLeft() {
+    m_scrollTimer.stop();
+    if (m_activeByPointer)
+        setActiveRow(-1);
 }
 
 void LauncherMenu::mouseMoveEvent(QMouseEvent* event) {
@@ -154,7 +178,7 @@ void LauncherMenu::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void LauncherMenu::leaveEvent(QEvent*) {
-    m_scrollTimer.stop();
+    pointerLeft();
 }
 
 void LauncherMenu::mousePressEvent(QMouseEvent* event) {
@@ -165,6 +189,12 @@ void LauncherMenu::mousePressEvent(QMouseEvent* event) {
 }
 
 void LauncherMenu::mouseReleaseEvent(QMouseEvent* event) {
+    // A middle click pastes the selection into the filter line, as into any X text field.
+    if (event->button() == Qt::MiddleButton && m_filter.isActive() &&
+        rect().contains(event->position().toPoint())) {
+        paste(QClipboard::Selection);
+        return;
+    }
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
         return;
     const int row = rowAt(event->position().toPoint());

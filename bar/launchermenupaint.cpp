@@ -17,9 +17,12 @@ void LauncherMenu::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect dirty = event->rect();
     const int strip = scrollStripHeight();
-    painter.setClipRect(QRect(0, strip, width(), viewportHeight()));
-    const int first = m_rows.rowAt(qMax(dirty.top() - strip, 0) + m_offset);
-    for (int row = qMax(first, 0); row < m_rows.size(); ++row) {
+    const int pinned = pinnedHeight();
+    if (pinned > 0 && dirty.top() < pinned)
+        paintRow(painter, 0, rowGeometry(0));
+    painter.setClipRect(QRect(0, pinned + strip, width(), viewportHeight()));
+    const int first = m_rows.rowAt(qMax(dirty.top(), pinned + strip) - strip + m_offset);
+    for (int row = qMax(first, pinned > 0 ? 1 : 0); row < m_rows.size(); ++row) {
         const QRect r = rowGeometry(row);
         if (r.top() > dirty.bottom())
             break;
@@ -34,7 +37,7 @@ void LauncherMenu::paintEvent(QPaintEvent* event) {
     for (const bool down : {false, true}) {
         QStyleOption arrow;
         arrow.initFrom(this);
-        arrow.rect = QRect(0, down ? height() - strip : 0, width(), strip);
+        arrow.rect = QRect(0, down ? height() - strip : pinned, width(), strip);
         painter.fillRect(arrow.rect, fill);
         style()->drawPrimitive(down ? QStyle::PE_IndicatorArrowDown : QStyle::PE_IndicatorArrowUp,
                                &arrow, &painter, this);
@@ -46,8 +49,14 @@ void LauncherMenu::paintRow(QPainter& painter, int row, const QRect& rect) {
     if (item.tag == kFilterLineTag) {
         DrawMenuItem(painter, rect, QString(), false, m_look);
         painter.setFont(m_look.font);
-        DrawMenuText(painter, rect.adjusted(kIconLeft, 0, 0, 0),
-                     u"/ "_qs + QString(m_filter.text()).replace(u'&', u"&&"_qs) + u'_');
+        // Text longer than the line shows its end, where the caret is.
+        const QRect line = rect.adjusted(kIconLeft, 0, -kIconLeft, 0);
+        const QString prompt = u"/ "_qs;
+        const QString caret = u"_"_qs;
+        const QFontMetrics fm = painter.fontMetrics();
+        const int room = line.width() - fm.horizontalAdvance(prompt) - fm.horizontalAdvance(caret);
+        const QString shown = fm.elidedText(m_filter.text(), Qt::ElideLeft, qMax(room, 0));
+        DrawMenuText(painter, line, prompt + QString(shown).replace(u'&', u"&&"_qs) + caret);
         return;
     }
     if (item.tag == kNoMatchTag) {

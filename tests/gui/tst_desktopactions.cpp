@@ -12,6 +12,7 @@
 #include <QDBusConnection>
 #include <QScopeGuard>
 #include <QSystemTrayIcon>
+#include <QThread>
 
 namespace {
 
@@ -34,11 +35,15 @@ private slots:
 
     void actions_data();
     void actions();
+    void menuActionWhileTheMenuIsOpen();
+    void modalWindowComesFirst_data();
+    void modalWindowComesFirst();
     void onlyTheFirstCopyHasTheName();
 
 private:
     // Runs a bus client to its end while the program's event loop goes on.
     std::pair<int, QString> call(const QStringList& command);
+    QProcessEnvironment busEnvironment() const;
 
     QProcess m_bus;
     QString m_address;
@@ -78,11 +83,15 @@ void TestDesktopActions::cleanup() {
     m_folder.reset();
 }
 
-std::pair<int, QString> TestDesktopActions::call(const QStringList& command) {
-    QProcess p;
+QProcessEnvironment TestDesktopActions::busEnvironment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_address);
-    p.setProcessEnvironment(environment);
+    return environment;
+}
+
+std::pair<int, QString> TestDesktopActions::call(const QStringList& command) {
+    QProcess p;
+    p.setProcessEnvironment(busEnvironment());
     p.start(command.first(), command.mid(1));
     QDeadlineTimer deadline(20000);
     while (p.state() != QProcess::NotRunning && !deadline.hasExpired())
@@ -91,6 +100,11 @@ std::pair<int, QString> TestDesktopActions::call(const QStringList& command) {
 }
 
 namespace {
+QStringList gapplicationAction(const QString& action) {
+    return {u"gapplication"_qs, u"action"_qs, QLatin1String(ApplicationService::kServiceName),
+            action};
+}
+
 QStringList gdbus(const QString& method, const QStringList& args) {
     return QStringList{u"gdbus"_qs,
                        u"call"_qs,
@@ -169,14 +183,123 @@ void TestDesktopActions::actions() {
         }
     });
     poll.start(10);
-    const auto [code, output] = call(
-        action.isEmpty() ? gdbus(u"Activate"_qs, {u"{}"_qs})
-                         : QStringList{u"gapplication"_qs, u"action"_qs,
-                                       QLatin1String(ApplicationService::kServiceName), action});
+    const auto [code, output] =
+        call(action.isEmpty() ? gdbus(u"Activate"_qs, {u"{}"_qs}) : gapplicationAction(action));
     QVERIFY2(code == 0, qPrintable(output));
     QVERIFY(QTest::qWaitFor([&] { return looked; }, 20000));
     if (outcome == Outcome::BarShown)
         QVERIFY(!bar.tray()->isVisible());
+}
+
+// The menu action while the menu is open from Start closes it, as a second press on Start
+// does. It once opened the menu a second time inside the first opening, which was then left
+// waiting: at exit it returned its last choice, and that entry started again.
+void TestDesktopActions::menuActionWhileTheMenuIsOpen() {
+    const QString marker = m_folder->file(u"started"_qs);
+    const QString script = m_folder->file(u"alpha.sh"_qs);
+    writeBytes(script, "#!/bin/sh\necho Alpha >> '" + marker.toUtf8() + "'\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeBytes(m_folder->file(u"menu.ini"_qs),
+               menuFile({{"Alpha", script.toUtf8()}, {"Beta", "/usr/bin/beta"}}));
+    BarWindow& bar = m_windows->bar();
+    LauncherMenu* menu = bar.launcherMenu();
+    const auto pointerBack = qScopeGuard([] {
+        xdotool({u"mousemove"_qs, QString::number(kPointer.x()), QString::number(kPointer.y())});
+    });
+    const QPoint start = bar.mapToGlobal(QPoint(10, 10));
+    QVERIFY(xdotool(
+        {u"mousemove"_qs, u"--sync"_qs, QString::number(start.x()), QString::number(start.y())}));
+
+    // Sent once the menu shows, without waiting here: its work may run a loop of its own.
+    QProcess action;
+    action.setProcessEnvironment(busEnvironment());
+    bool sent = false;
+    bool stayedOpen = false;
+    QDeadlineTimer closeBy(QDeadlineTimer::Forever);
+    const int level = QThread::currentThread()->loopLevel();
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (menu->isVisible() && !sent) {
+            sent = true;
+            const QStringList command = gapplicationAction(u"menu"_qs);
+            action.start(command.first(), command.mid(1));
+        }
+        if (sent && action.state() == QProcess::NotRunning && menu->isVisible()) {
+            if (closeBy.isForever()) {
+                closeBy.setRemainingTime(10000);
+            } else if (closeBy.hasExpired()) {
+                stayedOpen = true;
+                menu->hide();
+            }
+        }
+        // A second loop in place of the first: nothing ends that one before the program does.
+        if (!menu->isOpen() && QThread::currentThread()->loopLevel() > level)
+            qFatal("the menu action left the menu's first opening waiting");
+    });
+    poll.start(10);
+    QVERIFY(xdotool({u"click"_qs, u"1"_qs}));
+    QTRY_VERIFY_WITH_TIMEOUT(sent && action.state() == QProcess::NotRunning, 20000);
+    QCOMPARE(action.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(action.exitCode(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!menu->isOpen(), 20000);
+    QVERIFY(!stayedOpen);
+    QVERIFY(!QFile::exists(marker));
+
+    // The next opening chooses once.
+    QVERIFY(withOpenMenu(menu, bar.findChild<QWidget*>(u"ImgMenu"_qs),
+                         [](LauncherMenu& open) { QTest::keyClick(&open, Qt::Key_A); }));
+    QTRY_COMPARE(readBytes(marker), QByteArray("Alpha\n"));
+    QVERIFY(!menu->isOpen());
+}
+
+void TestDesktopActions::modalWindowComesFirst_data() {
+    QTest::addColumn<QString>("action"); // empty: Activate
+    QTest::addColumn<bool>("inTray");
+    QTest::newRow("Activate") << QString() << false;
+    // openbox hands the focus to a window's modal child and raises the two together: there
+    // Activate was seen to bring the bar instead where it brought it out of the tray.
+    QTest::newRow("Activate, the bar in the tray") << QString() << true;
+    QTest::newRow("menu") << u"menu"_qs << false;
+}
+
+// While a modal window is open, what comes from the desktop brings it to the front, above the
+// program the user went to meanwhile; the other windows wait for it, a bar in the tray stays
+// there.
+void TestDesktopActions::modalWindowComesFirst() {
+    QFETCH(QString, action);
+    QFETCH(bool, inTray);
+    BarWindow& bar = m_windows->bar();
+    if (inTray) {
+        QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 20000);
+        QTest::mouseClick(bar.findChild<QWidget*>(u"ImgClose"_qs), Qt::LeftButton);
+        QVERIFY(!bar.isVisible());
+    }
+    AboutWindow& about = m_windows->about();
+    QProcess other;
+    const auto endOther = qScopeGuard([&] {
+        other.kill();
+        other.waitForFinished();
+    });
+    bool looked = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (looked || QApplication::activeModalWidget() != &about || !about.isActiveWindow())
+            return;
+        looked = true;
+        const auto closeIt = qScopeGuard([&] { about.reject(); });
+        other.start(u"xmessage"_qs, {u"-center"_qs, u"another program"_qs});
+        QTRY_VERIFY_WITH_TIMEOUT(!about.isActiveWindow(), 20000);
+        const auto [code, output] =
+            call(action.isEmpty() ? gdbus(u"Activate"_qs, {u"{}"_qs}) : gapplicationAction(action));
+        QVERIFY2(code == 0, qPrintable(output));
+        QTRY_VERIFY(about.isActiveWindow());
+        QCOMPARE(bar.isVisible(), !inTray);
+        QVERIFY(!bar.launcherMenu()->isVisible());
+    });
+    poll.start(10);
+    const auto [code, output] = call(gapplicationAction(u"about"_qs));
+    QVERIFY2(code == 0, qPrintable(output));
+    QVERIFY(QTest::qWaitFor([&] { return looked; }, 20000));
 }
 
 // A second copy runs without the name, and so does a copy without a session bus.

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
 #include <xcb/xcb.h>
@@ -47,7 +48,15 @@ private slots:
     void startReleaseTest_data();
     void startReleaseTest();
     void keyboard();
+    void spaceIsATypedCharacter_data();
+    void spaceIsATypedCharacter();
+    void pointerHighlightLeavesWithThePointer();
+    void secondOpeningRefused();
     void filterChooses();
+    void filterLineShowsItsEnd();
+    void filterLineStaysInView();
+    void filterPastes_data();
+    void filterPastes();
     void hoverDrawing();
     void launches_data();
     void launches();
@@ -225,6 +234,97 @@ void TestLauncherMenu::keyboard() {
     QVERIFY(Dialogs::boxesShown().isEmpty()); // Esc chose nothing
 }
 
+void TestLauncherMenu::spaceIsATypedCharacter_data() {
+    QTest::addColumn<QByteArray>("second"); // the caption of the entry after "Alpha"
+    QTest::addColumn<bool>("chooses");      // that entry
+    QTest::newRow("no caption starts with a space") << QByteArray("Beta") << false;
+    QTest::newRow("a caption without access key starts with one") << QByteArray("\" +\"") << true;
+}
+
+// Space is no Enter: like any typed character it goes to the entry it is the key of, and
+// the highlighted entry stays unchosen.
+void TestLauncherMenu::spaceIsATypedCharacter() {
+    QFETCH(QByteArray, second);
+    QFETCH(bool, chooses);
+    const QString script = writeScript(u"second.sh"_qs);
+    writeBytes(m_folder->file(u"menu.ini"_qs),
+               menuFile({{"Alpha", "/nonexistent/alpha"}, {second, script.toUtf8()}}));
+    startBar();
+    bool stayedOpen = false;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QTest::keyClick(&menu, Qt::Key_Down);
+        QCOMPARE(menu.rows()[menu.activeRow()].caption, u"&Alpha"_qs);
+        QTest::keyClick(&menu, ' ');
+        stayedOpen = menu.isVisible();
+    }));
+    QCOMPARE(stayedOpen, !chooses);
+    QCOMPARE(m_chosen.caption, chooses ? QString::fromUtf8(second).remove(u'"') : QString());
+    if (chooses)
+        QTRY_COMPARE(QString::fromUtf8(readBytes(marker())), script + u'|');
+    QVERIFY(Dialogs::boxesShown().isEmpty());
+}
+
+// The highlight the pointer made leaves the menu with it, and Enter then chooses nothing; one
+// made with the keys stays wherever the pointer goes.
+void TestLauncherMenu::pointerHighlightLeavesWithThePointer() {
+    const QString script = writeScript(u"alpha.sh"_qs);
+    writeBytes(m_folder->file(u"menu.ini"_qs),
+               menuFile({{"Alpha", script.toUtf8()}, {"Beta", "/nonexistent/beta"}}));
+    startBar();
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        const int alpha = shownItems(menu)[0];
+        // The X server hands input over in the order it came: what one xdotool call does is
+        // handled in turn.
+        const auto moveTo = [&](QPoint at) {
+            const QPoint p = menu.mapToGlobal(at);
+            return QStringList{u"mousemove"_qs, QString::number(p.x()), QString::number(p.y())};
+        };
+        QVERIFY(xdotool(moveTo(menu.rowGeometry(alpha).center())));
+        QTRY_COMPARE(menu.activeRow(), alpha);
+        QVERIFY(xdotool(moveTo(QPoint(menu.width() / 2, menu.height() + 40)))); // below it
+        QTRY_COMPARE(menu.activeRow(), -1);
+        QVERIFY(xdotool({u"key"_qs, u"Return"_qs, u"Down"_qs}));
+        QTRY_COMPARE(menu.activeRow(), alpha);
+        QVERIFY(menu.isVisible());
+        QVERIFY(Dialogs::boxesShown().isEmpty());
+        QVERIFY(!QFile::exists(marker()));
+        QVERIFY(xdotool(moveTo(QPoint(menu.width() / 2, menu.height() + 80)) +
+                        QStringList{u"key"_qs, u"Return"_qs}));
+        QTRY_VERIFY(!menu.isVisible());
+    }));
+    QCOMPARE(m_chosen.caption, u"Alpha"_qs);
+    QTRY_COMPARE(QString::fromUtf8(readBytes(marker())), script + u'|');
+}
+
+// An opening while the menu is open is refused and leaves it as it was: a second one would
+// take the place of the first, which then waited until the program ended and returned its
+// choice a second time.
+void TestLauncherMenu::secondOpeningRefused() {
+    const QString script = writeScript(u"alpha.sh"_qs);
+    writeBytes(m_folder->file(u"menu.ini"_qs),
+               menuFile({{"Alpha", script.toUtf8()}, {"Beta", "/nonexistent/beta"}}));
+    startBar();
+    int second = 0;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QTest::keyClick(&menu, Qt::Key_Down);
+        const int alpha = menu.activeRow();
+        // Were a second loop entered, nothing could end the first: stop the run at once
+        // rather than at the test's time limit.
+        const int level = QThread::currentThread()->loopLevel();
+        QTimer::singleShot(0, &menu, [level] {
+            if (QThread::currentThread()->loopLevel() > level)
+                qFatal("the menu opened a second time inside its first opening");
+        });
+        second = menu.exec(menu.geometry());
+        QVERIFY(menu.isVisible());
+        QCOMPARE(menu.activeRow(), alpha);
+        QTest::keyClick(&menu, Qt::Key_Return);
+    }));
+    QCOMPARE(second, -1);
+    QCOMPARE(m_chosen.caption, u"Alpha"_qs);
+    QTRY_COMPARE(QString::fromUtf8(readBytes(marker())), script + u'|');
+}
+
 // "/" and a word: the best match comes first and Enter opens that entry, not the row's
 // place in the file; Esc leaves the filter, a second Esc the menu.
 void TestLauncherMenu::filterChooses() {
@@ -248,6 +348,82 @@ void TestLauncherMenu::filterChooses() {
     QCOMPARE(seen, (QStringList{u",No match"_qs, u",N&otes,A&nother note"_qs, u"N&otes"_qs}));
     QCOMPARE(m_chosen.caption, u"Notes"_qs);
     QTRY_COMPARE(QString::fromUtf8(readBytes(marker())), script + u'|');
+}
+
+// Text longer than the filter line shows its end, where the caret is: the character last
+// typed is drawn.
+void TestLauncherMenu::filterLineShowsItsEnd() {
+    writeBytes(m_folder->file(u"menu.ini"_qs), menuFile({{"Alpha", ""}, {"Beta", ""}}));
+    startBar();
+    QImage lines[2];
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QTest::keyClicks(&menu, u"/"_qs + QString(80, u'm'));
+        QVERIFY(menu.isFiltering());
+        for (QImage& line : lines) {
+            QTest::keyClicks(&menu, &line == lines ? u"i"_qs : u"W"_qs);
+            line = menu.grab(menu.rowGeometry(0)).toImage();
+            QTest::keyClick(&menu, Qt::Key_Backspace);
+        }
+    }));
+    saveArtifact(lines[1], u"menu-filter-long.png"_qs);
+    QVERIFY(lines[0] != lines[1]);
+}
+
+// In a menu taller than the screen the filter line stays at the top while the rows below it
+// scroll, where End and Home take them.
+void TestLauncherMenu::filterLineStaysInView() {
+    QList<std::pair<QByteArray, QByteArray>> entries;
+    for (int i = 1; i <= 300; ++i)
+        entries.append({"Entry " + QByteArray::number(i), ""});
+    writeBytes(m_folder->file(u"menu.ini"_qs), menuFile(entries));
+    startBar();
+    QImage top[3];
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QTest::keyClicks(&menu, u"/entr"_qs);
+        const int last = int(menu.rows().size()) - 1;
+        QVERIFY(menu.rowGeometry(last).bottom() > menu.height()); // it scrolls
+        const QRect line = menu.rowGeometry(0);
+        top[0] = menu.grab(line).toImage();
+        QTest::keyClick(&menu, Qt::Key_End);
+        QVERIFY(menu.rowGeometry(menu.activeRow()).bottom() < menu.height());
+        top[1] = menu.grab(line).toImage();
+        QTest::keyClick(&menu, Qt::Key_Home);
+        top[2] = menu.grab(line).toImage();
+    }));
+    for (const QImage& shot : top)
+        QCOMPARE(shot, top[0]);
+}
+
+void TestLauncherMenu::filterPastes_data() {
+    QTest::addColumn<QString>("keys"); // none: a middle click on the filter line
+    QTest::addColumn<QString>("rows");
+    QTest::newRow("Ctrl+V") << u"ctrl+v"_qs << u",&Gamma"_qs;
+    QTest::newRow("Shift+Insert") << u"shift+Insert"_qs << u",&Gamma"_qs;
+    QTest::newRow("middle click, the selection") << QString() << u",&Beta"_qs;
+}
+
+// Text copied in another program goes into the filter line, its first line only.
+void TestLauncherMenu::filterPastes() {
+    QFETCH(QString, keys);
+    QFETCH(QString, rows);
+    writeBytes(m_folder->file(u"menu.ini"_qs),
+               menuFile({{"Alpha", ""}, {"Beta", ""}, {"Gamma", ""}}));
+    QProcess source;
+    source.start(QStringLiteral(CLIPBOARD_SOURCE), {u"gam\nalpha"_qs, u"bet\r\nalpha"_qs});
+    const auto end = qScopeGuard([&] {
+        source.terminate();
+        source.waitForFinished();
+    });
+    QVERIFY(QTest::qWaitFor([&] { return source.canReadLine(); }, 20000));
+    startBar();
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QTest::keyClicks(&menu, u"/"_qs);
+        const QPoint at = menu.mapToGlobal(menu.rowGeometry(0).center());
+        QVERIFY(xdotool(keys.isEmpty() ? QStringList{u"mousemove"_qs, QString::number(at.x()),
+                                                     QString::number(at.y()), u"click"_qs, u"2"_qs}
+                                       : QStringList{u"key"_qs, keys}));
+        QTRY_COMPARE(shownRows(menu).join(u','), rows);
+    }));
 }
 
 void TestLauncherMenu::hoverDrawing() {
