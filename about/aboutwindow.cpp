@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/aboutwindow.h"
 
 #include "about/aboutconstants.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/errorbox.h"
 
 LarkspanApplication::LarkspanApplication(int& argc, char** argv) : QApplication(argc, argv) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the installed applications for the Settings window's picker: 2,000 desktop files
 // of the size a desktop's own carry (sixty translations of name and comment), in two
 // folders with subfolders, written once. Each repetition is one reading, the first one

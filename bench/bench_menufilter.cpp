@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One keystroke of the menu filter on 5,000 entries: the first letter (a scan of every entry),
 // a letter that narrows the previous matches, and a Backspace (a scan again); and preparing the
 // entries once per opening.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Costs of the profile-file calls on menu files of 10 to 10,000 entries, and of the menu
 // calls on a 50 MB file of 20,000 entries.
 #include "core/menufile.h"

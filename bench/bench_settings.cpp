@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Settings window's list on large menu files: filling it as a showing does, adding an
 // entry, deleting one. 20,000 short entries, and 20,000 entries making a 50 MB file.
 #include "core/programfiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and reports how long it took until its first window was mapped, then its
 // resident memory and wake-ups once idle. Used by bench/startup.sh.
 #include <chrono>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Time from a left-button release on Start to the launcher menu being mapped, for menus of
 # 10 to 20,000 entries (or MENU_SIZES), next to jgmenu (resident, --hide-on-startup, shown by
 # the SIGUSR1 that jgmenu_run sends) fed the same captions. Both run before the timing starts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens a pop-up menu of a program that is already running and reports how long it took
 // until the menu was mapped; then closes it with Escape. Median of the runs and the first,
 // in milliseconds. Neither way pays a process start. Used by bench/menu_open.sh.

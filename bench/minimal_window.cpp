@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baselines for the start-up figures: the least a Qt Widgets program does to show one
 // 406 x 30 window, and the same window with a line of text, which makes Qt load its fonts.
 // With --popup, a release on the window opens a plain Qt pop-up below it: the floor of the

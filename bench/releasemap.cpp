@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the release path: a bare X client, no toolkit and no thread, that maps a
 // pop-up below its bar as soon as a button release reaches it, and unmaps it on Escape.
 // bench/menu_open.sh times it with menuwatch the way it times Larkspan.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time (exec to the first window mapped), idle resident memory and idle wake-ups of
 # the program next to a minimal Qt window, on a virtual display. The programs start in turn,
 # RUNS times each, so that a busy moment of the machine falls on all of them alike; each line

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Registers this Larkspan folder with the desktop for the current user: a menu entry, the
 # icon in the hicolor theme and, on request, an entry that starts the bar at login.
 # --uninstall takes away exactly what an earlier run added. No root needed.

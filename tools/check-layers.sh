@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a library's code includes a header of a library it may not use. What each
 # folder may use is the table in docs/architecture.md: an `#include "folder/..."` must name
 # the file's own folder or one of its row's "May use" (or that row says "everything").

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target for a fixed number of executions (10 million unless given), one
 # after another, and prints executions and executions per second for each; then, unless
 # targets are named, the file-safety tests with their long rounds between processes (200

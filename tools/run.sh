@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the program and starts it from the build folder on its
 # bundled defaults. Without a display it runs on a virtual one and saves a screenshot.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test once: the unit and GUI tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer (each GUI test on a virtual desktop of its
 # own, so they run side by side), the tests of the program as users get it (install, package,

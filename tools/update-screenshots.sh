@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copies the screenshots the GUI tests took into docs/images/, where the README shows them.
 # Run it after the GUI tests (bash tools/test.sh); the argument is the build folder they
 # ran in, build-asan by default.

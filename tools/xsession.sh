@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced: starts a virtual X display with openbox and a tray host (trayer), waits until the
 # window manager frames windows and the tray host is managed, and stops them on exit.
 # Sets DISPLAY.

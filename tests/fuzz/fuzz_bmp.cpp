@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bitmap decoder on arbitrary bytes: it either fails with its one error or gives a
 // picture no larger than the bytes can describe, and every pixel of it is set.
 #include "core/error.h"

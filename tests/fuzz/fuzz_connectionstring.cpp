@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connection strings on arbitrary text: parsing fails only with LarkspanError; what parses has
 // trimmed, non-empty keys, answers each key with its last value, and, written out again with
 // every value quoted, parses back into the same pairs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launcher menu's rules over arbitrary captions, one a line: keys stay distinct, the drawn
 // text loses nothing but its marks, and no separator shows at an end or next to another.
 #include "bar/menulogic.h"

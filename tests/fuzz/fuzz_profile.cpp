@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profile-file parsing and the integer rule on arbitrary bytes: no crash, and a value
 // written into any file reads back as written while the other values stay.
 #include "core/inidocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour texts of a skin: any text gives no colour, the fallback or a 24-bit value.
 #include "skin/skincolor.h"
 

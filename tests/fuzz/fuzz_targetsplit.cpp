@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu targets on arbitrary text: splitting, expansion and desktop entries never crash; the
 // words of a command line, quoted again, split back into the same words; text without
 // quotes or backslashes splits at blanks only; expansion that knows no name changes nothing.

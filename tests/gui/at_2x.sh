@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one screenshot function of a GUI test binary at twice the pixel density
 # (QT_SCALE_FACTOR=2) on its own virtual desktop of 3840 x 2160, large enough for every
 # window at 2x, beside the 1x images the 1x test has written; the 2x ones get "-2x" before

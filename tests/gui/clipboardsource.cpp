@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Holds text copied in another program, as an editor does after a copy and a selection: the
 // first argument as the clipboard, the second as the primary selection (pasted by a middle
 // click). Prints "ready" once both are its own, and keeps them until it is ended.

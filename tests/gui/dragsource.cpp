@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Offers the URLs given as arguments by drag and drop, as a file manager or a browser does: a
 // window at the top left of the screen that starts a drag when pressed. Prints "ready" once
 // it can be pressed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One copy of the program for tst_two_copies: makes the four windows as the start-up does,
 // in the application folder it is given, says "ready" and waits for the file "go" there; then
 // shows the Settings window from the bar a number of times, each time opening the folder's

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a GUI test on a virtual desktop of its own (Xvfb, openbox and trayer), so that GUI
 # tests run side by side without seeing each other's windows, and stops it afterwards.
 #

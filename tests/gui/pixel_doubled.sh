@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that regions of a 2x screenshot hold a 1x picture scaled without blur: every 2 x 2
 # block of pixels is one colour. A picture smoothed on the way up has blended edges instead.
 #

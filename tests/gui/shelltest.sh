@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Sourced by the shell tests: checks that count failures instead of stopping at the first,
 # and the steps of driving a running bar from outside (find it, read where it is, close it).

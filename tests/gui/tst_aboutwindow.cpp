@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/aboutconstants.h"
 #include "about/aboutwindow.h"
 #include "platform/urlopener.h"

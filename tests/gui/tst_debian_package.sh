@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: packed with CPack in a build tree of its own around this build's
 # program, its name, dependencies and files, lintian (no errors, no hardening tags), AppStream
 # and desktop-entry validation; then unpacked with dpkg -x and started from there: the first

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop helper install.sh of an installed folder, run with a temporary HOME: what it
 # writes and where, that the entries are valid and start the right program from a folder
 # with an awkward name, that it never takes over or removes someone else's files, and that

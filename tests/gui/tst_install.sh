@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into a temporary folder: the layout the program expects, a first start
 # of the installed program on the running display (the bar shows, closes on Alt+F4, and
 # config.ini appears in that folder), a reinstall that keeps the user's files, the packages

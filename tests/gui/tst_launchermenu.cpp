@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/errorbox.h"
 #include "bar/barwindow.h"
 #include "bar/launchermenu.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the program has loaded once its bar is up: nothing that only a later action needs.
 # The image-format plugins come in when a picture is read without its format named.
 #

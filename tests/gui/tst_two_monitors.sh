@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The bar on a desktop of two monitors side by side: where it starts on the first run, what
 # happens to positions stored on the other monitor or on one that is gone, and what is
 # stored at the close. Runs its own X server, since the layout is set up for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helper process for the file-safety tests: writes keys until it is done or killed.
 #include "core/menufile.h"
 #include "core/profilefile.h"

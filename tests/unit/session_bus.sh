@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test with a session bus of its own, stopped afterwards.
 set -euo pipefail
 exec {address_fd}<> <(:)

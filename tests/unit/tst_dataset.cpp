@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/appdir.h"
 #include "core/error.h"
 #include "settings/data/dataset.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the pictures of the Settings window's buttons and the menu's own entry icons: 18 x 18
 // pixels (12 x 12 for the record navigators) on a transparent ground, flat shapes with a one-pixel
 // outline in the colours of the default skin. Drawn from shapes only, so that every run writes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the default skin, the program icon and the built-in button pictures.
 // Everything is drawn from shapes, without fonts, so that every run writes the same files.
 
