@@ -2,6 +2,7 @@
 #include "core/menufile.h"
 #include "core/programfiles.h"
 #include "core/safefile.h"
+#include "platform/launcher.h"
 #include "settings/entrydialog.h"
 #include "settings/settingswindow.h"
 #include "support/guitest.h"
@@ -10,6 +11,7 @@
 
 #include <QListWidget>
 #include <QMenu>
+#include <QScopeGuard>
 #include <cerrno>
 
 namespace {
@@ -48,6 +50,7 @@ private slots:
     void reorder();
     void dropFromAnotherProgram();
     void pickInstalledApplication();
+    void tryItFromTheMenuKey();
 
 private:
     MenuEntryList* list() const { return m_settings->findChild<MenuEntryList*>(u"LstItems"_qs); }
@@ -237,6 +240,34 @@ void TestSettingsEditor::pickInstalledApplication() {
     QCOMPARE(list()->selectedRow(), 3);
     QCOMPARE(m_files.menu().entry(4).caption, u"Zeta && Notes"_qs);
     QCOMPARE(m_files.menu().entry(4).target, m_folder->file(u"home/applications/zeta.desktop"_qs));
+}
+
+// The Menu key opens the list's menu for the selected line, whose Try it opens that entry as
+// the Start menu would: here a script that leaves a mark.
+void TestSettingsEditor::tryItFromTheMenuKey() {
+    const QString mark = m_folder->file(u"tried"_qs);
+    const QString script = m_folder->file(u"try.sh"_qs);
+    writeBytes(script, "#!/bin/sh\ntouch '" + mark.toUtf8() + "'\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeBytes(menuPath(), menuFile({{"A", "a"}, {"Try", script.toUtf8()}}));
+    QStringList opened;
+    m_settings->setRunEntry([&](int n, const MenuEntry& entry) {
+        opened << QString::number(n) + u' ' + entry.caption;
+        return openTarget(entry.target);
+    });
+    const auto noTry = qScopeGuard([this] { m_settings->setRunEntry({}); });
+    QVERIFY(show());
+    list()->setCurrentRow(1);
+    list()->setFocus();
+    QVERIFY(xdotool({u"key"_qs, u"Menu"_qs}));
+    auto* menu = m_settings->findChild<QMenu*>(u"mnuItems"_qs);
+    QTRY_VERIFY(menu->isVisible());
+    QAction* tryIt = menu->findChild<QAction*>(u"mnuTry"_qs);
+    QVERIFY(tryIt && tryIt->isVisible() && tryIt->isEnabled());
+    menu->setActiveAction(tryIt);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_VERIFY(QFile::exists(mark));
+    QCOMPARE(opened, QStringList{u"2 Try"_qs});
 }
 
 QTEST_MAIN(TestSettingsEditor)
