@@ -257,9 +257,9 @@ void BarWindow::dragMove(Qt::MouseButtons buttons, QPoint globalAt) {
 void BarWindow::dragRelease(Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
-    // A release that reaches us came before the manager's move began; begun after it, that
-    // move would drag the bar after the pointer and swallow the next click.
-    // The move's end is left to its watch, which waits until the bar's place is known here.
+    // A release that reaches us came before the manager's move began: cancelled, it cannot
+    // drag the bar after the pointer and swallow the next click. Storing the place is left to
+    // the move's watch, which waits until the bar's final place is known here.
     if (m_drag == Drag::ByWindowManager) {
         DesktopWindow::cancelMove(windowHandle());
         return;
