@@ -15,6 +15,6 @@ for file in "$@"; do files+=("$(realpath -m "$file")"); done
 cd "$root"
 [ ${#files[@]} -gt 0 ] || files=("$root"/translations/larkspan_*.ts)
 # The program's own folders; the tests, benchmarks and generators show nothing to users.
-"$lupdate" -silent -locations none -extensions cpp,h \
+"$lupdate" -silent -locations none -extensions cpp,h -I . \
   about app bar core database desktopentry platform settings skin widgets x11 \
   -ts "${files[@]}"
