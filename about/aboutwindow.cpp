@@ -6,6 +6,7 @@
 #include "platform/urlopener.h"
 #include "platform/username.h"
 #include "widgets/bevelline.h"
+#include "widgets/textroom.h"
 #include "widgets/uifont.h"
 #include "widgets/windowplacement.h"
 
@@ -116,6 +117,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(u"cmdOK"_qs);
     m_okButton->setGeometry(417, 302, 62, 28);
+    widenToText(m_okButton, true);
     m_okButton->setDefault(true);
     m_okButton->setFocus();
     connect(m_okButton, &QPushButton::clicked, this, &AboutWindow::closeWindow);

@@ -8,19 +8,19 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-void installTranslations(QCoreApplication& application) {
+void installTranslations(const QProcessEnvironment& environment, QObject& owner) {
     const QString ours = GetAppDir() + QStringLiteral("translations");
-    for (const QString& language : preferredLanguages(QProcessEnvironment::systemEnvironment())) {
+    for (const QString& language : preferredLanguages(environment)) {
         if (language == u"en" || language.startsWith(u"en_"))
             return;
-        auto* translation = new QTranslator(&application);
+        auto* translation = new QTranslator(&owner);
         // load() also tries the name without its country: "de_AT" finds larkspan_de.qm.
         if (!translation->load(QStringLiteral("larkspan_") + language, ours)) {
             delete translation;
             continue;
         }
         QCoreApplication::installTranslator(translation);
-        auto* qtTranslation = new QTranslator(&application);
+        auto* qtTranslation = new QTranslator(&owner);
         if (qtTranslation->load(QStringLiteral("qtbase_") + language,
                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qtTranslation);

@@ -4,6 +4,7 @@
 #include "settings/settingslogic.h"
 #include "settings/settingswidgets.h"
 #include "widgets/dialogs.h"
+#include "widgets/textroom.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -48,6 +49,9 @@ EntryDialog::EntryDialog(QWidget* parent)
     m_cancelButton = new QPushButton(tr("Cancel"), this);
     m_cancelButton->setObjectName(u"cmdCancel"_qs);
     m_cancelButton->setGeometry(74, 118, 62, 28);
+    widenToText(m_okButton);
+    widenToText(m_cancelButton);
+    m_cancelButton->move(m_okButton->x() + m_okButton->width() + 8, m_cancelButton->y());
 
     setTabOrder(m_captionField, m_targetField);
     setTabOrder(m_targetField, m_okButton);

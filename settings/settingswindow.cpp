@@ -13,6 +13,7 @@
 #include "widgets/bevelline.h"
 #include "widgets/dialogs.h"
 #include "widgets/errorbox.h"
+#include "widgets/textroom.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -88,6 +89,7 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     m_closeButton = new QPushButton(tr("Close"), this);
     m_closeButton->setObjectName(u"cmdClose"_qs);
     m_closeButton->setGeometry(870, 595, 75, 28);
+    widenToText(m_closeButton, true);
     m_closeButton->setDefault(true);
 
     const auto group = [this](const QString& name, const QRect& box, const QString& title) {
