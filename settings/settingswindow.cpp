@@ -19,6 +19,7 @@
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -81,6 +82,14 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     m_entryMenu->addSeparator();
     m_editAction = item(u"mnuEdit"_qs, u"Edit"_qs);
     m_deleteAction = item(u"mnuDelete"_qs, u"Delete"_qs);
+    m_entryMenu->addSeparator();
+    m_undoAction = item(u"mnuUndo"_qs, tr("Undo"));
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redoAction = item(u"mnuRedo"_qs, tr("Redo"));
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // The window's too, so that the keys work while the menu is closed.
+    addActions({m_undoAction, m_redoAction});
 
     m_closeButton = new QPushButton(u"Close"_qs, this);
     m_closeButton->setObjectName(u"cmdClose"_qs);
@@ -122,6 +131,8 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     connect(m_tryAction, &QAction::triggered, this, handled(&SettingsWindow::trySelected));
     connect(m_editAction, &QAction::triggered, this, handled(&SettingsWindow::editSelected));
     connect(m_deleteAction, &QAction::triggered, this, handled(&SettingsWindow::deleteSelected));
+    connect(m_undoAction, &QAction::triggered, this, handled(&SettingsWindow::undo));
+    connect(m_redoAction, &QAction::triggered, this, handled(&SettingsWindow::redo));
     connect(m_entryList, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { reportingErrors([&] { showEntryMenu(at); }); });
     // Queued: after the drop has ended, so that an error box holds up no program.
@@ -161,6 +172,8 @@ void SettingsWindow::aboutToShow() {
 
 void SettingsWindow::loadMenuList() {
     m_files.reopenMenuFile();
+    m_history.follow(m_files.menu().fileName());
+    enableUndoRedo();
     fillList(m_files.menu().entries());
     if (m_entryList->count() > 0) {
         m_entryList->setCurrentRow(0);
@@ -198,12 +211,47 @@ void SettingsWindow::tellListRenewed(const std::optional<MenuEntry>& gone) {
         u"Another program changed the menu file, so the list has been brought up to date."_qs;
     if (gone)
         text += u" \""_qs + ListLineText(gone->caption) + u"\" is no longer in it."_qs;
+    inform(text);
+}
+
+void SettingsWindow::inform(const QString& text) {
     Dialogs::show(this, {QMessageBox::Information, u"Information"_qs, text, QMessageBox::Ok,
                          QMessageBox::Ok});
 }
 
+void SettingsWindow::recordStep(const SafeFile::Change& change, int selectedBefore,
+                                int selectedAfter) {
+    m_history.record(change, selectedBefore, selectedAfter);
+    enableUndoRedo();
+}
+
+void SettingsWindow::enableUndoRedo() {
+    m_undoAction->setEnabled(m_history.canUndo());
+    m_redoAction->setEnabled(m_history.canRedo());
+}
+
+void SettingsWindow::undo() {
+    showTurn(m_history.undo(),
+             tr("Another program changed the menu file, so the last change cannot be undone."));
+}
+
+void SettingsWindow::redo() {
+    showTurn(m_history.redo(),
+             tr("Another program changed the menu file, so the change cannot be redone."));
+}
+
+void SettingsWindow::showTurn(const MenuHistory::Turn& turn, const QString& refusal) {
+    showEntries(m_files.menu().entries(),
+                turn.refused ? m_entryList->selectedRow() : turn.selected - 1);
+    m_selectedEntry = m_entryList->selectedRow() + 1;
+    enableUndoRedo();
+    if (turn.refused)
+        inform(refusal);
+}
+
 void SettingsWindow::appendEntries(const QList<MenuEntry>& entries) {
-    m_files.menu().append(entries);
+    // A redo selects the file's last entry, the last one added.
+    recordStep(m_files.menu().append(entries), m_selectedEntry, std::numeric_limits<int>::max());
     for (const MenuEntry& entry : entries)
         m_entryList->addItem(ListLineText(entry.caption));
     m_shown += entries;
@@ -223,7 +271,7 @@ void SettingsWindow::addEntries(const QList<MenuEntry>& entries) {
 
 void SettingsWindow::moveEntry(int from, int to) {
     // A failed rewrite throws first: file and list stay as they were.
-    m_files.menu().move(from, to);
+    recordStep(m_files.menu().move(from, to), from, to);
     m_entryList->insertItem(to - 1, m_entryList->takeItem(from - 1));
     m_shown.move(from - 1, to - 1);
     m_entryList->setCurrentRow(to - 1);
@@ -231,7 +279,7 @@ void SettingsWindow::moveEntry(int from, int to) {
 }
 
 void SettingsWindow::updateEntry(int n, const MenuEntry& entry) {
-    m_files.menu().update(n, entry);
+    recordStep(m_files.menu().update(n, entry), n, n);
     m_entryList->item(n - 1)->setText(ListLineText(entry.caption));
     m_shown[n - 1] = entry;
 }
@@ -251,6 +299,7 @@ void SettingsWindow::deleteEntry(int n) {
         tellListRenewed(removal.number > 0 ? std::nullopt : std::optional(asked));
     }
     m_selectedEntry = m_entryList->selectedRow() + 1;
+    recordStep(removal.change, removal.number, m_selectedEntry);
 }
 
 void SettingsWindow::removeLine(int row) {
