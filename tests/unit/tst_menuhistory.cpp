@@ -35,12 +35,14 @@ void TestMenuHistory::init() {
 
 void TestMenuHistory::steps_data() {
     QTest::addColumn<int>("maxSteps");
+    QTest::addColumn<qint64>("maxBytes");
     QTest::addColumn<QString>("steps");
     // After each step, the captions; after an undo or redo "@N" for the entry it selects and
     // "=K" for a file byte for byte as after step K (0: as it started).
     QTest::addColumn<QStringList>("expected");
-    const auto row = [](const char* name, int maxSteps, const char* steps, const char* expected) {
-        QTest::newRow(name) << maxSteps << QString::fromLatin1(steps)
+    const auto row = [](const char* name, int maxSteps, const char* steps, const char* expected,
+                        qint64 maxBytes = MenuHistory::kMaxBytes) {
+        QTest::newRow(name) << maxSteps << maxBytes << QString::fromLatin1(steps)
                             << QString::fromLatin1(expected).split(u' ');
     };
     row("add", 100, "add D;undo;redo", "ABCD ABC@2=0 ABCD@4=1");
@@ -55,15 +57,18 @@ void TestMenuHistory::steps_data() {
     row("an edit that changes nothing is no step", 100, "add D;edit 1 A;undo", "ABCD ABCD ABC@2=0");
     row("bounded", 2, "add D;add E;add F;undo;undo;undo",
         "ABCD ABCDE ABCDEF ABCDE=2 ABCD=1 ABCD=1");
+    // The last step stays, however large.
+    row("bounded by size", 100, "add D;add E;undo;undo", "ABCD ABCDE ABCD=1 ABCD=1", 1);
     row("another menu file starts anew", 100, "add D;switch;undo", "ABCD ABCD ABCD=1");
 }
 
 void TestMenuHistory::steps() {
     QFETCH(int, maxSteps);
+    QFETCH(qint64, maxBytes);
     QFETCH(QString, steps);
     QFETCH(QStringList, expected);
     MenuFile menu(menuPath());
-    MenuHistory history(maxSteps);
+    MenuHistory history(maxSteps, maxBytes);
     history.follow(menuPath());
     QList<QByteArray> bytesAfter{kThree};
     int selected = 2;
