@@ -211,7 +211,7 @@ SafeFile::Change rewrite(const QString& fileName,
                      QString::fromLocal8Bit(e.code().message())));
     } catch (const std::system_error& e) {
         throw LarkspanError(
-            QStringLiteral("Cannot create file \"%1\". %2")
+            QCoreApplication::translate("MenuFile", "Cannot create file \"%1\". %2")
                 .arg(SafeFile::shownPath(fileName), QString::fromLocal8Bit(e.code().message())));
     }
 }
