@@ -433,6 +433,10 @@
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Die Datei &quot;%1&quot; kann nicht erstellt werden. %2</translation>
     </message>
+    <message>
+        <source>Cannot write the backup &quot;%1&quot;, so the menu file was not changed. %2</source>
+        <translation>Die Sicherung &quot;%1&quot; kann nicht geschrieben werden, daher wurde die Menüdatei nicht geändert. %2</translation>
+    </message>
 </context>
 <context>
     <name>Navigator</name>
@@ -616,6 +620,24 @@
         <source>Save</source>
         <extracomment>Title of the file dialog that saves a copy of the menu file</extracomment>
         <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Context menu of the list of entries: take back the last change of the menu</extracomment>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Context menu of the list of entries: make the change taken back again</extracomment>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the last change cannot be undone.</source>
+        <translation>Ein anderes Programm hat die Menüdatei geändert, daher kann die letzte Änderung nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the change cannot be redone.</source>
+        <translation>Ein anderes Programm hat die Menüdatei geändert, daher kann die Änderung nicht wiederholt werden.</translation>
     </message>
 </context>
 </TS>

@@ -433,6 +433,10 @@
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>No se puede crear el archivo &quot;%1&quot;. %2</translation>
     </message>
+    <message>
+        <source>Cannot write the backup &quot;%1&quot;, so the menu file was not changed. %2</source>
+        <translation>No se puede escribir la copia de seguridad &quot;%1&quot;, así que no se modificó el archivo de menú. %2</translation>
+    </message>
 </context>
 <context>
     <name>Navigator</name>
@@ -616,6 +620,24 @@
         <source>Save</source>
         <extracomment>Title of the file dialog that saves a copy of the menu file</extracomment>
         <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Context menu of the list of entries: take back the last change of the menu</extracomment>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Context menu of the list of entries: make the change taken back again</extracomment>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the last change cannot be undone.</source>
+        <translation>Otro programa modificó el archivo de menú, así que no se puede deshacer el último cambio.</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the change cannot be redone.</source>
+        <translation>Otro programa modificó el archivo de menú, así que no se puede rehacer el cambio.</translation>
     </message>
 </context>
 </TS>

@@ -433,6 +433,10 @@
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Impossible de créer le fichier &quot;%1&quot;. %2</translation>
     </message>
+    <message>
+        <source>Cannot write the backup &quot;%1&quot;, so the menu file was not changed. %2</source>
+        <translation>Impossible d&apos;écrire la sauvegarde &quot;%1&quot;, le fichier de menu n&apos;a donc pas été modifié. %2</translation>
+    </message>
 </context>
 <context>
     <name>Navigator</name>
@@ -616,6 +620,24 @@
         <source>Save</source>
         <extracomment>Title of the file dialog that saves a copy of the menu file</extracomment>
         <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Context menu of the list of entries: take back the last change of the menu</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Context menu of the list of entries: make the change taken back again</extracomment>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the last change cannot be undone.</source>
+        <translation>Un autre programme a modifié le fichier de menu, la dernière modification ne peut donc pas être annulée.</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the change cannot be redone.</source>
+        <translation>Un autre programme a modifié le fichier de menu, la modification ne peut donc pas être rétablie.</translation>
     </message>
 </context>
 </TS>

@@ -433,6 +433,10 @@
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Não é possível criar o arquivo &quot;%1&quot;. %2</translation>
     </message>
+    <message>
+        <source>Cannot write the backup &quot;%1&quot;, so the menu file was not changed. %2</source>
+        <translation>Não é possível gravar o backup &quot;%1&quot;, por isso o arquivo de menu não foi alterado. %2</translation>
+    </message>
 </context>
 <context>
     <name>Navigator</name>
@@ -616,6 +620,24 @@
         <source>Save</source>
         <extracomment>Title of the file dialog that saves a copy of the menu file</extracomment>
         <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Context menu of the list of entries: take back the last change of the menu</extracomment>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Context menu of the list of entries: make the change taken back again</extracomment>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the last change cannot be undone.</source>
+        <translation>Outro programa alterou o arquivo de menu, por isso a última alteração não pode ser desfeita.</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the change cannot be redone.</source>
+        <translation>Outro programa alterou o arquivo de menu, por isso a alteração não pode ser refeita.</translation>
     </message>
 </context>
 </TS>

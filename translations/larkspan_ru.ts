@@ -433,6 +433,10 @@
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Не удаётся создать файл &quot;%1&quot;. %2</translation>
     </message>
+    <message>
+        <source>Cannot write the backup &quot;%1&quot;, so the menu file was not changed. %2</source>
+        <translation>Не удаётся записать резервную копию &quot;%1&quot;, поэтому файл меню не изменён. %2</translation>
+    </message>
 </context>
 <context>
     <name>Navigator</name>
@@ -616,6 +620,24 @@
         <source>Save</source>
         <extracomment>Title of the file dialog that saves a copy of the menu file</extracomment>
         <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Context menu of the list of entries: take back the last change of the menu</extracomment>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Context menu of the list of entries: make the change taken back again</extracomment>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the last change cannot be undone.</source>
+        <translation>Другая программа изменила файл меню, поэтому последнее изменение нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the change cannot be redone.</source>
+        <translation>Другая программа изменила файл меню, поэтому изменение нельзя повторить.</translation>
     </message>
 </context>
 </TS>
