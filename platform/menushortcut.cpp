@@ -4,6 +4,7 @@
 #include "desktopentry/commandline.h"
 
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QRegularExpression>
 #include <array>
 #include <utility>
@@ -213,6 +214,17 @@ std::optional<QKeyCombination> keysOfOpenboxKey(const QString& key) {
     return QKeyCombination(modifiers, *name);
 }
 
+QString kdeShortcut(QKeyCombination keys) {
+    return QKeySequence(keys).toString(QKeySequence::PortableText);
+}
+
+std::optional<QKeyCombination> keysOfKdeShortcut(const QString& shortcut) {
+    const QKeySequence sequence = QKeySequence::fromString(shortcut, QKeySequence::PortableText);
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
+        return std::nullopt;
+    return sequence[0];
+}
+
 ShortcutDesktop shortcutDesktopFor(const QStringList& currentDesktops) {
     // Desktops run by GNOME's settings daemon keep its custom keybindings.
     for (const QString& desktop : currentDesktops) {
@@ -221,6 +233,8 @@ ShortcutDesktop shortcutDesktopFor(const QStringList& currentDesktops) {
             return ShortcutDesktop::Gnome;
         if (d == u"xfce")
             return ShortcutDesktop::Xfce;
+        if (d == u"kde")
+            return ShortcutDesktop::Kde;
         if (d == u"openbox" || d == u"lxde")
             return ShortcutDesktop::Openbox;
     }

@@ -30,6 +30,10 @@ std::optional<QKeyCombination> keysOfGtkAccelerator(const QString& accelerator);
 std::optional<QString> openboxKey(QKeyCombination keys);
 std::optional<QKeyCombination> keysOfOpenboxKey(const QString& key);
 
+// The combination as KDE's kglobalshortcutsrc writes it ("Meta+Space").
+QString kdeShortcut(QKeyCombination keys);
+std::optional<QKeyCombination> keysOfKdeShortcut(const QString& shortcut);
+
 // The desktop whose settings take the binding, from XDG_CURRENT_DESKTOP's parts.
-enum class ShortcutDesktop { Unsupported, Gnome, Xfce, Openbox };
+enum class ShortcutDesktop { Unsupported, Gnome, Xfce, Kde, Openbox };
 ShortcutDesktop shortcutDesktopFor(const QStringList& currentDesktops);

@@ -32,6 +32,10 @@ std::unique_ptr<MenuShortcutStore> menuShortcutStoreOfDesktop();
 std::unique_ptr<MenuShortcutStore> gnomeShortcutStore();
 // Xfce's xfce4-keyboard-shortcuts channel, through xfconfd on the session bus.
 std::unique_ptr<MenuShortcutStore> xfceShortcutStore();
+// KDE's global shortcuts: `configFile` (kglobalshortcutsrc) and a desktop file for the command
+// in `applicationsFolder`; a running kglobalaccel is told on the session bus.
+std::unique_ptr<MenuShortcutStore> kdeShortcutStore(const QString& configFile,
+                                                    const QString& applicationsFolder);
 // openbox's configuration `rcFile`, started from `seedFile` while it does not exist; after a
 // write the running openbox is told to read it again.
 std::unique_ptr<MenuShortcutStore> openboxShortcutStore(const QString& rcFile,

@@ -19,6 +19,8 @@ const QString kOurPath =
 const QString kOtherPath =
     u"/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/custom0/"_qs;
 const QString kXfceChannel = u"xfce4-keyboard-shortcuts"_qs;
+const QByteArray kKdeSeed = "[kwin]\nWindow Close=Alt+F4,Alt+F4,Close Window\n\n"
+                            "[services][org.kde.konsole.desktop]\n_launch=Ctrl+Alt+T\n";
 
 QString tool(const QString& program, const QStringList& arguments) {
     QProcess process;
@@ -41,7 +43,7 @@ QKeyCombination keys(Qt::KeyboardModifiers modifiers, Qt::Key key) {
 
 // The key conversions and the command as pure functions; then each desktop's real store,
 // started by shortcut_stores.sh in a home of the test's own: dconf and xfconfd on a private
-// session bus, an rc.xml read by the openbox of the test's desktop.
+// session bus, KDE's files, an rc.xml read by the openbox of the test's desktop.
 class TestMenuShortcut : public QObject {
     Q_OBJECT
 private slots:
@@ -64,6 +66,12 @@ private:
     QString ours(const QString& name) const;
     // Everything else the store holds, as its tool shows it.
     QString others(const QString& name) const;
+    QString kdeConfig() const {
+        return qEnvironmentVariable("XDG_CONFIG_HOME") + u"/kglobalshortcutsrc"_qs;
+    }
+    QString kdeDesktopFile() const {
+        return qEnvironmentVariable("XDG_DATA_HOME") + u"/applications/larkspan-menu.desktop"_qs;
+    }
     QString rcFile() const {
         return qEnvironmentVariable("XDG_CONFIG_HOME") + u"/openbox/rc.xml"_qs;
     }
@@ -98,6 +106,8 @@ void TestMenuShortcut::initTestCase() {
         tool(u"xfconf-query"_qs, {u"-c"_qs, kXfceChannel, u"-p"_qs, property, u"-n"_qs, u"-t"_qs,
                                   u"string"_qs, u"-s"_qs, value});
     QCOMPARE(gsettingsString(other, u"binding"_qs), u"<Primary><Alt>t"_qs);
+    QVERIFY(QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME")));
+    writeBytes(kdeConfig(), kKdeSeed);
 }
 
 void TestMenuShortcut::keyNames_data() {
@@ -105,17 +115,18 @@ void TestMenuShortcut::keyNames_data() {
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("gtk");
     QTest::addColumn<QString>("openbox");
+    QTest::addColumn<QString>("kde");
     const auto row = [](const char* name, QKeyCombination k, bool accepted, const QString& gtk,
-                        const QString& openbox) {
-        QTest::newRow(name) << k << accepted << gtk << openbox;
+                        const QString& openbox, const QString& kde = {}) {
+        QTest::newRow(name) << k << accepted << gtk << openbox << kde;
     };
     row("Super+Space", keys(Qt::MetaModifier, Qt::Key_Space), true, u"<Super>space"_qs,
-        u"W-space"_qs);
+        u"W-space"_qs, u"Meta+Space"_qs);
     row("Ctrl+Alt+T", keys(Qt::ControlModifier | Qt::AltModifier, Qt::Key_T), true,
-        u"<Primary><Alt>t"_qs, u"C-A-t"_qs);
+        u"<Primary><Alt>t"_qs, u"C-A-t"_qs, u"Ctrl+Alt+T"_qs);
     row("Ctrl+Shift+Page Down", keys(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_PageDown),
-        true, u"<Shift><Primary>Page_Down"_qs, u"S-C-Page_Down"_qs);
-    row("F12 alone", keys({}, Qt::Key_F12), true, u"F12"_qs, u"F12"_qs);
+        true, u"<Shift><Primary>Page_Down"_qs, u"S-C-Page_Down"_qs, u"Ctrl+Shift+PgDown"_qs);
+    row("F12 alone", keys({}, Qt::Key_F12), true, u"F12"_qs, u"F12"_qs, u"F12"_qs);
     row("Shift+F35", keys(Qt::ShiftModifier, Qt::Key_F35), true, u"<Shift>F35"_qs, u"S-F35"_qs);
     row("Alt+1", keys(Qt::AltModifier, Qt::Key_1), true, u"<Alt>1"_qs, u"A-1"_qs);
     row("Super+slash", keys(Qt::MetaModifier, Qt::Key_Slash), true, u"<Super>slash"_qs,
@@ -135,7 +146,12 @@ void TestMenuShortcut::keyNames() {
     QFETCH(bool, accepted);
     QFETCH(QString, gtk);
     QFETCH(QString, openbox);
+    QFETCH(QString, kde);
     QCOMPARE(isAcceptedShortcut(keys), accepted);
+    if (!kde.isEmpty()) {
+        QCOMPARE(kdeShortcut(keys), kde);
+        QCOMPARE(keysOfKdeShortcut(kde), keys);
+    }
     QCOMPARE(gtkAccelerator(keys).value_or(QString()), gtk);
     QCOMPARE(openboxKey(keys).value_or(QString()), openbox);
     if (!gtk.isEmpty()) {
@@ -207,7 +223,7 @@ void TestMenuShortcut::desktops() {
         {u"XFCE"_qs, ShortcutDesktop::Xfce},
         {u"LXDE"_qs, ShortcutDesktop::Openbox},
         {u"openbox"_qs, ShortcutDesktop::Openbox},
-        {u"KDE"_qs, ShortcutDesktop::Unsupported},
+        {u"KDE"_qs, ShortcutDesktop::Kde},
         {u"X-Cinnamon"_qs, ShortcutDesktop::Unsupported},
         {u""_qs, ShortcutDesktop::Unsupported}};
     for (const auto& [desktop, expected] : cases)
@@ -220,6 +236,8 @@ std::unique_ptr<MenuShortcutStore> TestMenuShortcut::store(const QString& name) 
         return gnomeShortcutStore();
     if (name == u"xfce")
         return xfceShortcutStore();
+    if (name == u"kde")
+        return kdeShortcutStore(kdeConfig(), QFileInfo(kdeDesktopFile()).path());
     return openboxShortcutStore(rcFile(), m_seed);
 }
 
@@ -240,6 +258,17 @@ QString TestMenuShortcut::ours(const QString& name) const {
             line.match(tool(u"xfconf-query"_qs, {u"-c"_qs, kXfceChannel, u"-l"_qs, u"-v"_qs}));
         return m.hasMatch() ? m.captured(1) + u" -> "_qs + m.captured(2) : QString();
     }
+    if (name == u"kde") {
+        static const QRegularExpression launch(
+            u"\\[services\\]\\[larkspan-menu.desktop\\]\\n_launch=(.*)\\n"_qs);
+        static const QRegularExpression exec(u"^Exec=(.*)$"_qs,
+                                             QRegularExpression::MultilineOption);
+        const auto m = launch.match(QString::fromUtf8(readBytes(kdeConfig())));
+        const auto e = exec.match(QString::fromUtf8(readBytes(kdeDesktopFile())));
+        return m.hasMatch() || e.hasMatch()
+                   ? m.captured(1) + u" -> "_qs + e.captured(1).replace(u"\\\\"_qs, u"\\"_qs)
+                   : QString();
+    }
     static const QRegularExpression keybind(
         u"<keybind key=\"([^\"]+)\">.*<command>(.*larkspan-action.*)</command>"_qs);
     const auto m = keybind.match(QString::fromUtf8(readBytes(rcFile())));
@@ -253,6 +282,12 @@ QString TestMenuShortcut::others(const QString& name) const {
         text = tool(u"dconf"_qs, {u"dump"_qs, u"/"_qs});
         text.remove(QRegularExpression(u"\\n?\\[[^\\]]*/larkspan\\]\\n([^\\n]+\\n)*"_qs));
         text.remove(u", '"_qs + kOurPath + u'\'');
+    } else if (name == u"kde") {
+        // The file kglobalaccel writes, every byte but our group's.
+        text = QString::fromUtf8(readBytes(kdeConfig()));
+        text.remove(
+            QRegularExpression(u"\\n?\\[services\\]\\[larkspan-menu.desktop\\]\\n[^\\[]*"_qs));
+        return text;
     } else if (name == u"xfce") {
         text = tool(u"xfconf-query"_qs, {u"-c"_qs, kXfceChannel, u"-l"_qs, u"-v"_qs});
     } else {
@@ -279,6 +314,11 @@ void TestMenuShortcut::takenBy_data() {
     QTest::newRow("Xfce: window manager")
         << u"xfce"_qs << keys(Qt::AltModifier, Qt::Key_F4) << u"close_window_key"_qs;
     QTest::newRow("Xfce: free") << u"xfce"_qs << keys(ctrlAlt, Qt::Key_M) << QString();
+    QTest::newRow("KDE: action") << u"kde"_qs << keys(Qt::AltModifier, Qt::Key_F4)
+                                 << u"Close Window"_qs;
+    QTest::newRow("KDE: application")
+        << u"kde"_qs << keys(ctrlAlt, Qt::Key_T) << u"org.kde.konsole.desktop"_qs;
+    QTest::newRow("KDE: free") << u"kde"_qs << keys(ctrlAlt, Qt::Key_M) << QString();
     QTest::newRow("openbox: command") << u"openbox"_qs << keys(Qt::MetaModifier, Qt::Key_E)
                                       << u"kfmclient openProfile filemanagement"_qs;
     QTest::newRow("openbox: action")
@@ -301,6 +341,8 @@ void TestMenuShortcut::setReplaceClear_data() {
     QTest::addColumn<QString>("second");
     QTest::newRow("GNOME") << u"gnome"_qs << u"<Primary><Alt>m"_qs << u"<Shift>F12"_qs;
     QTest::newRow("Xfce") << u"xfce"_qs << u"<Primary><Alt>m"_qs << u"<Shift>F12"_qs;
+    // Files only: kglobalaccel does not install without a desktop.
+    QTest::newRow("KDE") << u"kde"_qs << u"Ctrl+Alt+M"_qs << u"Shift+F12"_qs;
     QTest::newRow("openbox") << u"openbox"_qs << u"C-A-m"_qs << u"S-F12"_qs;
 }
 
@@ -340,6 +382,10 @@ void TestMenuShortcut::setReplaceClear() {
     QCOMPARE(others(store), before);
     if (store == u"openbox")
         QCOMPARE(readBytes(rcFile()), readBytes(m_seed));
+    if (store == u"kde") {
+        QCOMPARE(readBytes(kdeConfig()), kKdeSeed);
+        QVERIFY(!QFile::exists(kdeDesktopFile()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMenuShortcut)
