@@ -15,10 +15,9 @@ const QString kTrigger = u"larkspan-action"_qs;
 
 // X keysym names, which GTK accelerators and openbox's keys both use; letters and digits are
 // handled apart.
-const std::array<std::pair<Qt::Key, const char*>, 40> kKeyNames{{
+const std::pair<Qt::Key, const char*> kKeyNames[] = {
     {Qt::Key_Space, "space"},
     {Qt::Key_Return, "Return"},
-    {Qt::Key_Enter, "KP_Enter"},
     {Qt::Key_Escape, "Escape"},
     {Qt::Key_Tab, "Tab"},
     {Qt::Key_Backspace, "BackSpace"},
@@ -56,7 +55,7 @@ const std::array<std::pair<Qt::Key, const char*>, 40> kKeyNames{{
     {Qt::Key_Ampersand, "ampersand"},
     {Qt::Key_ParenLeft, "parenleft"},
     {Qt::Key_ParenRight, "parenright"},
-}};
+};
 
 std::optional<QString> keyName(Qt::Key key) {
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
@@ -121,14 +120,10 @@ std::optional<Qt::KeyboardModifier> modifierOfOpenboxName(const QString& name) {
     return std::nullopt;
 }
 
-// A key of the keypad or a modifier alone carries no further meaning for the stores.
-Qt::KeyboardModifiers bindingModifiers(QKeyCombination keys) {
-    return keys.keyboardModifiers() &
-           (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-}
-
+// Keypad keys and AltGr are refused: the stores' names do not tell them apart.
 bool hasOnlyShortcutModifiers(QKeyCombination keys) {
-    return (keys.keyboardModifiers() & ~Qt::KeypadModifier) == bindingModifiers(keys);
+    return !(keys.keyboardModifiers() &
+             ~(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
 } // namespace

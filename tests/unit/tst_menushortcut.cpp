@@ -137,6 +137,7 @@ void TestMenuShortcut::keyNames_data() {
     // Keys the desktops cannot name are refused too.
     row("Ctrl+é", keys(Qt::ControlModifier, Qt::Key_Eacute), false, {}, {});
     row("Super alone", keys(Qt::MetaModifier, Qt::Key_Meta), false, {}, {});
+    row("Ctrl+keypad 1", keys(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_1), false, {}, {});
     row("Ctrl+Alt+Group switch", keys(Qt::ControlModifier | Qt::GroupSwitchModifier, Qt::Key_K),
         false, {}, {});
 }
@@ -229,6 +230,15 @@ void TestMenuShortcut::desktops() {
     for (const auto& [desktop, expected] : cases)
         QVERIFY2(shortcutDesktopFor(desktop.split(u':', Qt::SkipEmptyParts)) == expected,
                  qPrintable(desktop));
+    // openbox's file in force is written only when it is the user's own.
+    const QString home = u"/home/u/.config"_qs;
+    QCOMPARE(openboxFileToWrite(home + u"/openbox/lxde-rc.xml"_qs, home, true),
+             home + u"/openbox/lxde-rc.xml"_qs);
+    QCOMPARE(openboxFileToWrite(u"/etc/xdg/openbox/rc.xml"_qs, home, false),
+             home + u"/openbox/rc.xml"_qs);
+    QCOMPARE(openboxFileToWrite(u"/home/u/.configs/rc.xml"_qs, home, false),
+             home + u"/openbox/rc.xml"_qs);
+    QCOMPARE(openboxFileToWrite({}, home, true), home + u"/openbox/lxde-rc.xml"_qs);
 }
 
 std::unique_ptr<MenuShortcutStore> TestMenuShortcut::store(const QString& name) const {
