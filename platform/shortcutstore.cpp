@@ -374,7 +374,8 @@ public:
         // The desktop file alone binds nothing, so it goes first.
         writeFile(m_desktopFile, [&](const QByteArray&) {
             return "[Desktop Entry]\nType=Application\nName=" + tr("Larkspan menu").toUtf8() +
-                   "\nExec=" + QString(command).replace(u'\\', u"\\\\"_qs).toUtf8() +
+                   "\nExec=" +
+                   QString(command).replace(u'\\', u"\\\\"_qs).replace(u'%', u"%%"_qs).toUtf8() +
                    "\nNoDisplay=true\nX-KDE-GlobalAccel-CommandShortcut=true\n";
         });
         writeFile(m_configFile, [&](QByteArray text) {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,6 +60,7 @@ private slots:
     void takenBy();
     void setReplaceClear_data();
     void setReplaceClear();
+    void gnomeFailedWriteUndone();
 
 private:
     std::unique_ptr<MenuShortcutStore> store(const QString& name) const;
@@ -396,6 +398,28 @@ void TestMenuShortcut::setReplaceClear() {
         QCOMPARE(readBytes(kdeConfig()), kKdeSeed);
         QVERIFY(!QFile::exists(kdeDesktopFile()));
     }
+}
+
+// A binding GNOME's list refuses is taken back out: nothing half-written stays in dconf.
+void TestMenuShortcut::gnomeFailedWriteUndone() {
+    const QString bin = m_dir.path() + u"/bin"_qs;
+    QVERIFY(QDir().mkpath(bin));
+    writeBytes(bin + u"/gsettings"_qs,
+               "#!/bin/sh\ncase \"$1 $3\" in 'set custom-keybindings') echo 'No permission' >&2; "
+               "exit 1;; esac\nexec /usr/bin/gsettings \"$@\"\n");
+    QFile::setPermissions(bin + u"/gsettings"_qs, QFile::ReadOwner | QFile::ExeOwner);
+    const QString before = tool(u"dconf"_qs, {u"dump"_qs, u"/"_qs});
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+    const auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });
+    try {
+        gnomeShortcutStore()->set(keys(Qt::MetaModifier, Qt::Key_F5),
+                                  menuShortcutCommand(m_programFolder));
+        QFAIL("the refused write went unreported");
+    } catch (const LarkspanError& e) {
+        QVERIFY2(e.message().contains(u"No permission"_qs), qPrintable(e.message()));
+    }
+    QCOMPARE(tool(u"dconf"_qs, {u"dump"_qs, u"/"_qs}), before);
 }
 
 QTEST_GUILESS_MAIN(TestMenuShortcut)
