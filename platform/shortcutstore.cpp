@@ -22,24 +22,21 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("MenuShortcutStore", text);
-}
-
 // Runs one of the desktop's tools to its end; its output, or a LarkspanError in its words.
 QByteArray runTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForStarted(10000))
-        throw LarkspanError(tr("%1 could not be started.").arg(program));
+        throw LarkspanError(MenuShortcutStore::tr("%1 could not be started.").arg(program));
     if (!process.waitForFinished(10000)) {
         process.kill();
         process.waitForFinished();
-        throw LarkspanError(tr("%1 did not answer within 10 seconds.").arg(program));
+        throw LarkspanError(
+            MenuShortcutStore::tr("%1 did not answer within 10 seconds.").arg(program));
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         throw LarkspanError(
-            tr("%1 %2 failed: %3")
+            MenuShortcutStore::tr("%1 %2 failed: %3")
                 .arg(program, arguments.value(0),
                      QString::fromLocal8Bit(process.readAllStandardError()).trimmed()));
     return process.readAllStandardOutput();

@@ -3,6 +3,7 @@
 
 #include "platform/menushortcut.h"
 
+#include <QCoreApplication>
 #include <QKeyCombination>
 #include <QString>
 #include <memory>
@@ -12,6 +13,8 @@
 // Each call reads or writes the settings anew; only our own binding is ever written. A failed
 // write throws LarkspanError and leaves the settings as they were.
 class MenuShortcutStore {
+    Q_DECLARE_TR_FUNCTIONS(MenuShortcutStore)
+
 public:
     virtual ~MenuShortcutStore() = default;
     // The desktop's name as the user knows it ("GNOME").
