@@ -44,6 +44,9 @@ std::unique_ptr<MenuShortcutStore> kdeShortcutStore(const QString& configFile,
 std::unique_ptr<MenuShortcutStore> openboxShortcutStore(const QString& rcFile,
                                                         const QString& seedFile);
 
+// Runs one of the desktop's tools to its end: its output, or a LarkspanError in its words.
+QByteArray runDesktopTool(const QString& program, const QStringList& arguments);
+
 // The rc.xml to write: the one openbox reads (`inForce`, "" when unknown) when it is the
 // user's, else the user's own of the same name in `configHome`/openbox.
 QString openboxFileToWrite(const QString& inForce, const QString& configHome, bool lxde);
