@@ -1,17 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// GNOME's custom keybindings through the gsettings tool.
+// GNOME's and Cinnamon's custom keybindings through the gsettings tool.
 #include "core/error.h"
 #include "platform/shortcutstore.h"
 
 namespace {
 
-const QString kMediaKeys = u"org.gnome.settings-daemon.plugins.media-keys"_qs;
-const QString kOurPath =
-    u"/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/larkspan/"_qs;
-// Where the desktop's own bindings live, besides the custom ones.
-const QStringList kGnomeBindingSchemas{
-    u"org.gnome.desktop.wm.keybindings"_qs, u"org.gnome.shell.keybindings"_qs,
-    u"org.gnome.mutter.keybindings"_qs, u"org.gnome.mutter.wayland.keybindings"_qs, kMediaKeys};
+// Where a desktop keeps custom keybindings in GSettings: GNOME's settings daemon lists their
+// paths, Cinnamon their names, and Cinnamon's binding is an array.
+struct KeybindingSchemas {
+    QString desktop;
+    QString listSchema;
+    QString listKey;
+    QString customSchema; // relocatable, one per binding
+    QString customFolder; // where their paths start
+    bool listHoldsNames;
+    bool bindingIsArray;
+    QStringList bindingSchemas; // the desktop's own bindings
+};
+
+const KeybindingSchemas kGnome{
+    u"GNOME"_qs,
+    u"org.gnome.settings-daemon.plugins.media-keys"_qs,
+    u"custom-keybindings"_qs,
+    u"org.gnome.settings-daemon.plugins.media-keys.custom-keybinding"_qs,
+    u"/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/"_qs,
+    false,
+    false,
+    {u"org.gnome.desktop.wm.keybindings"_qs, u"org.gnome.shell.keybindings"_qs,
+     u"org.gnome.mutter.keybindings"_qs, u"org.gnome.mutter.wayland.keybindings"_qs,
+     u"org.gnome.settings-daemon.plugins.media-keys"_qs}};
+
+const KeybindingSchemas kCinnamon{
+    u"Cinnamon"_qs,
+    u"org.cinnamon.desktop.keybindings"_qs,
+    u"custom-list"_qs,
+    u"org.cinnamon.desktop.keybindings.custom-keybinding"_qs,
+    u"/org/cinnamon/desktop/keybindings/custom-keybindings/"_qs,
+    true,
+    true,
+    {u"org.cinnamon.desktop.keybindings.wm"_qs, u"org.cinnamon.desktop.keybindings.media-keys"_qs}};
+
+const QString kOurName = u"larkspan"_qs;
 
 // The strings of a value in GVariant's text form ('a', "b", ['c', 'd']), unescaped.
 QStringList gvariantStrings(const QString& text) {
@@ -52,20 +81,25 @@ QString wordsOfKeyName(QString key) {
     return key;
 }
 
-class GnomeStore : public MenuShortcutStore {
+class GSettingsStore : public MenuShortcutStore {
 public:
-    QString desktopName() const override { return u"GNOME"_qs; }
+    explicit GSettingsStore(const KeybindingSchemas& schemas)
+        : m_schemas(schemas),
+          m_ours(m_schemas.listHoldsNames ? kOurName : m_schemas.customFolder + kOurName + u'/') {}
+
+    QString desktopName() const override { return m_schemas.desktop; }
 
     std::optional<QKeyCombination> current() override {
-        if (!customPaths().contains(kOurPath))
+        if (!customList().contains(m_ours))
             return std::nullopt;
-        return keysOfGtkAccelerator(customValue(kOurPath, u"binding"_qs));
+        return keysOfGtkAccelerator(customValue(m_ours, u"binding"_qs));
     }
 
     QString takenBy(QKeyCombination keys) override {
-        const QString schemas = QString::fromUtf8(gsettings({u"list-schemas"_qs}));
-        for (const QString& schema : kGnomeBindingSchemas) {
-            if (!schemas.split(u'\n').contains(schema))
+        const QStringList installed =
+            QString::fromUtf8(gsettings({u"list-schemas"_qs})).split(u'\n');
+        for (const QString& schema : m_schemas.bindingSchemas) {
+            if (!installed.contains(schema))
                 continue;
             const QString lines = QString::fromUtf8(gsettings({u"list-recursively"_qs, schema}));
             for (const QString& line : lines.split(u'\n', Qt::SkipEmptyParts)) {
@@ -77,38 +111,36 @@ public:
                         return wordsOfKeyName(fields[1]);
             }
         }
-        for (const QString& path : customPaths())
-            if (path != kOurPath && keysOfGtkAccelerator(customValue(path, u"binding"_qs)) == keys)
-                return customValue(path, u"name"_qs);
+        for (const QString& entry : customList())
+            if (entry != m_ours && keysOfGtkAccelerator(customValue(entry, u"binding"_qs)) == keys)
+                return customValue(entry, u"name"_qs);
         return {};
     }
 
     void set(QKeyCombination keys, const QString& command) override {
         const auto accelerator = gtkAccelerator(keys);
         if (!accelerator)
-            throw LarkspanError(tr("GNOME cannot bind this key."));
-        const QStringList paths = customPaths();
-        const bool listed = paths.contains(kOurPath);
+            throw LarkspanError(tr("%1 cannot bind this key.").arg(m_schemas.desktop));
+        const QStringList list = customList();
+        const bool listed = list.contains(m_ours);
         const QStringList keyNames{u"name"_qs, u"command"_qs, u"binding"_qs};
         QStringList before;
         for (const QString& key : keyNames)
-            before << customValue(kOurPath, key);
-        // The binding is complete before its path makes it count.
+            before << customValue(m_ours, key);
+        // The binding is complete before the list makes it count.
         try {
             const QStringList values{tr("Larkspan menu"), command, *accelerator};
             for (qsizetype i = 0; i < keyNames.size(); ++i)
-                gsettings(
-                    {u"set"_qs, customSchema(kOurPath), keyNames[i], gvariantString(values[i])});
+                setCustomValue(keyNames[i], values[i]);
             if (!listed)
-                setCustomPaths(paths + QStringList{kOurPath});
+                setCustomList(list + QStringList{m_ours});
         } catch (const LarkspanError&) {
             try {
                 if (listed)
                     for (qsizetype i = 0; i < keyNames.size(); ++i)
-                        gsettings({u"set"_qs, customSchema(kOurPath), keyNames[i],
-                                   gvariantString(before[i])});
+                        setCustomValue(keyNames[i], before[i]);
                 else
-                    gsettings({u"reset-recursively"_qs, customSchema(kOurPath)});
+                    gsettings({u"reset-recursively"_qs, customSchema(m_ours)});
             } catch (const LarkspanError&) {
                 // The first failure is the one to tell; the settings refused the undo too.
             }
@@ -117,34 +149,48 @@ public:
     }
 
     void clear() override {
-        QStringList paths = customPaths();
-        if (paths.removeAll(kOurPath) > 0)
-            setCustomPaths(paths);
-        gsettings({u"reset-recursively"_qs, customSchema(kOurPath)});
+        QStringList list = customList();
+        if (list.removeAll(m_ours) > 0)
+            setCustomList(list);
+        gsettings({u"reset-recursively"_qs, customSchema(m_ours)});
     }
 
 private:
     static QByteArray gsettings(const QStringList& arguments) {
         return runDesktopTool(u"gsettings"_qs, arguments);
     }
-    static QString customSchema(const QString& path) {
-        return kMediaKeys + u".custom-keybinding:"_qs + path;
+    QString customSchema(const QString& entry) const {
+        return m_schemas.customSchema + u':' +
+               (m_schemas.listHoldsNames ? m_schemas.customFolder + entry + u'/' : entry);
     }
-    static QString customValue(const QString& path, const QString& key) {
-        return gvariantStrings(QString::fromUtf8(gsettings({u"get"_qs, customSchema(path), key})))
+    QString customValue(const QString& entry, const QString& key) const {
+        return gvariantStrings(QString::fromUtf8(gsettings({u"get"_qs, customSchema(entry), key})))
             .value(0);
     }
-    static QStringList customPaths() {
+    void setCustomValue(const QString& key, const QString& value) const {
+        const bool array = key == u"binding" && m_schemas.bindingIsArray;
+        gsettings({u"set"_qs, customSchema(m_ours), key,
+                   array ? gvariantStringArray(value.isEmpty() ? QStringList() : QStringList{value})
+                         : gvariantString(value)});
+    }
+    QStringList customList() const {
         return gvariantStrings(
-            QString::fromUtf8(gsettings({u"get"_qs, kMediaKeys, u"custom-keybindings"_qs})));
+            QString::fromUtf8(gsettings({u"get"_qs, m_schemas.listSchema, m_schemas.listKey})));
     }
-    static void setCustomPaths(const QStringList& paths) {
-        gsettings({u"set"_qs, kMediaKeys, u"custom-keybindings"_qs, gvariantStringArray(paths)});
+    void setCustomList(const QStringList& list) const {
+        gsettings({u"set"_qs, m_schemas.listSchema, m_schemas.listKey, gvariantStringArray(list)});
     }
+
+    const KeybindingSchemas& m_schemas;
+    QString m_ours; // our entry in the list
 };
 
 } // namespace
 
 std::unique_ptr<MenuShortcutStore> gnomeShortcutStore() {
-    return std::make_unique<GnomeStore>();
+    return std::make_unique<GSettingsStore>(kGnome);
+}
+
+std::unique_ptr<MenuShortcutStore> cinnamonShortcutStore() {
+    return std::make_unique<GSettingsStore>(kCinnamon);
 }

@@ -226,6 +226,8 @@ ShortcutDesktop shortcutDesktopFor(const QStringList& currentDesktops) {
         const QString d = desktop.toLower();
         if (d == u"gnome" || d == u"unity" || d == u"budgie")
             return ShortcutDesktop::Gnome;
+        if (d == u"x-cinnamon" || d == u"cinnamon")
+            return ShortcutDesktop::Cinnamon;
         if (d == u"xfce")
             return ShortcutDesktop::Xfce;
         if (d == u"kde")

@@ -35,5 +35,5 @@ QString kdeShortcut(QKeyCombination keys);
 std::optional<QKeyCombination> keysOfKdeShortcut(const QString& shortcut);
 
 // The desktop whose settings take the binding, from XDG_CURRENT_DESKTOP's parts.
-enum class ShortcutDesktop { Unsupported, Gnome, Xfce, Kde, Openbox };
+enum class ShortcutDesktop { Unsupported, Gnome, Cinnamon, Xfce, Kde, Openbox };
 ShortcutDesktop shortcutDesktopFor(const QStringList& currentDesktops);

@@ -41,6 +41,8 @@ std::unique_ptr<MenuShortcutStore> menuShortcutStoreOfDesktop() {
     switch (shortcutDesktopFor(desktops)) {
     case ShortcutDesktop::Gnome:
         return gnomeShortcutStore();
+    case ShortcutDesktop::Cinnamon:
+        return cinnamonShortcutStore();
     case ShortcutDesktop::Xfce:
         return xfceShortcutStore();
     case ShortcutDesktop::Kde:

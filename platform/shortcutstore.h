@@ -33,6 +33,8 @@ std::unique_ptr<MenuShortcutStore> menuShortcutStoreOfDesktop();
 
 // GSettings custom keybindings of GNOME's settings daemon, through the gsettings tool.
 std::unique_ptr<MenuShortcutStore> gnomeShortcutStore();
+// Cinnamon's custom keybindings, the same way.
+std::unique_ptr<MenuShortcutStore> cinnamonShortcutStore();
 // Xfce's xfce4-keyboard-shortcuts channel, through xfconfd on the session bus.
 std::unique_ptr<MenuShortcutStore> xfceShortcutStore();
 // KDE's global shortcuts: `configFile` (kglobalshortcutsrc) and a desktop file for the command

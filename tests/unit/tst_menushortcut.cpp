@@ -14,11 +14,27 @@
 
 namespace {
 
-const QString kMedia = u"org.gnome.settings-daemon.plugins.media-keys"_qs;
-const QString kOurPath =
-    u"/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/larkspan/"_qs;
-const QString kOtherPath =
-    u"/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/custom0/"_qs;
+// Where a GSettings desktop keeps custom keybindings, as the test reads them back.
+struct CustomKeybindings {
+    QString list;
+    QString listKey;
+    QString schema;
+    QString folder;
+    bool byName; // the list holds names, not paths
+    QString entry(const QString& name) const { return byName ? name : folder + name + u'/'; }
+    QString at(const QString& name) const { return schema + u':' + folder + name + u'/'; }
+};
+const CustomKeybindings kGnomeCustom{
+    u"org.gnome.settings-daemon.plugins.media-keys"_qs, u"custom-keybindings"_qs,
+    u"org.gnome.settings-daemon.plugins.media-keys.custom-keybinding"_qs,
+    u"/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/"_qs, false};
+const CustomKeybindings kCinnamonCustom{u"org.cinnamon.desktop.keybindings"_qs, u"custom-list"_qs,
+                                        u"org.cinnamon.desktop.keybindings.custom-keybinding"_qs,
+                                        u"/org/cinnamon/desktop/keybindings/custom-keybindings/"_qs,
+                                        true};
+const CustomKeybindings& customOf(const QString& store) {
+    return store == u"gnome" ? kGnomeCustom : kCinnamonCustom;
+}
 const QString kXfceChannel = u"xfce4-keyboard-shortcuts"_qs;
 const QByteArray kKdeSeed = "[kwin]\nWindow Close=Alt+F4,Alt+F4,Close Window\n\n"
                             "[services][org.kde.konsole.desktop]\n_launch=Ctrl+Alt+T\n";
@@ -31,9 +47,10 @@ QString tool(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// gsettings' answer for a string without single quotes, unquoted.
+// The first string of gsettings' answer ('x' or ['x']), for strings without single quotes.
 QString gsettingsString(const QString& schema, const QString& key) {
-    return tool(u"gsettings"_qs, {u"get"_qs, schema, key}).trimmed().mid(1).chopped(1);
+    static const QRegularExpression quoted(u"'([^']*)'"_qs);
+    return quoted.match(tool(u"gsettings"_qs, {u"get"_qs, schema, key})).captured(1);
 }
 
 QKeyCombination keys(Qt::KeyboardModifiers modifiers, Qt::Key key) {
@@ -43,8 +60,8 @@ QKeyCombination keys(Qt::KeyboardModifiers modifiers, Qt::Key key) {
 } // namespace
 
 // The key conversions and the command as pure functions; then each desktop's real store,
-// started by shortcut_stores.sh in a home of the test's own: dconf and xfconfd on a private
-// session bus, KDE's files, an rc.xml read by the openbox of the test's desktop.
+// started by shortcut_stores.sh in a home of the test's own: dconf (GNOME, Cinnamon) and xfconfd on
+// a private session bus, KDE's files, an rc.xml read by the openbox of the test's desktop.
 class TestMenuShortcut : public QObject {
     Q_OBJECT
 private slots:
@@ -96,18 +113,21 @@ void TestMenuShortcut::initTestCase() {
     m_seed = m_dir.path() + u"/seed-rc.xml"_qs;
     QVERIFY(QFile::copy(u"/etc/xdg/openbox/rc.xml"_qs, m_seed));
     // Another program's bindings, which must stay as they are.
-    const QString other = kMedia + u".custom-keybinding:"_qs + kOtherPath;
-    tool(u"gsettings"_qs,
-         {u"set"_qs, kMedia, u"custom-keybindings"_qs, u"['"_qs + kOtherPath + u"']"_qs});
-    tool(u"gsettings"_qs, {u"set"_qs, other, u"name"_qs, u"'Terminal'"_qs});
-    tool(u"gsettings"_qs, {u"set"_qs, other, u"command"_qs, u"'x-terminal-emulator'"_qs});
-    tool(u"gsettings"_qs, {u"set"_qs, other, u"binding"_qs, u"'<Primary><Alt>t'"_qs});
+    for (const CustomKeybindings* c : {&kGnomeCustom, &kCinnamonCustom}) {
+        const QString other = c->at(u"custom0"_qs);
+        tool(u"gsettings"_qs,
+             {u"set"_qs, c->list, c->listKey, u"['"_qs + c->entry(u"custom0"_qs) + u"']"_qs});
+        tool(u"gsettings"_qs, {u"set"_qs, other, u"name"_qs, u"'Terminal'"_qs});
+        tool(u"gsettings"_qs, {u"set"_qs, other, u"command"_qs, u"'x-terminal-emulator'"_qs});
+        tool(u"gsettings"_qs, {u"set"_qs, other, u"binding"_qs,
+                               c->byName ? u"['<Primary><Alt>t']"_qs : u"'<Primary><Alt>t'"_qs});
+        QCOMPARE(gsettingsString(other, u"binding"_qs), u"<Primary><Alt>t"_qs);
+    }
     for (const auto& [property, value] :
          {std::pair(u"/commands/custom/<Primary><Alt>t"_qs, u"x-terminal-emulator"_qs),
           std::pair(u"/xfwm4/custom/<Alt>F4"_qs, u"close_window_key"_qs)})
         tool(u"xfconf-query"_qs, {u"-c"_qs, kXfceChannel, u"-p"_qs, property, u"-n"_qs, u"-t"_qs,
                                   u"string"_qs, u"-s"_qs, value});
-    QCOMPARE(gsettingsString(other, u"binding"_qs), u"<Primary><Alt>t"_qs);
     QVERIFY(QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME")));
     writeBytes(kdeConfig(), kKdeSeed);
 }
@@ -227,7 +247,7 @@ void TestMenuShortcut::desktops() {
         {u"LXDE"_qs, ShortcutDesktop::Openbox},
         {u"openbox"_qs, ShortcutDesktop::Openbox},
         {u"KDE"_qs, ShortcutDesktop::Kde},
-        {u"X-Cinnamon"_qs, ShortcutDesktop::Unsupported},
+        {u"X-Cinnamon"_qs, ShortcutDesktop::Cinnamon},
         {u""_qs, ShortcutDesktop::Unsupported}};
     for (const auto& [desktop, expected] : cases)
         QVERIFY2(shortcutDesktopFor(desktop.split(u':', Qt::SkipEmptyParts)) == expected,
@@ -246,6 +266,8 @@ void TestMenuShortcut::desktops() {
 std::unique_ptr<MenuShortcutStore> TestMenuShortcut::store(const QString& name) const {
     if (name == u"gnome")
         return gnomeShortcutStore();
+    if (name == u"cinnamon")
+        return cinnamonShortcutStore();
     if (name == u"xfce")
         return xfceShortcutStore();
     if (name == u"kde")
@@ -254,13 +276,13 @@ std::unique_ptr<MenuShortcutStore> TestMenuShortcut::store(const QString& name) 
 }
 
 QString TestMenuShortcut::ours(const QString& name) const {
-    if (name == u"gnome") {
-        if (!tool(u"gsettings"_qs, {u"get"_qs, kMedia, u"custom-keybindings"_qs})
-                 .contains(kOurPath))
+    if (name == u"gnome" || name == u"cinnamon") {
+        const CustomKeybindings& c = customOf(name);
+        if (!tool(u"gsettings"_qs, {u"get"_qs, c.list, c.listKey})
+                 .contains(u'\'' + c.entry(u"larkspan"_qs) + u'\''))
             return {};
-        const QString schema = kMedia + u".custom-keybinding:"_qs + kOurPath;
-        return gsettingsString(schema, u"binding"_qs) + u" -> "_qs +
-               gsettingsString(schema, u"command"_qs);
+        return gsettingsString(c.at(u"larkspan"_qs), u"binding"_qs) + u" -> "_qs +
+               gsettingsString(c.at(u"larkspan"_qs), u"command"_qs);
     }
     if (name == u"xfce") {
         static const QRegularExpression line(
@@ -290,10 +312,10 @@ QString TestMenuShortcut::ours(const QString& name) const {
 
 QString TestMenuShortcut::others(const QString& name) const {
     QString text;
-    if (name == u"gnome") {
+    if (name == u"gnome" || name == u"cinnamon") {
         text = tool(u"dconf"_qs, {u"dump"_qs, u"/"_qs});
         text.remove(QRegularExpression(u"\\n?\\[[^\\]]*/larkspan\\]\\n([^\\n]+\\n)*"_qs));
-        text.remove(u", '"_qs + kOurPath + u'\'');
+        text.remove(u", '"_qs + customOf(name).entry(u"larkspan"_qs) + u'\'');
     } else if (name == u"kde") {
         // The file kglobalaccel writes, every byte but our group's.
         text = QString::fromUtf8(readBytes(kdeConfig()));
@@ -321,6 +343,11 @@ void TestMenuShortcut::takenBy_data() {
     QTest::newRow("GNOME: another custom binding")
         << u"gnome"_qs << keys(ctrlAlt, Qt::Key_T) << u"Terminal"_qs;
     QTest::newRow("GNOME: free") << u"gnome"_qs << keys(ctrlAlt, Qt::Key_M) << QString();
+    QTest::newRow("Cinnamon: window manager")
+        << u"cinnamon"_qs << keys(Qt::AltModifier, Qt::Key_Space) << u"Activate window menu"_qs;
+    QTest::newRow("Cinnamon: another custom binding")
+        << u"cinnamon"_qs << keys(ctrlAlt, Qt::Key_T) << u"Terminal"_qs;
+    QTest::newRow("Cinnamon: free") << u"cinnamon"_qs << keys(ctrlAlt, Qt::Key_M) << QString();
     QTest::newRow("Xfce: command")
         << u"xfce"_qs << keys(ctrlAlt, Qt::Key_T) << u"x-terminal-emulator"_qs;
     QTest::newRow("Xfce: window manager")
@@ -352,6 +379,7 @@ void TestMenuShortcut::setReplaceClear_data() {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::newRow("GNOME") << u"gnome"_qs << u"<Primary><Alt>m"_qs << u"<Shift>F12"_qs;
+    QTest::newRow("Cinnamon") << u"cinnamon"_qs << u"<Primary><Alt>m"_qs << u"<Shift>F12"_qs;
     QTest::newRow("Xfce") << u"xfce"_qs << u"<Primary><Alt>m"_qs << u"<Shift>F12"_qs;
     // Files only: kglobalaccel does not install without a desktop.
     QTest::newRow("KDE") << u"kde"_qs << u"Ctrl+Alt+M"_qs << u"Shift+F12"_qs;
