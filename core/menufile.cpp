@@ -5,6 +5,7 @@
 #include "core/inidocument.h"
 #include "core/safefile.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <numeric>
@@ -207,7 +208,7 @@ void rewriteEntries(const QString& fileName,
     } catch (const Unchanged&) {
     } catch (const std::system_error& e) {
         throw LarkspanError(
-            QStringLiteral("Cannot create file \"%1\". %2")
+            QCoreApplication::translate("MenuFile", "Cannot create file \"%1\". %2")
                 .arg(SafeFile::shownPath(fileName), QString::fromLocal8Bit(e.code().message())));
     }
 }

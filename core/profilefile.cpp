@@ -5,6 +5,7 @@
 #include "core/profileinteger.h"
 #include "core/safefile.h"
 
+#include <QCoreApplication>
 #include <system_error>
 
 namespace {
@@ -31,8 +32,8 @@ qint32 readInteger(const IniDocument& document, const QString& section, const QS
 }
 
 LarkspanError unwritable(const QString& fileName) {
-    return LarkspanError(
-        QStringLiteral("Unable to write to %1").arg(SafeFile::shownPath(fileName)));
+    return LarkspanError(QCoreApplication::translate("ProfileFile", "Unable to write to %1")
+                             .arg(SafeFile::shownPath(fileName)));
 }
 
 } // namespace

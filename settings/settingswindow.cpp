@@ -34,20 +34,21 @@
 
 namespace {
 
-const QString kMenuFilter = QStringLiteral("My Menu Files(*.ini)|*.ini");
+//: The name of the file type, then "|" and its pattern, which stays as it is.
+const char* const kMenuFilter = QT_TRANSLATE_NOOP("SettingsWindow", "My Menu Files(*.ini)|*.ini");
 
 } // namespace
 
 SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QWidget* parent,
                                const std::function<void(const QString&)>& reportError)
-    : FixedDialog(parent, u"FrmSettings"_qs, u"Settings"_qs, {952, 630}), m_files(files),
+    : FixedDialog(parent, u"FrmSettings"_qs, tr("Settings"), {952, 630}), m_files(files),
       m_entryDialog(entryDialog) {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(u"sTab1"_qs);
     m_tabs->setGeometry(8, 8, 410, 257);
     m_applicationsTab = new QWidget;
     m_applicationsTab->setObjectName(u"TabApps"_qs);
-    m_tabs->addTab(m_applicationsTab, u"Applications"_qs);
+    m_tabs->addTab(m_applicationsTab, tr("Applications"));
 
     const auto button = [this](const QString& name, int x, const QString& tip,
                                const QString& picture) {
@@ -55,14 +56,14 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
         b->setToolTip(tip);
         return b;
     };
-    m_openButton = button(u"cmdOpen"_qs, 8, u"Open menu"_qs, u"open"_qs);
-    m_saveButton = button(u"cmdSave"_qs, 36, u"Save menu"_qs, u"save"_qs);
+    m_openButton = button(u"cmdOpen"_qs, 8, tr("Open menu"), u"open"_qs);
+    m_saveButton = button(u"cmdSave"_qs, 36, tr("Save menu"), u"save"_qs);
     m_buttonSeparator = new BevelLine(Qt::Vertical, m_applicationsTab);
     m_buttonSeparator->setObjectName(u"lnSpacer"_qs);
     m_buttonSeparator->setGeometry(69, 4, 9, 25);
-    m_newButton = button(u"cmdNew"_qs, 78, u"New application"_qs, u"new"_qs);
-    m_editButton = button(u"cmdEdit"_qs, 106, u"Edit application"_qs, u"edit"_qs);
-    m_deleteButton = button(u"cmdDelete"_qs, 134, u"Delete application"_qs, u"delete"_qs);
+    m_newButton = button(u"cmdNew"_qs, 78, tr("New application"), u"new"_qs);
+    m_editButton = button(u"cmdEdit"_qs, 106, tr("Edit application"), u"edit"_qs);
+    m_deleteButton = button(u"cmdDelete"_qs, 134, tr("Delete application"), u"delete"_qs);
 
     m_entryList = new MenuEntryList(m_applicationsTab);
     m_entryList->setObjectName(u"LstItems"_qs);
@@ -76,16 +77,18 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
         action->setObjectName(name);
         return action;
     };
-    m_addInstalledAction = item(u"mnuAddInstalled"_qs, u"Add installed application\u2026"_qs);
+    m_addInstalledAction = item(u"mnuAddInstalled"_qs, tr("Add installed application…"));
     m_entryMenu->addSeparator();
-    m_moveUpAction = item(u"mnuMoveUp"_qs, u"Move up"_qs);
-    m_moveDownAction = item(u"mnuMoveDown"_qs, u"Move down"_qs);
-    m_tryAction = item(u"mnuTry"_qs, u"Try it"_qs);
+    m_moveUpAction = item(u"mnuMoveUp"_qs, tr("Move up"));
+    m_moveDownAction = item(u"mnuMoveDown"_qs, tr("Move down"));
+    m_tryAction = item(u"mnuTry"_qs, tr("Try it"));
     m_entryMenu->addSeparator();
-    m_editAction = item(u"mnuEdit"_qs, u"Edit"_qs);
-    m_deleteAction = item(u"mnuDelete"_qs, u"Delete"_qs);
+    //: Context menu of the list of entries: edit the selected entry
+    m_editAction = item(u"mnuEdit"_qs, tr("Edit"));
+    //: Context menu of the list of entries: delete the selected entry
+    m_deleteAction = item(u"mnuDelete"_qs, tr("Delete"));
 
-    m_closeButton = new QPushButton(u"Close"_qs, this);
+    m_closeButton = new QPushButton(tr("Close"), this);
     m_closeButton->setObjectName(u"cmdClose"_qs);
     m_closeButton->setGeometry(870, 595, 75, 28);
     m_closeButton->setDefault(true);
@@ -100,10 +103,10 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
         g->setGeometry(box);
         return g;
     };
-    m_windowsMmcBox = group(u"GroupBox1"_qs, {8, 281, 441, 308}, u"List of Windows MMC Records"_qs);
+    m_windowsMmcBox = group(u"GroupBox1"_qs, {8, 281, 441, 308}, tr("List of Windows MMC Records"));
     m_serverMmcBox =
-        group(u"GroupBox2"_qs, {464, 281, 481, 308}, u"List of Windows Server MMC Records"_qs);
-    m_runCommandsBox = group(u"GroupBox3"_qs, {464, 8, 481, 257}, u"Run Commands"_qs);
+        group(u"GroupBox2"_qs, {464, 281, 481, 308}, tr("List of Windows Server MMC Records"));
+    m_runCommandsBox = group(u"GroupBox3"_qs, {464, 8, 481, 257}, tr("Run Commands"));
 
     // Each handler shows its own failure in the error box before it could reach Qt.
     const auto handled = [this](void (SettingsWindow::*handler)()) {
@@ -204,11 +207,13 @@ std::optional<int> SettingsWindow::rowInFile(int row) {
 }
 
 void SettingsWindow::tellListRenewed(const std::optional<MenuEntry>& gone) {
-    QString text =
-        u"Another program changed the menu file, so the list has been brought up to date."_qs;
-    if (gone)
-        text += u" \""_qs + ListLineText(gone->caption) + u"\" is no longer in it."_qs;
-    Dialogs::show(this, {QMessageBox::Information, u"Information"_qs, text, QMessageBox::Ok,
+    const QString text =
+        gone ? tr("Another program changed the menu file, so the list has been brought up to "
+                  "date. \"%1\" is no longer in it.")
+                   .arg(ListLineText(gone->caption))
+             : tr("Another program changed the menu file, so the list has been brought up to "
+                  "date.");
+    Dialogs::show(this, {QMessageBox::Information, tr("Information"), text, QMessageBox::Ok,
                          QMessageBox::Ok});
 }
 
@@ -309,15 +314,16 @@ void SettingsWindow::deleteSelected() {
         return;
     const QString line = m_entryList->item(*row)->text();
     const auto answer = Dialogs::show(
-        this, {QMessageBox::Information, u"Confirm"_qs,
-               u"Are you sure you want to delete \""_qs + line + u'"',
+        this, {QMessageBox::Information, tr("Confirm"),
+               tr("Are you sure you want to delete \"%1\"").arg(line),
                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes});
     if (answer == QMessageBox::Yes)
         deleteEntry(*row + 1);
 }
 
 void SettingsWindow::openMenuFile() {
-    const QString path = Dialogs::openFileName(this, u"Open"_qs, QtNameFilter(kMenuFilter));
+    //: Title of the file dialog that opens a menu file
+    const QString path = Dialogs::openFileName(this, tr("Open"), QtNameFilter(tr(kMenuFilter)));
     if (path.isEmpty())
         return;
     m_files.useMenuFile(path);
@@ -327,7 +333,8 @@ void SettingsWindow::openMenuFile() {
 
 void SettingsWindow::saveMenuCopy() {
     const QString path =
-        Dialogs::saveFileName(this, u"Save"_qs, QtNameFilter(kMenuFilter), u"ini"_qs);
+        //: Title of the file dialog that saves a copy of the menu file
+        Dialogs::saveFileName(this, tr("Save"), QtNameFilter(tr(kMenuFilter)), u"ini"_qs);
     if (path.isEmpty())
         return;
     SaveMenuCopy(m_files, path);
