@@ -100,8 +100,8 @@ public:
         const QByteArray launch = "_launch=" + kdeShortcut(keys).toUtf8() + "\n";
         // The desktop file alone binds nothing, so it goes first.
         writeFile(m_desktopFile, [&](const QByteArray&) {
-            return "[Desktop Entry]\nType=Application\nName=" + tr("Larkspan menu").toUtf8() +
-                   "\nExec=" +
+            return "[Desktop Entry]\nType=Application\nName=" +
+                   MenuShortcutStore::tr("Larkspan menu").toUtf8() + "\nExec=" +
                    QString(command).replace(u'\\', u"\\\\"_qs).replace(u'%', u"%%"_qs).toUtf8() +
                    "\nNoDisplay=true\nX-KDE-GlobalAccel-CommandShortcut=true\n";
         });
@@ -135,8 +135,8 @@ public:
             return text;
         });
         if (QFile::exists(m_desktopFile) && !QFile::remove(m_desktopFile))
-            throw LarkspanError(
-                tr("Cannot delete \"%1\".").arg(SafeFile::shownPath(m_desktopFile)));
+            throw LarkspanError(MenuShortcutStore::tr("Cannot delete \"%1\".")
+                                    .arg(SafeFile::shownPath(m_desktopFile)));
         tellKglobalaccel(std::nullopt);
     }
 
@@ -149,7 +149,7 @@ private:
                 return change(old.value_or(QByteArray()));
             });
         } catch (const std::system_error& e) {
-            throw LarkspanError(tr("Cannot write \"%1\". %2")
+            throw LarkspanError(MenuShortcutStore::tr("Cannot write \"%1\". %2")
                                     .arg(SafeFile::shownPath(fileName),
                                          QString::fromLocal8Bit(e.code().message())));
         }
@@ -162,16 +162,17 @@ private:
         const QString service = u"org.kde.kglobalaccel"_qs;
         if (!bus.interface() || !bus.interface()->isServiceRegistered(service))
             return;
-        const QStringList action{kKdeDesktopFile, u"_launch"_qs, tr("Larkspan menu"),
-                                 tr("Larkspan menu")};
+        const QStringList action{kKdeDesktopFile, u"_launch"_qs,
+                                 MenuShortcutStore::tr("Larkspan menu"),
+                                 MenuShortcutStore::tr("Larkspan menu")};
         const auto call = [&](const QString& method, const QVariantList& arguments) {
             QDBusMessage message = QDBusMessage::createMethodCall(
                 service, u"/kglobalaccel"_qs, u"org.kde.KGlobalAccel"_qs, method);
             message.setArguments(arguments);
             const QDBusMessage reply = bus.call(message, QDBus::Block, 10000);
             if (reply.type() == QDBusMessage::ErrorMessage)
-                throw LarkspanError(
-                    tr("KDE's shortcut service failed: %1").arg(reply.errorMessage()));
+                throw LarkspanError(MenuShortcutStore::tr("KDE's shortcut service failed: %1")
+                                        .arg(reply.errorMessage()));
         };
         call(u"doRegister"_qs, {action});
         call(u"setForeignShortcut"_qs,

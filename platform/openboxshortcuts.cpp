@@ -112,7 +112,8 @@ public:
     void set(QKeyCombination keys, const QString& command) override {
         const auto key = openboxKey(keys);
         if (!key)
-            throw LarkspanError(tr("openbox cannot bind this key."));
+            throw LarkspanError(
+                MenuShortcutStore::tr("%1 cannot bind this key.").arg(desktopName()));
         const QByteArray keybind = "<keybind key=\"" + xmlEscaped(*key) +
                                    "\"><action name=\"Execute\"><command>" + xmlEscaped(command) +
                                    "</command></action></keybind>";
@@ -123,8 +124,9 @@ public:
             if (end < 0) {
                 const qsizetype last = text.lastIndexOf("</openbox_config>");
                 if (last < 0)
-                    throw LarkspanError(tr("%1 is not a configuration of openbox.")
-                                            .arg(SafeFile::shownPath(m_rcFile)));
+                    throw LarkspanError(
+                        MenuShortcutStore::tr("%1 is not a configuration of openbox.")
+                            .arg(SafeFile::shownPath(m_rcFile)));
                 return text.insert(last, "<keyboard>\n  " + keybind + "\n</keyboard>\n");
             }
             // On a line of its own, indented one step deeper than the closing tag.
@@ -183,12 +185,12 @@ private:
                 const auto seed = SafeFile::read(m_seedFile);
                 if (!seed)
                     throw LarkspanError(
-                        tr("Neither %1 nor %2 can be read.")
+                        MenuShortcutStore::tr("Neither %1 nor %2 can be read.")
                             .arg(SafeFile::shownPath(m_rcFile), SafeFile::shownPath(m_seedFile)));
                 return change(*seed);
             });
         } catch (const std::system_error& e) {
-            throw LarkspanError(tr("Cannot write \"%1\". %2")
+            throw LarkspanError(MenuShortcutStore::tr("Cannot write \"%1\". %2")
                                     .arg(SafeFile::shownPath(m_rcFile),
                                          QString::fromLocal8Bit(e.code().message())));
         }

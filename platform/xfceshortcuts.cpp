@@ -39,11 +39,13 @@ public:
     void set(QKeyCombination keys, const QString& command) override {
         const auto accelerator = gtkAccelerator(keys);
         if (!accelerator)
-            throw LarkspanError(tr("Xfce cannot bind this key."));
+            throw LarkspanError(
+                MenuShortcutStore::tr("%1 cannot bind this key.").arg(desktopName()));
         const QVariantMap values = properties(kXfceCommands);
         const QString taken = values.value(*accelerator).toString();
         if (values.contains(*accelerator) && !isMenuShortcutCommand(taken))
-            throw LarkspanError(tr("%1 is already bound to \"%2\".").arg(*accelerator, taken));
+            throw LarkspanError(
+                MenuShortcutStore::tr("%1 is already bound to \"%2\".").arg(*accelerator, taken));
         call(u"SetProperty"_qs, {kXfceChannel, kXfceCommands + *accelerator,
                                  QVariant::fromValue(QDBusVariant(command))});
         try {
@@ -72,7 +74,8 @@ private:
         message.setArguments(arguments);
         const QDBusMessage reply = QDBusConnection::sessionBus().call(message, QDBus::Block, 10000);
         if (reply.type() == QDBusMessage::ErrorMessage)
-            throw LarkspanError(tr("Xfce's settings service failed: %1").arg(reply.errorMessage()));
+            throw LarkspanError(MenuShortcutStore::tr("Xfce's settings service failed: %1")
+                                    .arg(reply.errorMessage()));
         return reply;
     }
     static void reset(const QString& property) {
@@ -89,7 +92,8 @@ private:
         if (reply.type() == QDBusMessage::ErrorMessage) {
             if (reply.errorName().startsWith(u"org.xfce.Xfconf.Error"_qs))
                 return {};
-            throw LarkspanError(tr("Xfce's settings service failed: %1").arg(reply.errorMessage()));
+            throw LarkspanError(MenuShortcutStore::tr("Xfce's settings service failed: %1")
+                                    .arg(reply.errorMessage()));
         }
         QVariantMap values;
         const QVariantMap all = qdbus_cast<QVariantMap>(reply.arguments().value(0));
