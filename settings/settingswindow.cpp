@@ -5,11 +5,14 @@
 #include "core/menufile.h"
 #include "core/programfiles.h"
 #include "desktopentry/newentries.h"
+#include "platform/menushortcut.h"
+#include "platform/shortcutstore.h"
 #include "settings/applicationpicker.h"
 #include "settings/entrydialog.h"
 #include "settings/referencelists.h"
 #include "settings/settingslogic.h"
 #include "settings/settingswidgets.h"
+#include "settings/shortcutdialog.h"
 #include "widgets/bevelline.h"
 #include "widgets/dialogs.h"
 #include "widgets/errorbox.h"
@@ -100,6 +103,10 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     m_closeButton->setObjectName(u"cmdClose"_qs);
     m_closeButton->setGeometry(870, 595, 75, 28);
     m_closeButton->setDefault(true);
+    m_shortcutButton = new QPushButton(tr("Keyboard shortcut\u2026"), this);
+    m_shortcutButton->setObjectName(u"cmdShortcut"_qs);
+    m_shortcutButton->setToolTip(tr("The key that opens the launcher menu"));
+    m_shortcutButton->setGeometry(8, 595, 160, 28);
 
     const auto group = [this](const QString& name, const QRect& box, const QString& title) {
         auto* g = new QGroupBox(title, this);
@@ -128,6 +135,8 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     connect(m_openButton, &QToolButton::clicked, this, handled(&SettingsWindow::openMenuFile));
     connect(m_saveButton, &QToolButton::clicked, this, handled(&SettingsWindow::saveMenuCopy));
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_shortcutButton, &QPushButton::clicked, this,
+            handled(&SettingsWindow::editMenuShortcut));
     connect(m_addInstalledAction, &QAction::triggered, this,
             handled(&SettingsWindow::addInstalledApplication));
     connect(m_moveUpAction, &QAction::triggered, this, handled(&SettingsWindow::moveSelectedUp));
@@ -163,7 +172,8 @@ void SettingsWindow::setVisible(bool visible) {
     if (visible && !m_applicationPicker) {
         m_applicationPicker = new ApplicationPicker(this);
         buildReferenceLists(m_referenceData, m_windowsMmcBox, m_serverMmcBox, m_runCommandsBox);
-        setTabOrder(m_tabs, m_closeButton);
+        setTabOrder(m_tabs, m_shortcutButton);
+        setTabOrder(m_shortcutButton, m_closeButton);
         setTabOrder(m_closeButton, m_windowsMmcBox);
         setTabOrder(m_windowsMmcBox, m_serverMmcBox);
         setTabOrder(m_serverMmcBox, m_runCommandsBox);
@@ -427,4 +437,15 @@ void SettingsWindow::trySelected() {
         return;
     if (const auto row = rowInFile(m_entryList->selectedRow()))
         m_runEntry(*row + 1, m_shown[*row]);
+}
+
+void SettingsWindow::editMenuShortcut() {
+    const auto store = menuShortcutStoreOfDesktop();
+    const QStringList desktops = currentDesktops();
+    const QString desktop = store                ? store->desktopName()
+                            : desktops.isEmpty() ? tr("this desktop")
+                                                 : desktops.join(u'/');
+    MenuShortcutDialog dialog(
+        store.get(), menuShortcutCommand(QCoreApplication::applicationDirPath()), desktop, this);
+    dialog.exec();
 }

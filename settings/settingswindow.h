@@ -72,6 +72,7 @@ private:
     void moveSelectedUp();
     void moveSelectedDown();
     void trySelected();
+    void editMenuShortcut();
     // Appends the entries after whatever the file holds by then, as the list shows afterwards.
     void addEntries(const QList<MenuEntry>& entries);
     void fillList(const QList<MenuEntry>& entries);
@@ -109,6 +110,7 @@ private:
     QToolButton* m_deleteButton;
     MenuEntryList* m_entryList;
     QPushButton* m_closeButton;
+    QPushButton* m_shortcutButton;
     QMenu* m_entryMenu;
     QAction* m_addInstalledAction;
     QAction* m_moveUpAction;
