@@ -88,9 +88,9 @@ void ProfileEditor::WriteInteger(const QString& section, const QString& key, qin
     WriteString(section, key, QString::number(value));
 }
 
-void ProfileFile::Update(const std::function<void(ProfileEditor&)>& change) {
+SafeFile::Change ProfileFile::Update(const std::function<void(ProfileEditor&)>& change) {
     try {
-        SafeFile::update(
+        return SafeFile::update(
             m_fileName,
             [&](const std::optional<QByteArray>& old) {
                 IniDocument document = IniDocument::parse(old.value_or(QByteArray()));

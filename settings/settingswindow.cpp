@@ -5,11 +5,14 @@
 #include "core/menufile.h"
 #include "core/programfiles.h"
 #include "desktopentry/newentries.h"
+#include "platform/menushortcut.h"
+#include "platform/shortcutstore.h"
 #include "settings/applicationpicker.h"
 #include "settings/entrydialog.h"
 #include "settings/referencelists.h"
 #include "settings/settingslogic.h"
 #include "settings/settingswidgets.h"
+#include "settings/shortcutdialog.h"
 #include "widgets/bevelline.h"
 #include "widgets/dialogs.h"
 #include "widgets/errorbox.h"
@@ -20,6 +23,7 @@
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -85,12 +89,26 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     m_editAction = item(u"mnuEdit"_qs, tr("Edit"));
     //: Context menu of the list of entries: delete the selected entry
     m_deleteAction = item(u"mnuDelete"_qs, tr("Delete"));
+    m_entryMenu->addSeparator();
+    //: Context menu of the list of entries: take back the last change of the menu
+    m_undoAction = item(u"mnuUndo"_qs, tr("Undo"));
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    //: Context menu of the list of entries: make the change taken back again
+    m_redoAction = item(u"mnuRedo"_qs, tr("Redo"));
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // The window's too, so that the keys work while the menu is closed.
+    addActions({m_undoAction, m_redoAction});
 
     m_closeButton = new QPushButton(tr("Close"), this);
     m_closeButton->setObjectName(u"cmdClose"_qs);
     m_closeButton->setGeometry(870, 595, 75, 28);
     widenToText(m_closeButton, true);
     m_closeButton->setDefault(true);
+    m_shortcutButton = new QPushButton(tr("Keyboard shortcut\u2026"), this);
+    m_shortcutButton->setObjectName(u"cmdShortcut"_qs);
+    m_shortcutButton->setToolTip(tr("The key that opens the launcher menu"));
+    m_shortcutButton->setGeometry(8, 595, 160, 28);
 
     const auto group = [this](const QString& name, const QRect& box, const QString& title) {
         auto* g = new QGroupBox(title, this);
@@ -119,6 +137,8 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     connect(m_openButton, &QToolButton::clicked, this, handled(&SettingsWindow::openMenuFile));
     connect(m_saveButton, &QToolButton::clicked, this, handled(&SettingsWindow::saveMenuCopy));
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_shortcutButton, &QPushButton::clicked, this,
+            handled(&SettingsWindow::editMenuShortcut));
     connect(m_addInstalledAction, &QAction::triggered, this,
             handled(&SettingsWindow::addInstalledApplication));
     connect(m_moveUpAction, &QAction::triggered, this, handled(&SettingsWindow::moveSelectedUp));
@@ -127,6 +147,8 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     connect(m_tryAction, &QAction::triggered, this, handled(&SettingsWindow::trySelected));
     connect(m_editAction, &QAction::triggered, this, handled(&SettingsWindow::editSelected));
     connect(m_deleteAction, &QAction::triggered, this, handled(&SettingsWindow::deleteSelected));
+    connect(m_undoAction, &QAction::triggered, this, handled(&SettingsWindow::undo));
+    connect(m_redoAction, &QAction::triggered, this, handled(&SettingsWindow::redo));
     connect(m_entryList, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { reportingErrors([&] { showEntryMenu(at); }); });
     // Queued: after the drop has ended, so that an error box holds up no program.
@@ -152,7 +174,8 @@ void SettingsWindow::setVisible(bool visible) {
     if (visible && !m_applicationPicker) {
         m_applicationPicker = new ApplicationPicker(this);
         buildReferenceLists(m_referenceData, m_windowsMmcBox, m_serverMmcBox, m_runCommandsBox);
-        setTabOrder(m_tabs, m_closeButton);
+        setTabOrder(m_tabs, m_shortcutButton);
+        setTabOrder(m_shortcutButton, m_closeButton);
         setTabOrder(m_closeButton, m_windowsMmcBox);
         setTabOrder(m_windowsMmcBox, m_serverMmcBox);
         setTabOrder(m_serverMmcBox, m_runCommandsBox);
@@ -166,6 +189,8 @@ void SettingsWindow::aboutToShow() {
 
 void SettingsWindow::loadMenuList() {
     m_files.reopenMenuFile();
+    m_history.follow(m_files.menu().fileName());
+    enableUndoRedo();
     fillList(m_files.menu().entries());
     if (m_entryList->count() > 0) {
         m_entryList->setCurrentRow(0);
@@ -205,12 +230,47 @@ void SettingsWindow::tellListRenewed(const std::optional<MenuEntry>& gone) {
                    .arg(ListLineText(gone->caption))
              : tr("Another program changed the menu file, so the list has been brought up to "
                   "date.");
+    inform(text);
+}
+
+void SettingsWindow::inform(const QString& text) {
     Dialogs::show(this, {QMessageBox::Information, tr("Information"), text, QMessageBox::Ok,
                          QMessageBox::Ok});
 }
 
+void SettingsWindow::recordStep(const SafeFile::Change& change, int selectedBefore,
+                                int selectedAfter) {
+    m_history.record(change, selectedBefore, selectedAfter);
+    enableUndoRedo();
+}
+
+void SettingsWindow::enableUndoRedo() {
+    m_undoAction->setEnabled(m_history.canUndo());
+    m_redoAction->setEnabled(m_history.canRedo());
+}
+
+void SettingsWindow::undo() {
+    showTurn(m_history.undo(),
+             tr("Another program changed the menu file, so the last change cannot be undone."));
+}
+
+void SettingsWindow::redo() {
+    showTurn(m_history.redo(),
+             tr("Another program changed the menu file, so the change cannot be redone."));
+}
+
+void SettingsWindow::showTurn(const MenuHistory::Turn& turn, const QString& refusal) {
+    showEntries(m_files.menu().entries(),
+                turn.refused ? m_entryList->selectedRow() : turn.selected - 1);
+    m_selectedEntry = m_entryList->selectedRow() + 1;
+    enableUndoRedo();
+    if (turn.refused)
+        inform(refusal);
+}
+
 void SettingsWindow::appendEntries(const QList<MenuEntry>& entries) {
-    m_files.menu().append(entries);
+    // A redo selects the file's last entry, the last one added.
+    recordStep(m_files.menu().append(entries), m_selectedEntry, std::numeric_limits<int>::max());
     for (const MenuEntry& entry : entries)
         m_entryList->addItem(ListLineText(entry.caption));
     m_shown += entries;
@@ -230,7 +290,7 @@ void SettingsWindow::addEntries(const QList<MenuEntry>& entries) {
 
 void SettingsWindow::moveEntry(int from, int to) {
     // A failed rewrite throws first: file and list stay as they were.
-    m_files.menu().move(from, to);
+    recordStep(m_files.menu().move(from, to), from, to);
     m_entryList->insertItem(to - 1, m_entryList->takeItem(from - 1));
     m_shown.move(from - 1, to - 1);
     m_entryList->setCurrentRow(to - 1);
@@ -238,7 +298,7 @@ void SettingsWindow::moveEntry(int from, int to) {
 }
 
 void SettingsWindow::updateEntry(int n, const MenuEntry& entry) {
-    m_files.menu().update(n, entry);
+    recordStep(m_files.menu().update(n, entry), n, n);
     m_entryList->item(n - 1)->setText(ListLineText(entry.caption));
     m_shown[n - 1] = entry;
 }
@@ -258,6 +318,7 @@ void SettingsWindow::deleteEntry(int n) {
         tellListRenewed(removal.number > 0 ? std::nullopt : std::optional(asked));
     }
     m_selectedEntry = m_entryList->selectedRow() + 1;
+    recordStep(removal.change, removal.number, m_selectedEntry);
 }
 
 void SettingsWindow::removeLine(int row) {
@@ -378,4 +439,15 @@ void SettingsWindow::trySelected() {
         return;
     if (const auto row = rowInFile(m_entryList->selectedRow()))
         m_runEntry(*row + 1, m_shown[*row]);
+}
+
+void SettingsWindow::editMenuShortcut() {
+    const auto store = menuShortcutStoreOfDesktop();
+    const QStringList desktops = currentDesktops();
+    const QString desktop = store                ? store->desktopName()
+                            : desktops.isEmpty() ? tr("this desktop")
+                                                 : desktops.join(u'/');
+    MenuShortcutDialog dialog(
+        store.get(), menuShortcutCommand(QCoreApplication::applicationDirPath()), desktop, this);
+    dialog.exec();
 }

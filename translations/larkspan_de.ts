@@ -433,6 +433,112 @@
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Die Datei &quot;%1&quot; kann nicht erstellt werden. %2</translation>
     </message>
+    <message>
+        <source>Cannot write the backup &quot;%1&quot;, so the menu file was not changed. %2</source>
+        <translation>Die Sicherung &quot;%1&quot; kann nicht geschrieben werden, daher wurde die Menüdatei nicht geändert. %2</translation>
+    </message>
+</context>
+<context>
+    <name>MenuShortcutDialog</name>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Larkspan cannot set the shortcuts of %1. To open the launcher menu with a key, bind it to this command in the desktop&apos;s keyboard settings:</source>
+        <translation>Larkspan kann die Tastenkürzel von %1 nicht einstellen. Um das Menü mit einer Taste zu öffnen, belegen Sie in den Tastatureinstellungen der Arbeitsumgebung eine Taste mit diesem Befehl:</translation>
+    </message>
+    <message>
+        <source>The key combination that opens the launcher menu, kept in the keyboard settings of %1. Press a new one to change it.</source>
+        <translation>Die Tastenkombination, die das Menü öffnet, gespeichert in den Tastatureinstellungen von %1. Drücken Sie eine neue, um sie zu ändern.</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Festlegen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Press a combination with Ctrl, Alt or Super, or a function key.</source>
+        <translation>Drücken Sie eine Kombination mit Strg, Alt oder Super oder eine Funktionstaste.</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Jetzt: %1</translation>
+    </message>
+    <message>
+        <source>Now: none</source>
+        <translation>Jetzt: keine</translation>
+    </message>
+    <message>
+        <source>%1 cannot open the menu: it needs Ctrl, Alt or Super, or must be a function key.</source>
+        <translation>%1 kann das Menü nicht öffnen: Es braucht Strg, Alt oder Super oder muss eine Funktionstaste sein.</translation>
+    </message>
+    <message>
+        <source>%1 opens the menu already.</source>
+        <translation>%1 öffnet das Menü bereits.</translation>
+    </message>
+    <message>
+        <source>%1 is already bound to &quot;%2&quot;. Press another one.</source>
+        <translation>%1 ist bereits mit &quot;%2&quot; belegt. Drücken Sie eine andere.</translation>
+    </message>
+    <message>
+        <source>%1 is free.</source>
+        <translation>%1 ist frei.</translation>
+    </message>
+</context>
+<context>
+    <name>MenuShortcutStore</name>
+    <message>
+        <source>%1 cannot bind this key.</source>
+        <translation>%1 kann diese Taste nicht belegen.</translation>
+    </message>
+    <message>
+        <source>Larkspan menu</source>
+        <translation>Larkspan-Menü</translation>
+    </message>
+    <message>
+        <source>Cannot delete &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot; kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;. %2</source>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s shortcut service failed: %1</source>
+        <translation>Der Tastenkürzel-Dienst von KDE ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a configuration of openbox.</source>
+        <translation>%1 ist keine Konfiguration von openbox.</translation>
+    </message>
+    <message>
+        <source>Neither %1 nor %2 can be read.</source>
+        <translation>Weder %1 noch %2 kann gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started.</source>
+        <translation>%1 konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 10 seconds.</source>
+        <translation>%1 hat nicht innerhalb von 10 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>%1 %2 failed: %3</source>
+        <translation>%1 %2 ist fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>%1 is already bound to &quot;%2&quot;.</source>
+        <translation>%1 ist bereits mit &quot;%2&quot; belegt.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service failed: %1</source>
+        <translation>Der Einstellungsdienst von Xfce ist fehlgeschlagen: %1</translation>
+    </message>
 </context>
 <context>
     <name>Navigator</name>
@@ -616,6 +722,36 @@
         <source>Save</source>
         <extracomment>Title of the file dialog that saves a copy of the menu file</extracomment>
         <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut…</source>
+        <translation>Tastenkürzel…</translation>
+    </message>
+    <message>
+        <source>The key that opens the launcher menu</source>
+        <translation>Die Taste, die das Menü öffnet</translation>
+    </message>
+    <message>
+        <source>this desktop</source>
+        <translation>dieser Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Context menu of the list of entries: take back the last change of the menu</extracomment>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Context menu of the list of entries: make the change taken back again</extracomment>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the last change cannot be undone.</source>
+        <translation>Ein anderes Programm hat die Menüdatei geändert, daher kann die letzte Änderung nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the change cannot be redone.</source>
+        <translation>Ein anderes Programm hat die Menüdatei geändert, daher kann die Änderung nicht wiederholt werden.</translation>
     </message>
 </context>
 </TS>

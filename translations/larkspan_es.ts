@@ -433,6 +433,112 @@
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>No se puede crear el archivo &quot;%1&quot;. %2</translation>
     </message>
+    <message>
+        <source>Cannot write the backup &quot;%1&quot;, so the menu file was not changed. %2</source>
+        <translation>No se puede escribir la copia de seguridad &quot;%1&quot;, así que no se modificó el archivo de menú. %2</translation>
+    </message>
+</context>
+<context>
+    <name>MenuShortcutDialog</name>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Atajo de teclado</translation>
+    </message>
+    <message>
+        <source>Larkspan cannot set the shortcuts of %1. To open the launcher menu with a key, bind it to this command in the desktop&apos;s keyboard settings:</source>
+        <translation>Larkspan no puede configurar los atajos de %1. Para abrir el menú con una tecla, asígnela a este comando en la configuración de teclado del escritorio:</translation>
+    </message>
+    <message>
+        <source>The key combination that opens the launcher menu, kept in the keyboard settings of %1. Press a new one to change it.</source>
+        <translation>La combinación de teclas que abre el menú, guardada en la configuración de teclado de %1. Pulse una nueva para cambiarla.</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Establecer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Press a combination with Ctrl, Alt or Super, or a function key.</source>
+        <translation>Pulse una combinación con Ctrl, Alt o Super, o una tecla de función.</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Ahora: %1</translation>
+    </message>
+    <message>
+        <source>Now: none</source>
+        <translation>Ahora: ninguna</translation>
+    </message>
+    <message>
+        <source>%1 cannot open the menu: it needs Ctrl, Alt or Super, or must be a function key.</source>
+        <translation>%1 no puede abrir el menú: necesita Ctrl, Alt o Super, o debe ser una tecla de función.</translation>
+    </message>
+    <message>
+        <source>%1 opens the menu already.</source>
+        <translation>%1 ya abre el menú.</translation>
+    </message>
+    <message>
+        <source>%1 is already bound to &quot;%2&quot;. Press another one.</source>
+        <translation>%1 ya está asignada a &quot;%2&quot;. Pulse otra.</translation>
+    </message>
+    <message>
+        <source>%1 is free.</source>
+        <translation>%1 está libre.</translation>
+    </message>
+</context>
+<context>
+    <name>MenuShortcutStore</name>
+    <message>
+        <source>%1 cannot bind this key.</source>
+        <translation>%1 no puede asignar esta tecla.</translation>
+    </message>
+    <message>
+        <source>Larkspan menu</source>
+        <translation>Menú de Larkspan</translation>
+    </message>
+    <message>
+        <source>Cannot delete &quot;%1&quot;.</source>
+        <translation>No se puede eliminar &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;. %2</source>
+        <translation>No se puede escribir &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s shortcut service failed: %1</source>
+        <translation>Falló el servicio de atajos de KDE: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a configuration of openbox.</source>
+        <translation>%1 no es una configuración de openbox.</translation>
+    </message>
+    <message>
+        <source>Neither %1 nor %2 can be read.</source>
+        <translation>No se puede leer ni %1 ni %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started.</source>
+        <translation>No se pudo iniciar %1.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 10 seconds.</source>
+        <translation>%1 no respondió en 10 segundos.</translation>
+    </message>
+    <message>
+        <source>%1 %2 failed: %3</source>
+        <translation>%1 %2 falló: %3</translation>
+    </message>
+    <message>
+        <source>%1 is already bound to &quot;%2&quot;.</source>
+        <translation>%1 ya está asignada a &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service failed: %1</source>
+        <translation>Falló el servicio de configuración de Xfce: %1</translation>
+    </message>
 </context>
 <context>
     <name>Navigator</name>
@@ -616,6 +722,36 @@
         <source>Save</source>
         <extracomment>Title of the file dialog that saves a copy of the menu file</extracomment>
         <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut…</source>
+        <translation>Atajo de teclado…</translation>
+    </message>
+    <message>
+        <source>The key that opens the launcher menu</source>
+        <translation>La tecla que abre el menú</translation>
+    </message>
+    <message>
+        <source>this desktop</source>
+        <translation>este escritorio</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Context menu of the list of entries: take back the last change of the menu</extracomment>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Context menu of the list of entries: make the change taken back again</extracomment>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the last change cannot be undone.</source>
+        <translation>Otro programa modificó el archivo de menú, así que no se puede deshacer el último cambio.</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the change cannot be redone.</source>
+        <translation>Otro programa modificó el archivo de menú, así que no se puede rehacer el cambio.</translation>
     </message>
 </context>
 </TS>

@@ -433,6 +433,112 @@
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Impossible de créer le fichier &quot;%1&quot;. %2</translation>
     </message>
+    <message>
+        <source>Cannot write the backup &quot;%1&quot;, so the menu file was not changed. %2</source>
+        <translation>Impossible d&apos;écrire la sauvegarde &quot;%1&quot;, le fichier de menu n&apos;a donc pas été modifié. %2</translation>
+    </message>
+</context>
+<context>
+    <name>MenuShortcutDialog</name>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Raccourci clavier</translation>
+    </message>
+    <message>
+        <source>Larkspan cannot set the shortcuts of %1. To open the launcher menu with a key, bind it to this command in the desktop&apos;s keyboard settings:</source>
+        <translation>Larkspan ne peut pas définir les raccourcis de %1. Pour ouvrir le menu avec une touche, associez-la à cette commande dans les paramètres du clavier du bureau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The key combination that opens the launcher menu, kept in the keyboard settings of %1. Press a new one to change it.</source>
+        <translation>La combinaison de touches qui ouvre le menu, enregistrée dans les paramètres du clavier de %1. Appuyez sur une nouvelle combinaison pour la changer.</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Press a combination with Ctrl, Alt or Super, or a function key.</source>
+        <translation>Appuyez sur une combinaison avec Ctrl, Alt ou Super, ou sur une touche de fonction.</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Actuellement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Now: none</source>
+        <translation>Actuellement&#xa0;: aucune</translation>
+    </message>
+    <message>
+        <source>%1 cannot open the menu: it needs Ctrl, Alt or Super, or must be a function key.</source>
+        <translation>%1 ne peut pas ouvrir le menu&#xa0;: il faut Ctrl, Alt ou Super, ou une touche de fonction.</translation>
+    </message>
+    <message>
+        <source>%1 opens the menu already.</source>
+        <translation>%1 ouvre déjà le menu.</translation>
+    </message>
+    <message>
+        <source>%1 is already bound to &quot;%2&quot;. Press another one.</source>
+        <translation>%1 est déjà associée à &quot;%2&quot;. Appuyez sur une autre combinaison.</translation>
+    </message>
+    <message>
+        <source>%1 is free.</source>
+        <translation>%1 est libre.</translation>
+    </message>
+</context>
+<context>
+    <name>MenuShortcutStore</name>
+    <message>
+        <source>%1 cannot bind this key.</source>
+        <translation>%1 ne peut pas associer cette touche.</translation>
+    </message>
+    <message>
+        <source>Larkspan menu</source>
+        <translation>Menu Larkspan</translation>
+    </message>
+    <message>
+        <source>Cannot delete &quot;%1&quot;.</source>
+        <translation>Impossible de supprimer &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;écrire &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s shortcut service failed: %1</source>
+        <translation>Le service de raccourcis de KDE a échoué&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a configuration of openbox.</source>
+        <translation>%1 n&apos;est pas une configuration d&apos;openbox.</translation>
+    </message>
+    <message>
+        <source>Neither %1 nor %2 can be read.</source>
+        <translation>Ni %1 ni %2 ne peuvent être lus.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started.</source>
+        <translation>Impossible de lancer %1.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 10 seconds.</source>
+        <translation>%1 n&apos;a pas répondu dans les 10 secondes.</translation>
+    </message>
+    <message>
+        <source>%1 %2 failed: %3</source>
+        <translation>%1 %2 a échoué&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 is already bound to &quot;%2&quot;.</source>
+        <translation>%1 est déjà associée à &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service failed: %1</source>
+        <translation>Le service de paramètres de Xfce a échoué&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>Navigator</name>
@@ -616,6 +722,36 @@
         <source>Save</source>
         <extracomment>Title of the file dialog that saves a copy of the menu file</extracomment>
         <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut…</source>
+        <translation>Raccourci clavier…</translation>
+    </message>
+    <message>
+        <source>The key that opens the launcher menu</source>
+        <translation>La touche qui ouvre le menu</translation>
+    </message>
+    <message>
+        <source>this desktop</source>
+        <translation>ce bureau</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Context menu of the list of entries: take back the last change of the menu</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Context menu of the list of entries: make the change taken back again</extracomment>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the last change cannot be undone.</source>
+        <translation>Un autre programme a modifié le fichier de menu, la dernière modification ne peut donc pas être annulée.</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the change cannot be redone.</source>
+        <translation>Un autre programme a modifié le fichier de menu, la modification ne peut donc pas être rétablie.</translation>
     </message>
 </context>
 </TS>

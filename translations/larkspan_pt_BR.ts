@@ -433,6 +433,112 @@
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Não é possível criar o arquivo &quot;%1&quot;. %2</translation>
     </message>
+    <message>
+        <source>Cannot write the backup &quot;%1&quot;, so the menu file was not changed. %2</source>
+        <translation>Não é possível gravar o backup &quot;%1&quot;, por isso o arquivo de menu não foi alterado. %2</translation>
+    </message>
+</context>
+<context>
+    <name>MenuShortcutDialog</name>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Atalho de teclado</translation>
+    </message>
+    <message>
+        <source>Larkspan cannot set the shortcuts of %1. To open the launcher menu with a key, bind it to this command in the desktop&apos;s keyboard settings:</source>
+        <translation>O Larkspan não consegue definir os atalhos de %1. Para abrir o menu com uma tecla, associe-a a este comando nas configurações de teclado da área de trabalho:</translation>
+    </message>
+    <message>
+        <source>The key combination that opens the launcher menu, kept in the keyboard settings of %1. Press a new one to change it.</source>
+        <translation>A combinação de teclas que abre o menu, guardada nas configurações de teclado de %1. Pressione uma nova para alterá-la.</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Definir</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Press a combination with Ctrl, Alt or Super, or a function key.</source>
+        <translation>Pressione uma combinação com Ctrl, Alt ou Super, ou uma tecla de função.</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Agora: %1</translation>
+    </message>
+    <message>
+        <source>Now: none</source>
+        <translation>Agora: nenhuma</translation>
+    </message>
+    <message>
+        <source>%1 cannot open the menu: it needs Ctrl, Alt or Super, or must be a function key.</source>
+        <translation>%1 não pode abrir o menu: precisa de Ctrl, Alt ou Super, ou deve ser uma tecla de função.</translation>
+    </message>
+    <message>
+        <source>%1 opens the menu already.</source>
+        <translation>%1 já abre o menu.</translation>
+    </message>
+    <message>
+        <source>%1 is already bound to &quot;%2&quot;. Press another one.</source>
+        <translation>%1 já está associada a &quot;%2&quot;. Pressione outra.</translation>
+    </message>
+    <message>
+        <source>%1 is free.</source>
+        <translation>%1 está livre.</translation>
+    </message>
+</context>
+<context>
+    <name>MenuShortcutStore</name>
+    <message>
+        <source>%1 cannot bind this key.</source>
+        <translation>%1 não consegue associar esta tecla.</translation>
+    </message>
+    <message>
+        <source>Larkspan menu</source>
+        <translation>Menu do Larkspan</translation>
+    </message>
+    <message>
+        <source>Cannot delete &quot;%1&quot;.</source>
+        <translation>Não é possível excluir &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;. %2</source>
+        <translation>Não é possível gravar &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s shortcut service failed: %1</source>
+        <translation>O serviço de atalhos do KDE falhou: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a configuration of openbox.</source>
+        <translation>%1 não é uma configuração do openbox.</translation>
+    </message>
+    <message>
+        <source>Neither %1 nor %2 can be read.</source>
+        <translation>Não é possível ler %1 nem %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started.</source>
+        <translation>Não foi possível iniciar %1.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 10 seconds.</source>
+        <translation>%1 não respondeu em 10 segundos.</translation>
+    </message>
+    <message>
+        <source>%1 %2 failed: %3</source>
+        <translation>%1 %2 falhou: %3</translation>
+    </message>
+    <message>
+        <source>%1 is already bound to &quot;%2&quot;.</source>
+        <translation>%1 já está associada a &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service failed: %1</source>
+        <translation>O serviço de configurações do Xfce falhou: %1</translation>
+    </message>
 </context>
 <context>
     <name>Navigator</name>
@@ -616,6 +722,36 @@
         <source>Save</source>
         <extracomment>Title of the file dialog that saves a copy of the menu file</extracomment>
         <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut…</source>
+        <translation>Atalho de teclado…</translation>
+    </message>
+    <message>
+        <source>The key that opens the launcher menu</source>
+        <translation>A tecla que abre o menu</translation>
+    </message>
+    <message>
+        <source>this desktop</source>
+        <translation>esta área de trabalho</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Context menu of the list of entries: take back the last change of the menu</extracomment>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Context menu of the list of entries: make the change taken back again</extracomment>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the last change cannot be undone.</source>
+        <translation>Outro programa alterou o arquivo de menu, por isso a última alteração não pode ser desfeita.</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the change cannot be redone.</source>
+        <translation>Outro programa alterou o arquivo de menu, por isso a alteração não pode ser refeita.</translation>
     </message>
 </context>
 </TS>

@@ -433,6 +433,112 @@
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Не удаётся создать файл &quot;%1&quot;. %2</translation>
     </message>
+    <message>
+        <source>Cannot write the backup &quot;%1&quot;, so the menu file was not changed. %2</source>
+        <translation>Не удаётся записать резервную копию &quot;%1&quot;, поэтому файл меню не изменён. %2</translation>
+    </message>
+</context>
+<context>
+    <name>MenuShortcutDialog</name>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>Larkspan cannot set the shortcuts of %1. To open the launcher menu with a key, bind it to this command in the desktop&apos;s keyboard settings:</source>
+        <translation>Larkspan не может задать сочетания клавиш для %1. Чтобы открывать меню клавишей, назначьте её этой команде в настройках клавиатуры рабочего стола:</translation>
+    </message>
+    <message>
+        <source>The key combination that opens the launcher menu, kept in the keyboard settings of %1. Press a new one to change it.</source>
+        <translation>Сочетание клавиш, открывающее меню; хранится в настройках клавиатуры %1. Нажмите новое, чтобы изменить его.</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Задать</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Press a combination with Ctrl, Alt or Super, or a function key.</source>
+        <translation>Нажмите сочетание с Ctrl, Alt или Super либо функциональную клавишу.</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Сейчас: %1</translation>
+    </message>
+    <message>
+        <source>Now: none</source>
+        <translation>Сейчас: нет</translation>
+    </message>
+    <message>
+        <source>%1 cannot open the menu: it needs Ctrl, Alt or Super, or must be a function key.</source>
+        <translation>%1 не может открывать меню: нужна клавиша Ctrl, Alt или Super либо функциональная клавиша.</translation>
+    </message>
+    <message>
+        <source>%1 opens the menu already.</source>
+        <translation>%1 уже открывает меню.</translation>
+    </message>
+    <message>
+        <source>%1 is already bound to &quot;%2&quot;. Press another one.</source>
+        <translation>%1 уже назначено для &quot;%2&quot;. Нажмите другое.</translation>
+    </message>
+    <message>
+        <source>%1 is free.</source>
+        <translation>%1 свободно.</translation>
+    </message>
+</context>
+<context>
+    <name>MenuShortcutStore</name>
+    <message>
+        <source>%1 cannot bind this key.</source>
+        <translation>%1 не может назначить эту клавишу.</translation>
+    </message>
+    <message>
+        <source>Larkspan menu</source>
+        <translation>Меню Larkspan</translation>
+    </message>
+    <message>
+        <source>Cannot delete &quot;%1&quot;.</source>
+        <translation>Не удаётся удалить &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;. %2</source>
+        <translation>Не удаётся записать &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s shortcut service failed: %1</source>
+        <translation>Ошибка службы сочетаний клавиш KDE: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a configuration of openbox.</source>
+        <translation>%1 не является конфигурацией openbox.</translation>
+    </message>
+    <message>
+        <source>Neither %1 nor %2 can be read.</source>
+        <translation>Не удаётся прочитать ни %1, ни %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started.</source>
+        <translation>Не удалось запустить %1.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 10 seconds.</source>
+        <translation>%1 не ответил в течение 10 секунд.</translation>
+    </message>
+    <message>
+        <source>%1 %2 failed: %3</source>
+        <translation>Ошибка %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 is already bound to &quot;%2&quot;.</source>
+        <translation>%1 уже назначено для &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service failed: %1</source>
+        <translation>Ошибка службы настроек Xfce: %1</translation>
+    </message>
 </context>
 <context>
     <name>Navigator</name>
@@ -616,6 +722,36 @@
         <source>Save</source>
         <extracomment>Title of the file dialog that saves a copy of the menu file</extracomment>
         <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut…</source>
+        <translation>Сочетание клавиш…</translation>
+    </message>
+    <message>
+        <source>The key that opens the launcher menu</source>
+        <translation>Клавиша, открывающая меню</translation>
+    </message>
+    <message>
+        <source>this desktop</source>
+        <translation>этого рабочего стола</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Context menu of the list of entries: take back the last change of the menu</extracomment>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Context menu of the list of entries: make the change taken back again</extracomment>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the last change cannot be undone.</source>
+        <translation>Другая программа изменила файл меню, поэтому последнее изменение нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the change cannot be redone.</source>
+        <translation>Другая программа изменила файл меню, поэтому изменение нельзя повторить.</translation>
     </message>
 </context>
 </TS>

@@ -433,6 +433,112 @@
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>无法创建文件 &quot;%1&quot;。%2</translation>
     </message>
+    <message>
+        <source>Cannot write the backup &quot;%1&quot;, so the menu file was not changed. %2</source>
+        <translation>无法写入备份 &quot;%1&quot;，因此菜单文件未更改。%2</translation>
+    </message>
+</context>
+<context>
+    <name>MenuShortcutDialog</name>
+    <message>
+        <source>Keyboard shortcut</source>
+        <translation>键盘快捷键</translation>
+    </message>
+    <message>
+        <source>Larkspan cannot set the shortcuts of %1. To open the launcher menu with a key, bind it to this command in the desktop&apos;s keyboard settings:</source>
+        <translation>Larkspan 无法设置 %1 的快捷键。要用按键打开菜单，请在桌面的键盘设置中将按键绑定到此命令：</translation>
+    </message>
+    <message>
+        <source>The key combination that opens the launcher menu, kept in the keyboard settings of %1. Press a new one to change it.</source>
+        <translation>打开菜单的组合键，保存在 %1 的键盘设置中。按下新的组合键即可更改。</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Press a combination with Ctrl, Alt or Super, or a function key.</source>
+        <translation>请按下包含 Ctrl、Alt 或 Super 的组合键，或一个功能键。</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>当前：%1</translation>
+    </message>
+    <message>
+        <source>Now: none</source>
+        <translation>当前：无</translation>
+    </message>
+    <message>
+        <source>%1 cannot open the menu: it needs Ctrl, Alt or Super, or must be a function key.</source>
+        <translation>%1 无法打开菜单：需要包含 Ctrl、Alt 或 Super，或者是一个功能键。</translation>
+    </message>
+    <message>
+        <source>%1 opens the menu already.</source>
+        <translation>%1 已用于打开菜单。</translation>
+    </message>
+    <message>
+        <source>%1 is already bound to &quot;%2&quot;. Press another one.</source>
+        <translation>%1 已绑定到 &quot;%2&quot;。请按其他组合键。</translation>
+    </message>
+    <message>
+        <source>%1 is free.</source>
+        <translation>%1 未被占用。</translation>
+    </message>
+</context>
+<context>
+    <name>MenuShortcutStore</name>
+    <message>
+        <source>%1 cannot bind this key.</source>
+        <translation>%1 无法绑定此按键。</translation>
+    </message>
+    <message>
+        <source>Larkspan menu</source>
+        <translation>Larkspan 菜单</translation>
+    </message>
+    <message>
+        <source>Cannot delete &quot;%1&quot;.</source>
+        <translation>无法删除 &quot;%1&quot;。</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;. %2</source>
+        <translation>无法写入 &quot;%1&quot;。%2</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s shortcut service failed: %1</source>
+        <translation>KDE 快捷键服务出错：%1</translation>
+    </message>
+    <message>
+        <source>%1 is not a configuration of openbox.</source>
+        <translation>%1 不是 openbox 的配置文件。</translation>
+    </message>
+    <message>
+        <source>Neither %1 nor %2 can be read.</source>
+        <translation>%1 和 %2 都无法读取。</translation>
+    </message>
+    <message>
+        <source>%1 could not be started.</source>
+        <translation>无法启动 %1。</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within 10 seconds.</source>
+        <translation>%1 在 10 秒内没有响应。</translation>
+    </message>
+    <message>
+        <source>%1 %2 failed: %3</source>
+        <translation>%1 %2 失败：%3</translation>
+    </message>
+    <message>
+        <source>%1 is already bound to &quot;%2&quot;.</source>
+        <translation>%1 已绑定到 &quot;%2&quot;。</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service failed: %1</source>
+        <translation>Xfce 设置服务出错：%1</translation>
+    </message>
 </context>
 <context>
     <name>Navigator</name>
@@ -616,6 +722,36 @@
         <source>Save</source>
         <extracomment>Title of the file dialog that saves a copy of the menu file</extracomment>
         <translation>保存</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcut…</source>
+        <translation>键盘快捷键…</translation>
+    </message>
+    <message>
+        <source>The key that opens the launcher menu</source>
+        <translation>打开菜单的按键</translation>
+    </message>
+    <message>
+        <source>this desktop</source>
+        <translation>此桌面</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Context menu of the list of entries: take back the last change of the menu</extracomment>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Context menu of the list of entries: make the change taken back again</extracomment>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the last change cannot be undone.</source>
+        <translation>另一个程序更改了菜单文件，因此无法撤销上一次更改。</translation>
+    </message>
+    <message>
+        <source>Another program changed the menu file, so the change cannot be redone.</source>
+        <translation>另一个程序更改了菜单文件，因此无法重做该更改。</translation>
     </message>
 </context>
 </TS>
