@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
@@ -97,8 +96,6 @@ QList<Shown> shownTexts(QWidget* widget) {
             room = style->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         else if (qobject_cast<QCheckBox*>(button))
             room = style->subElementRect(QStyle::SE_CheckBoxContents, &option, button);
-        else if (qobject_cast<QRadioButton*>(button))
-            room = style->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
         else if (qobject_cast<QToolButton*>(button))
             return {{text, {button->sizeHint().width(), 0}, button->rect()}};
         return {{text, {advance(button->font(), text) + icon, 0}, room}};
