@@ -4,12 +4,25 @@
 #include "app/termination.h"
 #include "bar/barwindow.h"
 #include "core/error.h"
+#include "platform/actionsocket.h"
 
+#include <QCommandLineParser>
 #include <QDBusConnection>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     preferXWayland();
     LarkspanApplication app(argc, argv);
+    // larkspan-action starts the program this way when no copy runs.
+    QCommandLineParser parser;
+    const QCommandLineOption actionOption(
+        u"action"_qs,
+        QCoreApplication::translate("main",
+                                    "Performs ACTION (menu, settings, about) once started."),
+        u"ACTION"_qs);
+    parser.addOption(actionOption);
+    parser.addHelpOption();
+    parser.process(app);
     std::unique_ptr<ProgramWindows> windows;
     try {
         windows = std::make_unique<ProgramWindows>();
@@ -22,6 +35,16 @@ int main(int argc, char** argv) {
     TerminationRequests termination([&windows] { windows->bar().close(); });
     // The first copy is the one the desktop's actions reach; others run without.
     windows->serveOn(QDBusConnection::sessionBus());
+    if (const std::optional<QString> socket = ActionSocket::defaultPath())
+        windows->listenForActions(*socket);
     windows->bar().show();
+    if (parser.isSet(actionOption)) {
+        const QString action = parser.value(actionOption);
+        if (ProgramWindows::actions().contains(action))
+            QTimer::singleShot(0, &windows->bar(),
+                               [&windows, action] { windows->runAction(action); });
+        else
+            showErrorBox(ActionSocket::noSuchAction(action));
+    }
     return app.exec();
 }

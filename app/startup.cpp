@@ -5,6 +5,7 @@
 #include "app/errorbox.h"
 #include "bar/barwindow.h"
 #include "core/error.h"
+#include "platform/actionsocket.h"
 #include "platform/applicationservice.h"
 #include "settings/entrydialog.h"
 #include "settings/settingswindow.h"
@@ -33,8 +34,7 @@ ProgramWindows::ProgramWindows() {
 }
 
 bool ProgramWindows::serveOn(const QDBusConnection& bus) {
-    auto service = std::make_unique<ApplicationService>(
-        QStringList{QStringLiteral("menu"), QStringLiteral("settings"), QStringLiteral("about")});
+    auto service = std::make_unique<ApplicationService>(actions());
     if (!service->registerOn(bus))
         return false;
     QObject::connect(service.get(), &ApplicationService::activated, m_bar.get(), [this] {
@@ -45,6 +45,20 @@ bool ProgramWindows::serveOn(const QDBusConnection& bus) {
                      [this](const QString& name) { runAction(name); });
     m_service = std::move(service);
     return true;
+}
+
+bool ProgramWindows::listenForActions(const QString& path) {
+    auto socket = std::make_unique<ActionSocket>(actions());
+    if (!socket->listenAt(path))
+        return false;
+    QObject::connect(socket.get(), &ActionSocket::actionActivated, m_bar.get(),
+                     [this](const QString& name) { runAction(name); });
+    m_actionSocket = std::move(socket);
+    return true;
+}
+
+QStringList ProgramWindows::actions() {
+    return {QStringLiteral("menu"), QStringLiteral("settings"), QStringLiteral("about")};
 }
 
 // While a modal window is open the others wait for it: it comes to the front instead.
@@ -69,6 +83,7 @@ void ProgramWindows::runAction(const QString& name) {
 }
 
 ProgramWindows::~ProgramWindows() {
+    m_actionSocket.reset();
     m_service.reset();
 }
 

@@ -3,11 +3,12 @@
 
 #include "core/programfiles.h"
 
+#include <QStringList>
 #include <memory>
 
+class ActionSocket;
 class ApplicationService;
 class QDBusConnection;
-class QString;
 class AboutWindow;
 class EntryDialog;
 class SettingsWindow;
@@ -31,6 +32,11 @@ public:
     // when the bus is missing or another copy serves them. While a modal window is open, each
     // brings that window to the front instead.
     bool serveOn(const QDBusConnection& bus);
+    // Offers the same actions to larkspan-action on the socket at `path`; false when another
+    // copy listens there or the socket cannot be made.
+    bool listenForActions(const QString& path);
+    // The actions above, by name.
+    static QStringList actions();
     void runAction(const QString& name);
 
 private:
@@ -42,6 +48,7 @@ private:
     std::unique_ptr<EntryDialog> m_entryDialog;
     std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<ApplicationService> m_service;
+    std::unique_ptr<ActionSocket> m_actionSocket;
 };
 
 // Before the application object exists: a Wayland session runs the bar through XWayland,

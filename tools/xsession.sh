@@ -1,9 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced: starts a virtual X display with openbox and a tray host (trayer), waits until the
 # window manager frames windows and the tray host is managed, and stops them on exit.
-# Sets DISPLAY.
+# Sets DISPLAY, and XDG_RUNTIME_DIR to a folder of its own: the program's action socket is
+# there, so that programs on two desktops never answer for each other.
 start_virtual_desktop() {
   local screen=${1:-1920x1080x24}
+  XDG_RUNTIME_DIR=$(mktemp -d)
+  export XDG_RUNTIME_DIR
   # Xvfb picks a free display itself and tells its number, so two runs never collide.
   exec {display_fd}<> <(:)
   # -noreset: by default the server starts anew whenever its last client leaves, and refuses
@@ -63,4 +66,5 @@ stop_virtual_desktop() {
   kill "${TRAYER_PID:-}" "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -f "${XSESSION_LOG:-}"
+  rm -rf "${XDG_RUNTIME_DIR:-}"
 }

@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "bar/barwindow.h"
 #include "bar/launchermenu.h"
+#include "platform/actionsocket.h"
 #include "platform/applicationservice.h"
 #include "settings/settingswindow.h"
 #include "support/guitest.h"
@@ -11,9 +12,13 @@
 #include "widgets/dialogs.h"
 
 #include <QDBusConnection>
+#include <QLocalSocket>
 #include <QScopeGuard>
 #include <QSystemTrayIcon>
 #include <QThread>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +45,9 @@ private slots:
     void modalWindowComesFirst_data();
     void modalWindowComesFirst();
     void onlyTheFirstCopyHasTheName();
+    void socketTakesOnlyShortKnownLines_data();
+    void socketTakesOnlyShortKnownLines();
+    void onlyTheFirstCopyHasTheSocket();
 
 private:
     // Runs a bus client to its end while the program's event loop goes on.
@@ -77,6 +85,7 @@ void TestDesktopActions::init() {
     m_windows->bar().show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_windows->bar(), 20000));
     QVERIFY(m_windows->serveOn(QDBusConnection::connectToBus(m_address, u"first copy"_qs)));
+    QVERIFY(m_windows->listenForActions(m_folder->file(u"larkspan.socket"_qs)));
 }
 
 void TestDesktopActions::cleanup() {
@@ -87,6 +96,8 @@ void TestDesktopActions::cleanup() {
 QProcessEnvironment TestDesktopActions::busEnvironment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_address);
+    // larkspan-action finds the socket there.
+    environment.insert(u"XDG_RUNTIME_DIR"_qs, m_folder->path());
     return environment;
 }
 
@@ -104,6 +115,10 @@ namespace {
 QStringList gapplicationAction(const QString& action) {
     return {u"gapplication"_qs, u"action"_qs, QLatin1String(ApplicationService::kServiceName),
             action};
+}
+
+QStringList triggerAction(const QString& action) {
+    return {QStringLiteral(LARKSPAN_ACTION_PROGRAM), action};
 }
 
 QStringList gdbus(const QString& method, const QStringList& args) {
@@ -124,12 +139,22 @@ void TestDesktopActions::actions_data() {
     QTest::addColumn<QString>("action"); // empty: Activate
     QTest::addColumn<bool>("inTray");
     QTest::addColumn<Outcome>("outcome");
-    QTest::newRow("menu under the shown bar") << u"menu"_qs << false << Outcome::MenuUnderBar;
+    QTest::addColumn<bool>("bySocket"); // larkspan-action, else the session bus
+    QTest::newRow("menu under the shown bar")
+        << u"menu"_qs << false << Outcome::MenuUnderBar << false;
     QTest::newRow("menu at the pointer from the tray")
-        << u"menu"_qs << true << Outcome::MenuAtPointer;
-    QTest::newRow("settings") << u"settings"_qs << false << Outcome::Settings;
-    QTest::newRow("about from the tray") << u"about"_qs << true << Outcome::About;
-    QTest::newRow("Activate restores the bar") << QString() << true << Outcome::BarShown;
+        << u"menu"_qs << true << Outcome::MenuAtPointer << false;
+    QTest::newRow("settings") << u"settings"_qs << false << Outcome::Settings << false;
+    QTest::newRow("about from the tray") << u"about"_qs << true << Outcome::About << false;
+    QTest::newRow("Activate restores the bar") << QString() << true << Outcome::BarShown << false;
+    QTest::newRow("larkspan-action: menu under the shown bar")
+        << u"menu"_qs << false << Outcome::MenuUnderBar << true;
+    QTest::newRow("larkspan-action: menu at the pointer from the tray")
+        << u"menu"_qs << true << Outcome::MenuAtPointer << true;
+    QTest::newRow("larkspan-action: settings")
+        << u"settings"_qs << false << Outcome::Settings << true;
+    QTest::newRow("larkspan-action: about from the tray")
+        << u"about"_qs << true << Outcome::About << true;
 }
 
 // Each reaches the running copy from outside, and what it opens takes the keyboard.
@@ -137,6 +162,7 @@ void TestDesktopActions::actions() {
     QFETCH(QString, action);
     QFETCH(bool, inTray);
     QFETCH(Outcome, outcome);
+    QFETCH(bool, bySocket);
     BarWindow& bar = m_windows->bar();
     if (inTray) {
         QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 20000);
@@ -184,8 +210,9 @@ void TestDesktopActions::actions() {
         }
     });
     poll.start(10);
-    const auto [code, output] =
-        call(action.isEmpty() ? gdbus(u"Activate"_qs, {u"{}"_qs}) : gapplicationAction(action));
+    const auto [code, output] = call(bySocket           ? triggerAction(action)
+                                     : action.isEmpty() ? gdbus(u"Activate"_qs, {u"{}"_qs})
+                                                        : gapplicationAction(action));
     QVERIFY2(code == 0, qPrintable(output));
     QVERIFY(QTest::qWaitFor([&] { return looked; }, 20000));
     if (outcome == Outcome::BarShown)
@@ -321,6 +348,81 @@ void TestDesktopActions::onlyTheFirstCopyHasTheName() {
         QDBusConnection::connectToBus(u"unix:path=/nonexistent/bus"_qs, u"no bus"_qs)));
     // The first copy still answers.
     QCOMPARE(call(gdbus(u"ListActions"_qs, {})).first, 0);
+}
+
+void TestDesktopActions::socketTakesOnlyShortKnownLines_data() {
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QString>("answer"); // empty: none, the client is dropped
+    QTest::newRow("unknown action") << QByteArray("quit\n") << u"There is no action \"quit\"."_qs;
+    QTest::newRow("a long line") << QByteArray(100000, 'x')
+                                 << ActionSocket::noSuchAction(QByteArray(64, 'x') + "...");
+    QTest::newRow("control characters")
+        << QByteArray("menu\r\x1b[2J\n") << u"There is no action \"menu??[2J\"."_qs;
+    QTest::newRow("a client that says nothing") << QByteArray() << QString();
+}
+
+// What comes through the socket is anyone's: what the program does not know gets an answer
+// or, from a silent client, is dropped; meanwhile larkspan-action opens the menu.
+void TestDesktopActions::socketTakesOnlyShortKnownLines() {
+    QFETCH(QByteArray, request);
+    QFETCH(QString, answer);
+    QLocalSocket client;
+    client.connectToServer(m_folder->file(u"larkspan.socket"_qs));
+    QVERIFY(client.waitForConnected(5000));
+    client.write(request);
+    LauncherMenu* menu = m_windows->bar().launcherMenu();
+    bool opened = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (!opened && menu->isVisible()) {
+            opened = true;
+            menu->hide();
+        }
+    });
+    poll.start(10);
+    const auto [code, output] = call(triggerAction(u"menu"_qs));
+    QVERIFY2(code == 0, qPrintable(output));
+    QTRY_VERIFY_WITH_TIMEOUT(opened, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(client.state(), QLocalSocket::UnconnectedState, 10000);
+    QCOMPARE(QString::fromUtf8(client.readAll()), answer.isEmpty() ? answer : answer + u'\n');
+
+    // larkspan-action reports a refusal.
+    const auto [unknown, error] = call(triggerAction(QString::fromLatin1(request.left(200))));
+    if (!answer.isEmpty()) {
+        QCOMPARE(unknown, 1);
+        QCOMPARE(error, u"larkspan-action: "_qs + answer + u'\n');
+    }
+}
+
+// A second copy finds the socket served and leaves it; a socket left by a copy that ended
+// without removing it is taken over by the next copy.
+void TestDesktopActions::onlyTheFirstCopyHasTheSocket() {
+    ActionSocket second(ProgramWindows::actions());
+    QVERIFY(!second.listenAt(m_folder->file(u"larkspan.socket"_qs)));
+    QCOMPARE(call(triggerAction(u"quit"_qs)).first, 1);
+
+    const QString left = m_folder->file(u"left/larkspan.socket"_qs);
+    QVERIFY(QDir().mkpath(m_folder->file(u"left"_qs)));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(left).constData(), sizeof address.sun_path);
+    QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+    QVERIFY(QFile::exists(left));
+    {
+        ActionSocket next(ProgramWindows::actions());
+        QVERIFY(next.listenAt(left));
+        QLocalSocket client;
+        client.connectToServer(left);
+        QVERIFY(client.waitForConnected(5000));
+        client.write("about\n");
+        QByteArray answer;
+        QTRY_VERIFY((answer += client.readAll()).endsWith('\n'));
+        QCOMPARE(answer, QByteArray("ok\n"));
+    }
+    // Its end removes it: larkspan-action then starts a copy instead of failing.
+    QVERIFY(!QFile::exists(left));
 }
 
 int main(int argc, char** argv) {

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLocalServer>
+#include <QStringList>
+#include <optional>
+
+// The desktop's actions from larkspan-action, on a Unix socket in the user's runtime folder:
+// a faster way in than the session bus, whose clients take long to start. One request per
+// connection, read as untrusted input: a bounded line naming a known action. A client that
+// says nothing or too much is dropped and never holds up the bar.
+class ActionSocket : public QObject {
+    Q_OBJECT
+public:
+    explicit ActionSocket(QStringList actions, QObject* parent = nullptr);
+    ~ActionSocket() override;
+
+    // The socket's place (platform/actionsocketpath); nothing when there is no safe one.
+    static std::optional<QString> defaultPath();
+    // The answer to a name that is none of the actions.
+    static QString noSuchAction(const QString& name);
+
+    // Listens at `path` unless another running copy does; a socket left by a copy that
+    // ended without removing it is replaced. The copy that listens holds a lock on a file
+    // beside the socket until it ends, so that a second one never takes the socket over.
+    bool listenAt(const QString& path);
+
+signals:
+    // Delivered after the answer has been sent: what it opens may run a modal loop.
+    void actionActivated(const QString& name);
+
+private:
+    void serve(QLocalSocket* client);
+    void answer(QLocalSocket* client);
+
+    QStringList m_actions;
+    QLocalServer m_server;
+    int m_lock = -1;
+    int m_clients = 0;
+};
