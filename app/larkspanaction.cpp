@@ -123,6 +123,8 @@ int main(int argc, char** argv) {
         if (got <= 0)
             break;
         received += size_t(got);
+        if (std::memchr(answer, '\n', received))
+            break;
     }
     answer[received] = '\0';
     if (std::strcmp(answer, "ok\n") == 0)

@@ -4,32 +4,83 @@
 #include "platform/actionsocketpath.h"
 
 #include <QFile>
-#include <QLocalSocket>
 #include <QTimer>
-#include <QVariant>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 namespace {
+
 // A client has this long to send its line; then it is dropped.
 constexpr int kClientTimeoutMs = 2000;
 // Connections served at once; more are closed at once, so that a flood costs nothing.
 constexpr int kMaxClients = 8;
+
+// One connection: reads up to the limit without blocking, answers once, closes.
+class ActionClient : public QObject {
+public:
+    ActionClient(int fd, ActionSocket& server, QObject* parent)
+        : QObject(parent), m_fd(fd), m_server(server), m_notifier(fd, QSocketNotifier::Read) {
+        connect(&m_notifier, &QSocketNotifier::activated, this, &ActionClient::read);
+        QTimer::singleShot(kClientTimeoutMs, this, &ActionClient::finish);
+    }
+    ~ActionClient() override {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+private:
+    // The connection ends now; the object later, outside the notifier's and the timer's
+    // own delivery, which a modal window opened meanwhile would put off until it closes.
+    void finish() {
+        m_notifier.setEnabled(false);
+        ::close(m_fd);
+        m_fd = -1;
+        deleteLater();
+    }
+
+    void read() {
+        char buffer[actionsocket::kMaxRequest];
+        const ssize_t got =
+            ::recv(m_fd, buffer, actionsocket::kMaxRequest - size_t(m_request.size()), 0);
+        if (got < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (got <= 0) { // gone without a whole line
+            finish();
+            return;
+        }
+        m_request.append(buffer, got);
+        const qsizetype end = m_request.indexOf('\n');
+        if (end < 0 && m_request.size() < qsizetype(actionsocket::kMaxRequest))
+            return;
+        const QByteArray reply =
+            m_server.answer(end >= 0 ? m_request.left(end) : m_request, end >= 0);
+        // A few bytes into an empty socket buffer: it never blocks, and a client that does
+        // not read them loses only its answer.
+        (void)!::send(m_fd, reply.constData(), size_t(reply.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+        finish();
+    }
+
+    int m_fd;
+    ActionSocket& m_server;
+    QSocketNotifier m_notifier;
+    QByteArray m_request;
+};
+
 } // namespace
 
 ActionSocket::ActionSocket(QStringList actions, QObject* parent)
-    : QObject(parent), m_actions(std::move(actions)) {
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = m_server.nextPendingConnection())
-            serve(client);
-    });
-}
+    : QObject(parent), m_actions(std::move(actions)) {}
 
 ActionSocket::~ActionSocket() {
-    // Closing removes the socket file, while the lock still keeps others from listening.
-    m_server.close();
+    // Removed while the lock still keeps others from listening.
+    if (m_listening >= 0) {
+        m_notifier.reset();
+        ::close(m_listening);
+        QFile::remove(m_path);
+    }
     if (m_lock >= 0)
         ::close(m_lock);
 }
@@ -46,66 +97,58 @@ QString ActionSocket::noSuchAction(const QString& name) {
 }
 
 bool ActionSocket::listenAt(const QString& path) {
-    // Not inherited by the programs the bar starts, which would keep the lock after it ends.
-    const int lock = ::open(QFile::encodeName(path + u".lock"_qs).constData(),
-                            O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const QByteArray file = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (file.isEmpty() || size_t(file.size()) >= sizeof address.sun_path)
+        return false;
+    memcpy(address.sun_path, file.constData(), size_t(file.size()));
+    // Close-on-exec: the programs the bar starts must not keep the lock or the socket.
+    const int lock = ::open((file + ".lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (lock < 0)
         return false;
-    if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    // Holding the lock, a socket file there is one a copy left behind when it ended.
+    if (listening < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0 ||
+        (::unlink(file.constData()) != 0 && errno != ENOENT) ||
+        ::bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listening, kMaxClients) != 0) {
+        if (listening >= 0)
+            ::close(listening);
         ::close(lock);
         return false;
     }
-    // Holding the lock, any socket file there is one a copy left behind when it ended.
-    QLocalServer::removeServer(path);
-    if (!m_server.listen(path)) {
-        ::close(lock);
-        return false;
-    }
+    m_path = path;
     m_lock = lock;
+    m_listening = listening;
+    m_notifier = std::make_unique<QSocketNotifier>(listening, QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &ActionSocket::accept);
     return true;
 }
 
-void ActionSocket::serve(QLocalSocket* client) {
-    connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+void ActionSocket::accept() {
+    const int fd = ::accept4(m_listening, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (fd < 0)
+        return;
     if (m_clients >= kMaxClients) {
-        client->abort();
-        client->deleteLater();
+        ::close(fd);
         return;
     }
     ++m_clients;
+    auto* client = new ActionClient(fd, *this, this);
     connect(client, &QObject::destroyed, this, [this] { --m_clients; });
-    // Qt reads no more than this from the connection; a longer line never fills memory.
-    client->setReadBufferSize(qint64(actionsocket::kMaxRequest));
-    connect(client, &QLocalSocket::readyRead, this, [this, client] { answer(client); });
-    QTimer::singleShot(kClientTimeoutMs, client, [client] {
-        client->abort();
-        client->deleteLater();
-    });
-    // The line may have come with the connection.
-    if (client->bytesAvailable() > 0)
-        answer(client);
 }
 
-void ActionSocket::answer(QLocalSocket* client) {
-    if (client->state() != QLocalSocket::ConnectedState || client->property("answered").toBool())
-        return;
-    const bool complete = client->canReadLine();
-    if (!complete && client->bytesAvailable() < qint64(actionsocket::kMaxRequest))
-        return;
-    client->setProperty("answered", true);
-    QByteArray line = client->readLine(qint64(actionsocket::kMaxRequest) + 1);
-    if (line.endsWith('\n'))
-        line.chop(1);
+QByteArray ActionSocket::answer(const QByteArray& request, bool complete) {
     // Only shown back to the one who sent it, as printable text on one line.
+    QByteArray line = request;
     for (char& c : line)
         if (uchar(c) < 0x20 || c == 0x7f)
             c = '?';
     const QString name = QString::fromUtf8(line);
     if (complete && m_actions.contains(name)) {
-        client->write("ok\n");
         QTimer::singleShot(0, this, [this, name] { emit actionActivated(name); });
-    } else {
-        client->write(noSuchAction(complete ? name : name + u"..."_qs).toUtf8() + '\n');
+        return "ok\n";
     }
-    client->disconnectFromServer();
+    return noSuchAction(complete ? name : name + u"..."_qs).toUtf8() + '\n';
 }

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLocalServer>
+#include <QObject>
+#include <QSocketNotifier>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 // The desktop's actions from larkspan-action, on a Unix socket in the user's runtime folder:
 // a faster way in than the session bus, whose clients take long to start. One request per
 // connection, read as untrusted input: a bounded line naming a known action. A client that
-// says nothing or too much is dropped and never holds up the bar.
+// says nothing or too much is dropped and never holds up the bar. A plain socket under the
+// event loop, so that the program loads no network library for it.
 class ActionSocket : public QObject {
     Q_OBJECT
 public:
@@ -25,16 +28,20 @@ public:
     // beside the socket until it ends, so that a second one never takes the socket over.
     bool listenAt(const QString& path);
 
+    // Answers a complete request (or one cut at the length limit); "ok" for a known action.
+    QByteArray answer(const QByteArray& request, bool complete);
+
 signals:
     // Delivered after the answer has been sent: what it opens may run a modal loop.
     void actionActivated(const QString& name);
 
 private:
-    void serve(QLocalSocket* client);
-    void answer(QLocalSocket* client);
+    void accept();
 
     QStringList m_actions;
-    QLocalServer m_server;
+    QString m_path;
+    int m_listening = -1;
     int m_lock = -1;
+    std::unique_ptr<QSocketNotifier> m_notifier;
     int m_clients = 0;
 };

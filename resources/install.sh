@@ -206,7 +206,7 @@ Name[pt_BR]=Menu do lançador
 Name[ru]=Меню запуска
 Name[zh_CN]=启动菜单
 Name=Launcher Menu
-Exec=gapplication action org.larkspan.Larkspan menu
+Exec="$exec_path-action" menu
 
 [Desktop Action settings]
 Name[de]=Einstellungen
@@ -216,7 +216,7 @@ Name[pt_BR]=Configurações
 Name[ru]=Настройки
 Name[zh_CN]=设置
 Name=Settings
-Exec=gapplication action org.larkspan.Larkspan settings
+Exec="$exec_path-action" settings
 
 [Desktop Action about]
 Name[de]=Über Larkspan
@@ -226,7 +226,7 @@ Name[pt_BR]=Sobre o Larkspan
 Name[ru]=О программе Larkspan
 Name[zh_CN]=关于 Larkspan
 Name=About Larkspan
-Exec=gapplication action org.larkspan.Larkspan about
+Exec="$exec_path-action" about
 EOF
 }
 

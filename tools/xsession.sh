@@ -5,8 +5,8 @@
 # there, so that programs on two desktops never answer for each other.
 start_virtual_desktop() {
   local screen=${1:-1920x1080x24}
-  XDG_RUNTIME_DIR=$(mktemp -d)
-  export XDG_RUNTIME_DIR
+  XSESSION_RUNTIME_DIR=$(mktemp -d)
+  export XDG_RUNTIME_DIR=$XSESSION_RUNTIME_DIR
   # Xvfb picks a free display itself and tells its number, so two runs never collide.
   exec {display_fd}<> <(:)
   # -noreset: by default the server starts anew whenever its last client leaves, and refuses
@@ -66,5 +66,5 @@ stop_virtual_desktop() {
   kill "${TRAYER_PID:-}" "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -f "${XSESSION_LOG:-}"
-  rm -rf "${XDG_RUNTIME_DIR:-}"
+  [ -z "${XSESSION_RUNTIME_DIR:-}" ] || rm -rf "$XSESSION_RUNTIME_DIR"
 }

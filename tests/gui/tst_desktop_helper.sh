@@ -62,12 +62,13 @@ check_eq "desktop-file-validate" "" "$(desktop-file-validate "$entry" "$autostar
 check_eq "Exec" \
   "Exec=env QT_QPA_PLATFORM=xcb \"$work/My \\\\\"apps\\\\\" \\\\\$HOME %%u \\\\\\\\x/larkspan\"" \
   "$(grep -m 1 '^Exec=' "$entry")"
-# Each action reaches the running copy over the session bus.
+# Each action runs larkspan-action beside the program.
+program_exec=$(grep -m 1 '^Exec=' "$entry" | sed 's/^Exec=env QT_QPA_PLATFORM=xcb //')
 check_eq "actions" "menu;settings;about;
-gapplication action org.larkspan.Larkspan menu
-gapplication action org.larkspan.Larkspan settings
-gapplication action org.larkspan.Larkspan about" \
-  "$(sed -n -e 's/^Actions=//p' -e 's/^Exec=\(gapplication .*\)/\1/p' "$entry")"
+Exec=${program_exec%\"}-action\" menu
+Exec=${program_exec%\"}-action\" settings
+Exec=${program_exec%\"}-action\" about" \
+  "$(sed -n -e 's/^Actions=//p' -e '/^\[Desktop Action/,/^$/{/^Exec=/p}' "$entry")"
 check_eq "TryExec" "TryExec=$work/My \"apps\" \$HOME %u \\\\x/larkspan" \
   "$(grep '^TryExec=' "$entry")"
 check_eq "autostart entry" "$(cat "$entry")" "$(cat "$autostart")"

@@ -56,6 +56,7 @@ private:
 
     QProcess m_bus;
     QString m_address;
+    QProcess* m_calling = nullptr; // what call() runs
     std::unique_ptr<TestAppFolder> m_folder;
     std::unique_ptr<ProgramWindows> m_windows;
 };
@@ -106,8 +107,10 @@ std::pair<int, QString> TestDesktopActions::call(const QStringList& command) {
     p.setProcessEnvironment(busEnvironment());
     p.start(command.first(), command.mid(1));
     QDeadlineTimer deadline(20000);
+    m_calling = &p;
     while (p.state() != QProcess::NotRunning && !deadline.hasExpired())
         QTest::qWait(5);
+    m_calling = nullptr;
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
 }
 
@@ -205,6 +208,8 @@ void TestDesktopActions::actions() {
             QVERIFY(xdotool({u"key"_qs, u"Escape"_qs}));
             QTRY_VERIFY(!menu->isVisible());
         } else if (window != &bar) {
+            // The caller has its answer while the window stays open.
+            QTRY_VERIFY_WITH_TIMEOUT(m_calling->state() == QProcess::NotRunning, 10000);
             QTRY_VERIFY(window->isActiveWindow());
             QCOMPARE(bar.isVisible(), !inTray);
         }
