@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opens a pop-up menu of a program that is already running and reports how long it took
 // until the menu was mapped; then closes it with Escape. Median of the runs and the first,
-// in milliseconds. Neither way pays a process start. Used by bench/menu_open.sh.
+// in milliseconds. The first two ways pay no process start; the third is what a key binding
+// does. Used by bench/menu_open.sh.
 // The timed event comes after a quiet moment, MENUWATCH_QUIET_MS (50 unless set), on both
 // sides: as a person's release comes a moment after the press, what the window manager does
 // with the press (focus, raise) is over by then.
 //   menuwatch RUNS click X Y    a left-button release at (X, Y), timed from the release
 //   menuwatch RUNS signal PID   SIGUSR1 to PID, timed from the signal
+//   menuwatch RUNS exec COMMAND [ARGUMENT...]
+//                               COMMAND started, timed from just before its start; it is
+//                               waited for before the menu closes
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -14,7 +18,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <poll.h>
+#include <spawn.h>
 #include <sys/types.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 #include <xcb/xcb.h>
@@ -79,7 +85,8 @@ xcb_window_t waitFor(xcb_connection_t* c, uint8_t wanted, xcb_window_t window, d
 
 int main(int argc, char** argv) {
     const bool click = argc > 2 && std::strcmp(argv[2], "click") == 0;
-    if (argc != (click ? 5 : 4))
+    const bool exec = argc > 3 && std::strcmp(argv[2], "exec") == 0;
+    if (!exec && argc != (click ? 5 : 4))
         return 2;
     const int runs = std::atoi(argv[1]);
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
@@ -101,15 +108,26 @@ int main(int argc, char** argv) {
             fakeInput(c, XCB_BUTTON_PRESS, 1);
         usleep(quietUs);
         const auto start = Clock::now();
+        pid_t started = 0;
         if (click) {
             xcb_test_fake_input(c, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, 0, 0, 0, 0);
             xcb_flush(c);
+        } else if (exec) {
+            if (posix_spawnp(&started, argv[3], nullptr, nullptr, argv + 3, environ) != 0) {
+                std::fprintf(stderr, "menuwatch: cannot start %s\n", argv[3]);
+                return 1;
+            }
         } else {
             kill(pid_t(std::atoi(argv[3])), SIGUSR1);
         }
         Clock::time_point mapped;
         const xcb_window_t menu = waitFor(c, XCB_MAP_NOTIFY, 0, 20000, &mapped);
         const double ms = std::chrono::duration<double, std::milli>(mapped - start).count();
+        int status = 0;
+        if (started && (waitpid(started, &status, 0) != started || status != 0)) {
+            std::fprintf(stderr, "menuwatch: %s failed\n", argv[3]);
+            return 1;
+        }
         if (!menu) {
             std::fprintf(stderr, "menuwatch: no menu appeared\n");
             return 1;
