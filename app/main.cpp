@@ -5,6 +5,7 @@
 #include "bar/barwindow.h"
 #include "core/error.h"
 #include "platform/actionsocket.h"
+#include "platform/applicationservice.h"
 
 #include <QCommandLineParser>
 #include <QDBusConnection>
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
             QTimer::singleShot(0, &windows->bar(),
                                [&windows, action] { windows->runAction(action); });
         else
-            showErrorBox(ActionSocket::noSuchAction(action));
+            showErrorBox(ApplicationService::noSuchAction(action));
     }
     return app.exec();
 }

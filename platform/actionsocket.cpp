@@ -2,6 +2,7 @@
 #include "platform/actionsocket.h"
 
 #include "platform/actionsocketpath.h"
+#include "platform/applicationservice.h"
 
 #include <QFile>
 #include <QTimer>
@@ -92,10 +93,6 @@ std::optional<QString> ActionSocket::defaultPath() {
     return QFile::decodeName(path);
 }
 
-QString ActionSocket::noSuchAction(const QString& name) {
-    return tr("There is no action \"%1\".").arg(name);
-}
-
 bool ActionSocket::listenAt(const QString& path) {
     const QByteArray file = QFile::encodeName(path);
     sockaddr_un address{};
@@ -150,5 +147,5 @@ QByteArray ActionSocket::answer(const QByteArray& request, bool complete) {
         QTimer::singleShot(0, this, [this, name] { emit actionActivated(name); });
         return "ok\n";
     }
-    return noSuchAction(complete ? name : name + u"..."_qs).toUtf8() + '\n';
+    return ApplicationService::noSuchAction(complete ? name : name + u"..."_qs).toUtf8() + '\n';
 }

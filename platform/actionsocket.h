@@ -20,8 +20,6 @@ public:
 
     // The socket's place (platform/actionsocketpath); nothing when there is no safe one.
     static std::optional<QString> defaultPath();
-    // The answer to a name that is none of the actions.
-    static QString noSuchAction(const QString& name);
 
     // Listens at `path` unless another running copy does; a socket left by a copy that
     // ended without removing it is replaced. The copy that listens holds a lock on a file

@@ -37,10 +37,14 @@ void ApplicationService::Activate(const QVariantMap&) {
 void ApplicationService::ActivateAction(const QString& name, const QVariantList&,
                                         const QVariantMap&) {
     if (!m_actions.contains(name)) {
-        sendErrorReply(QDBusError::InvalidArgs, tr("There is no action \"%1\".").arg(name));
+        sendErrorReply(QDBusError::InvalidArgs, noSuchAction(name));
         return;
     }
     QTimer::singleShot(0, this, [this, name] { emit actionActivated(name); });
+}
+
+QString ApplicationService::noSuchAction(const QString& name) {
+    return tr("There is no action \"%1\".").arg(name);
 }
 
 QStringList ApplicationService::ListActions() const {

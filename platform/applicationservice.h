@@ -24,6 +24,8 @@ public:
     // Takes the name on `bus`; false without a bus or when another copy holds the name, and
     // the program goes on without it.
     bool registerOn(const QDBusConnection& bus);
+    // The answer to a name that is none of the actions, here and on the action socket.
+    static QString noSuchAction(const QString& name);
 
 public slots:
     Q_SCRIPTABLE void Activate(const QVariantMap& platformData);

@@ -754,4 +754,11 @@
         <translation>Ein anderes Programm hat die Menüdatei geändert, daher kann die Änderung nicht wiederholt werden.</translation>
     </message>
 </context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Performs ACTION (menu, settings, about) once started.</source>
+        <translation>Führt ACTION (menu, settings, about) nach dem Start aus.</translation>
+    </message>
+</context>
 </TS>

@@ -754,4 +754,11 @@
         <translation>Otro programa modificó el archivo de menú, así que no se puede rehacer el cambio.</translation>
     </message>
 </context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Performs ACTION (menu, settings, about) once started.</source>
+        <translation>Realiza ACTION (menu, settings, about) una vez iniciado.</translation>
+    </message>
+</context>
 </TS>

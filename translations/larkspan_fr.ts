@@ -754,4 +754,11 @@
         <translation>Un autre programme a modifié le fichier de menu, la modification ne peut donc pas être rétablie.</translation>
     </message>
 </context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Performs ACTION (menu, settings, about) once started.</source>
+        <translation>Effectue ACTION (menu, settings, about) une fois démarré.</translation>
+    </message>
+</context>
 </TS>

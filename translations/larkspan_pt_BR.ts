@@ -754,4 +754,11 @@
         <translation>Outro programa alterou o arquivo de menu, por isso a alteração não pode ser refeita.</translation>
     </message>
 </context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Performs ACTION (menu, settings, about) once started.</source>
+        <translation>Executa ACTION (menu, settings, about) depois de iniciar.</translation>
+    </message>
+</context>
 </TS>

@@ -754,4 +754,11 @@
         <translation>Другая программа изменила файл меню, поэтому изменение нельзя повторить.</translation>
     </message>
 </context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Performs ACTION (menu, settings, about) once started.</source>
+        <translation>Выполняет ACTION (menu, settings, about) после запуска.</translation>
+    </message>
+</context>
 </TS>

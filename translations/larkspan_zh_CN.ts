@@ -754,4 +754,11 @@
         <translation>另一个程序更改了菜单文件，因此无法重做该更改。</translation>
     </message>
 </context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Performs ACTION (menu, settings, about) once started.</source>
+        <translation>启动后执行 ACTION（menu、settings、about）。</translation>
+    </message>
+</context>
 </TS>

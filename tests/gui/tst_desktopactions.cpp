@@ -360,7 +360,7 @@ void TestDesktopActions::socketTakesOnlyShortKnownLines_data() {
     QTest::addColumn<QString>("answer"); // empty: none, the client is dropped
     QTest::newRow("unknown action") << QByteArray("quit\n") << u"There is no action \"quit\"."_qs;
     QTest::newRow("a long line") << QByteArray(100000, 'x')
-                                 << ActionSocket::noSuchAction(QByteArray(64, 'x') + "...");
+                                 << ApplicationService::noSuchAction(QByteArray(64, 'x') + "...");
     QTest::newRow("control characters")
         << QByteArray("menu\r\x1b[2J\n") << u"There is no action \"menu??[2J\"."_qs;
     QTest::newRow("a client that says nothing") << QByteArray() << QString();
