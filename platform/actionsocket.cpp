@@ -16,7 +16,8 @@ namespace {
 
 // A client has this long to send its line; then it is dropped.
 constexpr int kClientTimeoutMs = 2000;
-// Connections served at once; more are closed at once, so that a flood costs nothing.
+// Connections served at once; a new one beyond them drops the oldest, so that silent
+// clients never keep a key binding out.
 constexpr int kMaxClients = 8;
 
 // One connection: reads up to the limit without blocking, answers once, closes.
@@ -32,7 +33,6 @@ public:
             ::close(m_fd);
     }
 
-private:
     // The connection ends now; the object later, outside the notifier's and the timer's
     // own delivery, which a modal window opened meanwhile would put off until it closes.
     void finish() {
@@ -42,6 +42,7 @@ private:
         deleteLater();
     }
 
+private:
     void read() {
         char buffer[actionsocket::kMaxRequest];
         const ssize_t got =
@@ -127,13 +128,11 @@ void ActionSocket::accept() {
     const int fd = ::accept4(m_listening, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (fd < 0)
         return;
-    if (m_clients >= kMaxClients) {
-        ::close(fd);
-        return;
-    }
-    ++m_clients;
+    if (m_clients.size() >= kMaxClients)
+        static_cast<ActionClient*>(m_clients.takeFirst())->finish();
     auto* client = new ActionClient(fd, *this, this);
-    connect(client, &QObject::destroyed, this, [this] { --m_clients; });
+    m_clients.append(client);
+    connect(client, &QObject::destroyed, this, [this, client] { m_clients.removeOne(client); });
 }
 
 QByteArray ActionSocket::answer(const QByteArray& request, bool complete) {

@@ -10,8 +10,8 @@
 // The desktop's actions from larkspan-action, on a Unix socket in the user's runtime folder:
 // a faster way in than the session bus, whose clients take long to start. One request per
 // connection, read as untrusted input: a bounded line naming a known action. A client that
-// says nothing or too much is dropped and never holds up the bar. A plain socket under the
-// event loop, so that the program loads no network library for it.
+// says nothing or too much is dropped and never holds up the bar or another client. A plain socket
+// under the event loop, so that the program loads no network library for it.
 class ActionSocket : public QObject {
     Q_OBJECT
 public:
@@ -41,5 +41,5 @@ private:
     int m_listening = -1;
     int m_lock = -1;
     std::unique_ptr<QSocketNotifier> m_notifier;
-    int m_clients = 0;
+    QList<QObject*> m_clients; // oldest first
 };

@@ -358,23 +358,33 @@ void TestDesktopActions::onlyTheFirstCopyHasTheName() {
 void TestDesktopActions::socketTakesOnlyShortKnownLines_data() {
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<QString>("answer"); // empty: none, the client is dropped
-    QTest::newRow("unknown action") << QByteArray("quit\n") << u"There is no action \"quit\"."_qs;
+    QTest::addColumn<int>("clients");
+    QTest::newRow("unknown action")
+        << QByteArray("quit\n") << u"There is no action \"quit\"."_qs << 1;
     QTest::newRow("a long line") << QByteArray(100000, 'x')
-                                 << ApplicationService::noSuchAction(QByteArray(64, 'x') + "...");
+                                 << ApplicationService::noSuchAction(QByteArray(64, 'x') + "...")
+                                 << 1;
     QTest::newRow("control characters")
-        << QByteArray("menu\r\x1b[2J\n") << u"There is no action \"menu??[2J\"."_qs;
-    QTest::newRow("a client that says nothing") << QByteArray() << QString();
+        << QByteArray("menu\r\x1b[2J\n") << u"There is no action \"menu??[2J\"."_qs << 1;
+    QTest::newRow("a client that says nothing") << QByteArray() << QString() << 1;
+    QTest::newRow("twenty clients that say nothing") << QByteArray() << QString() << 20;
 }
 
 // What comes through the socket is anyone's: what the program does not know gets an answer
-// or, from a silent client, is dropped; meanwhile larkspan-action opens the menu.
+// or, from silent clients, is dropped; meanwhile larkspan-action opens the menu.
 void TestDesktopActions::socketTakesOnlyShortKnownLines() {
     QFETCH(QByteArray, request);
     QFETCH(QString, answer);
-    QLocalSocket client;
-    client.connectToServer(m_folder->file(u"larkspan.socket"_qs));
-    QVERIFY(client.waitForConnected(5000));
-    client.write(request);
+    QFETCH(int, clients);
+    std::vector<std::unique_ptr<QLocalSocket>> others;
+    for (int n = 0; n < clients; ++n) {
+        others.push_back(std::make_unique<QLocalSocket>());
+        others.back()->connectToServer(m_folder->file(u"larkspan.socket"_qs));
+        // The program accepts in the event loop, which runs here.
+        QTRY_COMPARE(others.back()->state(), QLocalSocket::ConnectedState);
+        others.back()->write(request);
+    }
+    QLocalSocket& client = *others.front();
     LauncherMenu* menu = m_windows->bar().launcherMenu();
     bool opened = false;
     QTimer poll;
@@ -388,7 +398,8 @@ void TestDesktopActions::socketTakesOnlyShortKnownLines() {
     const auto [code, output] = call(triggerAction(u"menu"_qs));
     QVERIFY2(code == 0, qPrintable(output));
     QTRY_VERIFY_WITH_TIMEOUT(opened, 20000);
-    QTRY_COMPARE_WITH_TIMEOUT(client.state(), QLocalSocket::UnconnectedState, 10000);
+    for (const auto& other : others)
+        QTRY_COMPARE_WITH_TIMEOUT(other->state(), QLocalSocket::UnconnectedState, 10000);
     QCOMPARE(QString::fromUtf8(client.readAll()), answer.isEmpty() ? answer : answer + u'\n');
 
     // larkspan-action reports a refusal.
