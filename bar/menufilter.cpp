@@ -4,6 +4,7 @@
 #include "bar/menulogic.h"
 #include "core/menufile.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -48,6 +49,11 @@ FilterIndex::FilterIndex(const QList<FilterItem>& items) {
         m_entries.append({foldedForMatching(withoutAccessMarks(item.caption)),
                           foldedForMatching(item.target), IsSeparator(item.caption),
                           item.keptLast});
+    m_ranked.reserve(items.size());
+    for (int i = 0; i < items.size(); ++i)
+        m_ranked.append(i);
+    std::stable_sort(m_ranked.begin(), m_ranked.end(),
+                     [&items](int a, int b) { return items[a].weight > items[b].weight; });
 }
 
 const QList<int>& MenuFilter::setText(const QString& text) {
@@ -56,15 +62,9 @@ const QList<int>& MenuFilter::setText(const QString& text) {
     // Every word of a longer text holds the word it grew from, so only the old matches can
     // match it.
     const bool narrows = m_scanned && !m_folded.isEmpty() && folded.startsWith(m_folded);
-    QList<int> candidates;
-    if (!narrows) {
-        candidates.reserve(m_index->size());
-        for (int i = 0; i < m_index->size(); ++i)
-            candidates.append(i);
-    }
-    const QList<int>& from = narrows ? m_inOrder : candidates;
+    const QList<int>& from = narrows ? m_candidates : m_index->m_ranked;
 
-    QList<int> inOrder;
+    QList<int> candidates;
     std::array<QList<int>, 3> groups;
     QList<int> last;
     for (int i : from) {
@@ -83,7 +83,7 @@ const QList<int>& MenuFilter::setText(const QString& text) {
         }
         if (!all)
             continue;
-        inOrder.append(i);
+        candidates.append(i);
         if (entry.keptLast)
             last.append(i);
         else if (entry.caption.startsWith(folded))
@@ -92,7 +92,7 @@ const QList<int>& MenuFilter::setText(const QString& text) {
             groups[allAtWordStarts ? 1 : 2].append(i);
     }
     m_ranked = groups[0] + groups[1] + groups[2] + last;
-    m_inOrder = std::move(inOrder);
+    m_candidates = std::move(candidates);
     m_folded = folded;
     m_scanned = true;
     return m_ranked;

@@ -15,6 +15,7 @@ struct FilterItem {
     QString caption; // as in the menu, access marks included
     QString target;
     bool keptLast = false; // "Exit": listed after every other match
+    double weight = 0;     // how much the user opens it; 0 for never
 };
 
 // The items prepared once per opening, so that a keystroke only compares.
@@ -32,12 +33,16 @@ private:
         bool keptLast;
     };
     QList<Entry> m_entries;
+    // The items by descending weight, ties and unweighted items in menu order: the order in
+    // which a keystroke compares them, so that each group comes out ranked.
+    QList<int> m_ranked;
 };
 
 // The matches of one filter text. An entry matches when every word of the filter is found in
 // its caption or its target. Captions that start with the filter come first, then those where
-// every word starts a word of the caption, then the rest, each group in menu order; kept-last
-// items follow them all. Separators never match. No words: no matches.
+// every word starts a word of the caption, then the rest, each group by descending weight and
+// otherwise in menu order; kept-last items follow them all. Separators never match. No words:
+// no matches.
 class MenuFilter {
 public:
     explicit MenuFilter(const FilterIndex& index) : m_index(&index) {}
@@ -51,6 +56,6 @@ private:
     const FilterIndex* m_index;
     QString m_folded;
     bool m_scanned = false;
-    QList<int> m_inOrder; // matches in menu order: the candidates for a longer text
+    QList<int> m_candidates; // the matches in the index's ranked order, for a longer text
     QList<int> m_ranked;
 };

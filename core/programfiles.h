@@ -3,15 +3,23 @@
 
 #include "core/config.h"
 #include "core/menufile.h"
+#include "core/menuhistory.h"
+#include "core/safefile.h"
 
-// The files the windows share: the configuration and the menu file in use. The start-up
-// owns it and hands it to each window.
+#include <QDir>
+#include <QFileInfo>
+
+// The files the windows share: the configuration, the menu file in use and the menu's history. The
+// start-up owns it and hands it to each window.
 class ProgramFiles {
 public:
-    ProgramFiles() = default;
-    explicit ProgramFiles(Configuration config) : m_config(std::move(config)) {}
+    ProgramFiles() : ProgramFiles(Configuration()) {}
+    explicit ProgramFiles(Configuration config)
+        : m_config(std::move(config)), m_history(historyBeside(m_config)) {}
 
     Configuration& config() { return m_config; }
+    // Which entries the user opens, for the menu's filter; its file lies beside config.ini.
+    MenuHistory& history() { return m_history; }
     // The menu file that reads and edits go to. Until the start-up has read which file is in
     // use, one without a name, which reads as empty.
     MenuFile& menu() { return m_menu; }
@@ -28,7 +36,14 @@ public:
     void reopenMenuFile() { m_menu = MenuFile(m_menuFileName); }
 
 private:
+    static QString historyBeside(const Configuration& config) {
+        return QFileInfo(SafeFile::localPath(config.file().FileName()))
+            .dir()
+            .filePath(QStringLiteral("menu-history.tsv"));
+    }
+
     Configuration m_config;
+    MenuHistory m_history;
     QString m_menuFileName;
     MenuFile m_menu{QString()};
 };
