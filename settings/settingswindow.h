@@ -70,6 +70,7 @@ private:
     void moveSelectedUp();
     void moveSelectedDown();
     void trySelected();
+    void clearHistory();
     // Appends the entries after whatever the file holds by then, as the list shows afterwards.
     void addEntries(const QList<MenuEntry>& entries);
     void fillList(const QList<MenuEntry>& entries);
@@ -97,6 +98,7 @@ private:
     QToolButton* m_deleteButton;
     MenuEntryList* m_entryList;
     QPushButton* m_closeButton;
+    QPushButton* m_clearHistoryButton;
     QMenu* m_entryMenu;
     QAction* m_addInstalledAction;
     QAction* m_moveUpAction;
