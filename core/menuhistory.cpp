@@ -105,9 +105,10 @@ LarkspanError unwritable(const QString& fileName) {
 } // namespace
 
 double decayedScore(const HistoryRecord& record, qint64 now) {
-    // A clock set back must not make a score grow.
-    const qint64 elapsed = qMax<qint64>(0, now - record.at);
-    return record.score * std::exp2(-double(elapsed) / double(kHistoryHalfLifeSeconds));
+    // A clock set back must not make a score grow; in doubles, as a hand-edited time may lie
+    // past any difference a qint64 holds.
+    const double elapsed = qMax(0.0, double(now) - double(record.at));
+    return record.score * std::exp2(-elapsed / double(kHistoryHalfLifeSeconds));
 }
 
 QList<HistoryRecord> parseHistory(QByteArrayView bytes) {

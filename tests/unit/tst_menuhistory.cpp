@@ -82,6 +82,22 @@ void TestMenuHistory::ranking_data() {
                                        u"=A note"_qs,        u"1 A note"_qs, u"=B note,A note"_qs}
         << 1 << u"note"_qs << QStringList{u"A note"_qs, u"B note"_qs};
 
+    QTest::newRow("damaged lines skipped, of two records the first counts")
+        << QByteArray("# a comment\n"
+                      "nan\t1700000000\tA\t/opt/A\n"
+                      "-1\t1700000000\tB\t/opt/B\n"
+                      "inf\t1700000000\tC\t/opt/C\n"
+                      "1\t-9223372036854775808\tD\t/opt/D\n"
+                      "2\t1700000000\tE\t/opt/E\tmore\n"
+                      "2\t1700000000\tF\n"
+                      "3\t1700000000\tG\\q\t/opt/G\n"
+                      "1\t1700000000\tH\t/opt/H\r\n"
+                      "5\t1700000000\tTab\\tName\t/opt/Tab\\tName\n"
+                      "9\t1700000000\tH\t/opt/H")
+        << QStringList{u"=A,B,C,D,E,F,G,H,Tab\tName"_qs} << 0 << u"opt"_qs
+        << QStringList{u"Tab\tName"_qs, u"H"_qs, u"A"_qs, u"B"_qs, u"C"_qs,
+                       u"D"_qs,         u"E"_qs, u"F"_qs, u"G"_qs};
+
     // A full history: the new choice stays, the lowest of the others goes.
     QByteArray full;
     QStringList names{u"Extra"_qs};
