@@ -44,6 +44,8 @@ QByteArray escaped(const QString& text) {
 
 // Nothing for a lone "\" or an unknown escape: the line was not written by escaped().
 std::optional<QString> unescaped(QByteArrayView field) {
+    if (!field.contains('\\'))
+        return QString::fromUtf8(field);
     QByteArray out;
     out.reserve(field.size());
     for (qsizetype i = 0; i < field.size(); ++i) {
