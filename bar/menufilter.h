@@ -31,11 +31,11 @@ private:
         QString target;  // folded
         bool separator;
         bool keptLast;
+        int item; // its place among the items given
     };
+    // By descending weight, ties and unweighted items in menu order: a keystroke reads them
+    // front to back, and each group of matches comes out ranked.
     QList<Entry> m_entries;
-    // The items by descending weight, ties and unweighted items in menu order: the order in
-    // which a keystroke compares them, so that each group comes out ranked.
-    QList<int> m_ranked;
 };
 
 // The matches of one filter text. An entry matches when every word of the filter is found in
@@ -56,6 +56,6 @@ private:
     const FilterIndex* m_index;
     QString m_folded;
     bool m_scanned = false;
-    QList<int> m_candidates; // the matches in the index's ranked order, for a longer text
+    QList<int> m_candidates; // the matches' places in the index, for a longer text
     QList<int> m_ranked;
 };
