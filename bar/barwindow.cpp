@@ -414,7 +414,7 @@ QList<MenuEntry> BarWindow::builtEntries() const {
 // Rows that are no entry (separators, "Exit") weigh nothing: the filter never ranks them.
 QList<double> BarWindow::filterWeights(const QList<MenuRow>& rows) {
     const QList<double> scores =
-        m_files.history().scores(builtEntries(), QDateTime::currentSecsSinceEpoch());
+        m_files.launchHistory().scores(builtEntries(), QDateTime::currentSecsSinceEpoch());
     QList<double> weights;
     weights.reserve(rows.size());
     for (const MenuRow& row : rows)
@@ -426,7 +426,8 @@ QList<double> BarWindow::filterWeights(const QList<MenuRow>& rows) {
 // be written is only logged.
 void BarWindow::recordChoice(const MenuEntry& entry) {
     try {
-        m_files.history().recordChoice(entry, builtEntries(), QDateTime::currentSecsSinceEpoch());
+        m_files.launchHistory().recordChoice(entry, builtEntries(),
+                                             QDateTime::currentSecsSinceEpoch());
     } catch (const LarkspanError& e) {
         qWarning().noquote() << e.message();
     }

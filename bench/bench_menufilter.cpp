@@ -4,7 +4,7 @@
 // matches, and a Backspace (a scan again); and what filtering costs once per opening: the
 // history's scores and preparing the entries.
 #include "bar/menufilter.h"
-#include "core/menuhistory.h"
+#include "core/launchhistory.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,7 +36,7 @@ QList<MenuEntry> entriesOf(const QList<FilterItem>& items) {
 // A history file with a record for every entry, chosen over the last 50 days.
 struct History {
     QTemporaryDir folder;
-    QString path = folder.filePath(u"menu-history.tsv"_qs);
+    QString path = folder.filePath(u"launch-history.tsv"_qs);
     explicit History(const QList<FilterItem>& items) {
         QList<HistoryRecord> records;
         for (qsizetype i = 1; i < items.size() - 2; ++i)
@@ -52,7 +52,7 @@ struct History {
 QList<FilterItem> scoredMenuOf(int entries) {
     QList<FilterItem> items = menuOf(entries);
     History history(items);
-    const QList<double> scores = MenuHistory(history.path).scores(entriesOf(items), kNow);
+    const QList<double> scores = LaunchHistory(history.path).scores(entriesOf(items), kNow);
     for (qsizetype i = 0; i < items.size(); ++i)
         items[i].weight = scores[i];
     return items;
@@ -75,7 +75,7 @@ void HistoryScoresChanged(benchmark::State& state) {
     const QList<MenuEntry> entries = entriesOf(items);
     History history(items);
     for (auto _ : state)
-        benchmark::DoNotOptimize(MenuHistory(history.path).scores(entries, kNow).size());
+        benchmark::DoNotOptimize(LaunchHistory(history.path).scores(entries, kNow).size());
 }
 
 // The first keystroke of a later opening: the unchanged file is read, not parsed.
@@ -83,7 +83,7 @@ void HistoryScoresUnchanged(benchmark::State& state) {
     const QList<FilterItem> items = menuOf(5000);
     const QList<MenuEntry> entries = entriesOf(items);
     History history(items);
-    MenuHistory reader(history.path);
+    LaunchHistory reader(history.path);
     reader.scores(entries, kNow);
     for (auto _ : state)
         benchmark::DoNotOptimize(reader.scores(entries, kNow).size());

@@ -86,10 +86,10 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     m_closeButton->setObjectName(u"cmdClose"_qs);
     m_closeButton->setGeometry(870, 595, 75, 28);
     m_closeButton->setDefault(true);
-    m_clearHistoryButton = new QPushButton(tr("Clear history"), this);
-    m_clearHistoryButton->setObjectName(u"cmdClearHistory"_qs);
-    m_clearHistoryButton->setGeometry(8, 595, 110, 28);
-    m_clearHistoryButton->setToolTip(
+    m_clearLaunchHistoryButton = new QPushButton(tr("Clear launch history"), this);
+    m_clearLaunchHistoryButton->setObjectName(u"cmdClearLaunchHistory"_qs);
+    m_clearLaunchHistoryButton->setGeometry(8, 595, 140, 28);
+    m_clearLaunchHistoryButton->setToolTip(
         tr("Forget which entries you open most; the menu's filter lists those first"));
 
     const auto group = [this](const QString& name, const QRect& box, const QString& title) {
@@ -119,8 +119,8 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     connect(m_openButton, &QToolButton::clicked, this, handled(&SettingsWindow::openMenuFile));
     connect(m_saveButton, &QToolButton::clicked, this, handled(&SettingsWindow::saveMenuCopy));
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::close);
-    connect(m_clearHistoryButton, &QPushButton::clicked, this,
-            handled(&SettingsWindow::clearHistory));
+    connect(m_clearLaunchHistoryButton, &QPushButton::clicked, this,
+            handled(&SettingsWindow::clearLaunchHistory));
     connect(m_addInstalledAction, &QAction::triggered, this,
             handled(&SettingsWindow::addInstalledApplication));
     connect(m_moveUpAction, &QAction::triggered, this, handled(&SettingsWindow::moveSelectedUp));
@@ -154,8 +154,8 @@ void SettingsWindow::setVisible(bool visible) {
     if (visible && !m_applicationPicker) {
         m_applicationPicker = new ApplicationPicker(this);
         buildReferenceLists(m_referenceData, m_windowsMmcBox, m_serverMmcBox, m_runCommandsBox);
-        setTabOrder(m_tabs, m_clearHistoryButton);
-        setTabOrder(m_clearHistoryButton, m_closeButton);
+        setTabOrder(m_tabs, m_clearLaunchHistoryButton);
+        setTabOrder(m_clearLaunchHistoryButton, m_closeButton);
         setTabOrder(m_closeButton, m_windowsMmcBox);
         setTabOrder(m_windowsMmcBox, m_serverMmcBox);
         setTabOrder(m_serverMmcBox, m_runCommandsBox);
@@ -379,6 +379,6 @@ void SettingsWindow::trySelected() {
         m_runEntry(*row + 1, m_shown[*row]);
 }
 
-void SettingsWindow::clearHistory() {
-    m_files.history().clear();
+void SettingsWindow::clearLaunchHistory() {
+    m_files.launchHistory().clear();
 }

@@ -70,7 +70,7 @@ private:
     void moveSelectedUp();
     void moveSelectedDown();
     void trySelected();
-    void clearHistory();
+    void clearLaunchHistory();
     // Appends the entries after whatever the file holds by then, as the list shows afterwards.
     void addEntries(const QList<MenuEntry>& entries);
     void fillList(const QList<MenuEntry>& entries);
@@ -98,7 +98,7 @@ private:
     QToolButton* m_deleteButton;
     MenuEntryList* m_entryList;
     QPushButton* m_closeButton;
-    QPushButton* m_clearHistoryButton;
+    QPushButton* m_clearLaunchHistoryButton;
     QMenu* m_entryMenu;
     QAction* m_addInstalledAction;
     QAction* m_moveUpAction;

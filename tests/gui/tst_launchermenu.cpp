@@ -4,7 +4,7 @@
 #include "bar/launchermenu.h"
 #include "bar/picturebutton.h"
 #include "core/error.h"
-#include "core/menuhistory.h"
+#include "core/launchhistory.h"
 #include "core/programfiles.h"
 #include "core/safefile.h"
 #include "skin/skincolor.h"
@@ -384,7 +384,7 @@ void TestLauncherMenu::historyFaults() {
                menuFile({{"Notes old", "/nonexistent/old"}, {"Notes", script.toUtf8()}}));
     startBar(); // writes config.ini before the folder may turn read-only
 
-    const QString history = m_folder->file(u"menu-history.tsv"_qs);
+    const QString history = m_folder->file(u"launch-history.tsv"_qs);
     const QByteArray held = "3\t1700000000\tNotes old\t/nonexistent/old\n";
     if (fault == u"corrupt") {
         writeBytes(history, QByteArray("\0\xff\n", 3) + "1e999\t5\tNotes\t" + script.toUtf8() +

@@ -59,8 +59,8 @@ private slots:
     void addAfterSaveGoesToThePreviousFile();
     void wholeFlowFileBytes();
     void enterClosesEscapeDoesNot();
-    void clearHistory_data();
-    void clearHistory();
+    void clearLaunchHistory_data();
+    void clearLaunchHistory();
     void screenshot();
 
 private:
@@ -629,21 +629,21 @@ void TestSettingsWindow::enterClosesEscapeDoesNot() {
     QCOMPARE(readBytes(m_files->config().file().FileName()), config);
 }
 
-void TestSettingsWindow::clearHistory_data() {
+void TestSettingsWindow::clearLaunchHistory_data() {
     QTest::addColumn<bool>("writable");
     QTest::newRow("cleared") << true;
     QTest::newRow("read-only: told, kept") << false;
 }
 
-void TestSettingsWindow::clearHistory() {
+void TestSettingsWindow::clearLaunchHistory() {
     QFETCH(bool, writable);
-    const QString path = m_folder->file(u"menu-history.tsv"_qs);
+    const QString path = m_folder->file(u"launch-history.tsv"_qs);
     const QByteArray held = "3\t1700000000\tNotes\t/usr/bin/notes\n";
     writeBytes(path, held);
     if (!writable)
         QFile::setPermissions(path, QFile::ReadOwner);
     QVERIFY(showAndWait());
-    click("cmdClearHistory");
+    click("cmdClearLaunchHistory");
     if (writable) {
         QVERIFY(Dialogs::boxesShown().isEmpty());
         QVERIFY(!readBytes(path).isEmpty() && !readBytes(path).contains("Notes"));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The filter's ranking by what the user opened, through a real history file and a fake clock.
 #include "bar/menufilter.h"
-#include "core/menuhistory.h"
+#include "core/launchhistory.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
@@ -25,14 +25,14 @@ QList<MenuEntry> menuOf(const QString& captions) {
 
 } // namespace
 
-class TestMenuHistory : public QObject {
+class TestLaunchHistory : public QObject {
     Q_OBJECT
 private slots:
     void ranking_data();
     void ranking();
 };
 
-void TestMenuHistory::ranking_data() {
+void TestLaunchHistory::ranking_data() {
     QTest::addColumn<QByteArray>("file");   // the history file at the start
     QTest::addColumn<QStringList>("steps"); // "=A,B" makes the menu A, B; "D A" chooses A on day D
     QTest::addColumn<int>("today");
@@ -113,14 +113,14 @@ void TestMenuHistory::ranking_data() {
                                << u"e"_qs << shown + QStringList{u"Extra"_qs, u"E0"_qs, u"Exit"_qs};
 }
 
-void TestMenuHistory::ranking() {
+void TestLaunchHistory::ranking() {
     QFETCH(QByteArray, file);
     QFETCH(QStringList, steps);
     QFETCH(int, today);
     QFETCH(QString, typed);
     QFETCH(QStringList, shown);
     QTemporaryDir folder;
-    const QString path = folder.filePath(u"menu-history.tsv"_qs);
+    const QString path = folder.filePath(u"launch-history.tsv"_qs);
     if (!file.isEmpty())
         writeBytes(path, file);
     QList<MenuEntry> menu;
@@ -129,12 +129,12 @@ void TestMenuHistory::ranking() {
             menu = menuOf(step.mid(1));
         } else {
             // A fresh reader each time: only the file carries the history.
-            MenuHistory history(path);
+            LaunchHistory history(path);
             history.recordChoice(entryOf(step.section(u' ', 1)), menu,
                                  kEpoch + step.section(u' ', 0, 0).toLongLong() * kDay);
         }
     }
-    MenuHistory history(path);
+    LaunchHistory history(path);
     const QList<double> scores = history.scores(menu, kEpoch + today * kDay);
     // As the launcher lays it out: separator, entries, separator, Exit.
     QList<FilterItem> items{{u"-"_qs, {}}};
@@ -150,5 +150,5 @@ void TestMenuHistory::ranking() {
     QVERIFY(QFileInfo(path).size() <= kMaxHistoryFileSize);
 }
 
-QTEST_APPLESS_MAIN(TestMenuHistory)
-#include "tst_menuhistory.moc"
+QTEST_APPLESS_MAIN(TestLaunchHistory)
+#include "tst_launchhistory.moc"

@@ -46,9 +46,9 @@ QByteArray historyFileBytes(const QList<HistoryRecord>& records);
 
 // The history file beside config.ini. A file that is missing, unreadable or past its size
 // limit reads as empty; it is parsed again only when its bytes changed.
-class MenuHistory {
+class LaunchHistory {
 public:
-    explicit MenuHistory(QString fileName) : m_fileName(std::move(fileName)) {}
+    explicit LaunchHistory(QString fileName) : m_fileName(std::move(fileName)) {}
 
     const QString& fileName() const { return m_fileName; }
     // Each entry's score at `now`, 0 for one never chosen.

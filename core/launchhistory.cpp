@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/menuhistory.h"
+#include "core/launchhistory.h"
 
 #include "core/error.h"
 #include "core/safefile.h"
@@ -14,7 +14,7 @@ namespace {
 
 // The first line; lines starting with "#" are skipped, so that a reader may be told the format.
 const QByteArray kHeader =
-    "# Larkspan menu history: score, time chosen (seconds since 1970), caption, target; "
+    "# Larkspan launch history: score, time chosen (seconds since 1970), caption, target; "
     "tab-separated, \\ escapes tab, line breaks and itself\n";
 
 QByteArray escaped(const QString& text) {
@@ -100,7 +100,7 @@ std::optional<HistoryRecord> recordIn(QByteArrayView line) {
 }
 
 LarkspanError unwritable(const QString& fileName) {
-    return LarkspanError(QCoreApplication::translate("MenuHistory", "Unable to write to %1")
+    return LarkspanError(QCoreApplication::translate("LaunchHistory", "Unable to write to %1")
                              .arg(SafeFile::shownPath(fileName)));
 }
 
@@ -183,14 +183,14 @@ QByteArray historyFileBytes(const QList<HistoryRecord>& records) {
     return bytes;
 }
 
-void MenuHistory::refresh() {
+void LaunchHistory::refresh() {
     const QByteArray bytes =
         SafeFile::read(m_fileName, nullptr, kMaxHistoryFileSize).value_or(QByteArray());
     if (ContentDigest::of(bytes) != m_digest)
         keep(parseHistory(bytes), bytes);
 }
 
-void MenuHistory::keep(const QList<HistoryRecord>& records, const QByteArray& bytes) {
+void LaunchHistory::keep(const QList<HistoryRecord>& records, const QByteArray& bytes) {
     m_records.clear();
     m_records.reserve(records.size());
     for (const HistoryRecord& record : records)
@@ -198,7 +198,7 @@ void MenuHistory::keep(const QList<HistoryRecord>& records, const QByteArray& by
     m_digest = ContentDigest::of(bytes);
 }
 
-QList<double> MenuHistory::scores(const QList<MenuEntry>& entries, qint64 now) {
+QList<double> LaunchHistory::scores(const QList<MenuEntry>& entries, qint64 now) {
     refresh();
     QList<double> scores;
     scores.reserve(entries.size());
@@ -209,7 +209,8 @@ QList<double> MenuHistory::scores(const QList<MenuEntry>& entries, qint64 now) {
     return scores;
 }
 
-void MenuHistory::recordChoice(const MenuEntry& chosen, const QList<MenuEntry>& menu, qint64 now) {
+void LaunchHistory::recordChoice(const MenuEntry& chosen, const QList<MenuEntry>& menu,
+                                 qint64 now) {
     QByteArray bytes;
     try {
         // What the file holds under the lock counts, not what was read before: another copy
@@ -229,7 +230,7 @@ void MenuHistory::recordChoice(const MenuEntry& chosen, const QList<MenuEntry>& 
     keep(parseHistory(bytes), bytes);
 }
 
-void MenuHistory::clear() {
+void LaunchHistory::clear() {
     const QByteArray bytes = historyFileBytes({});
     try {
         SafeFile::update(
