@@ -6,6 +6,7 @@
 #include "platform/urlopener.h"
 #include "platform/username.h"
 #include "widgets/bevelline.h"
+#include "widgets/textroom.h"
 #include "widgets/uifont.h"
 #include "widgets/windowplacement.h"
 
@@ -66,7 +67,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(u"frmAbout"_qs);
-    setWindowTitle(u"About"_qs);
+    setWindowTitle(tr("About"));
     setFixedSize(487, 337);
     setFont(uiFont(12));
     setBackgroundRole(QPalette::Button);
@@ -82,17 +83,17 @@ AboutWindow::AboutWindow(QWidget* parent)
 
     m_title = makeLabel(this, u"lblAppTitle"_qs, u"Larkspan 2.8"_qs, {62, 8, 173, 17}, uiFont(13),
                         TitleColour);
-    m_version =
-        makeLabel(this, u"lblVersion"_qs, u"Build 3.29"_qs, {62, 31, 51, 15}, text, Qt::black);
+    m_version = makeLabel(this, u"lblVersion"_qs, tr("Build %1").arg(u"3.29"_qs), {62, 31, 51, 15},
+                          text, Qt::black);
     m_spacer = makeRule(this, u"Spacer1"_qs, 8, 65, 229);
 
     m_copyright = new QLabel(this);
     m_copyright->setObjectName(u"StaticText1"_qs);
     m_copyright->setText(
-        u"Larkspan is a FREE management tool that allows you to build custom menus to simplify "
-        "administration of a computer tasks and accessing management console files, "
-        "shell commands, run commands,  installed applications or any data type and folder "
-        "location."_qs);
+        tr("Larkspan is a FREE management tool that allows you to build custom menus to simplify "
+           "administration of a computer tasks and accessing management console files, "
+           "shell commands, run commands,  installed applications or any data type and folder "
+           "location."));
     m_copyright->setFont(text);
     m_copyright->setWordWrap(true);
     m_copyright->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -101,7 +102,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     m_copyright->setGeometry(8, 80, 465, std::max(65, m_copyright->heightForWidth(465)));
 
     m_author =
-        makeLabel(this, u"lblAurth"_qs, u"Developed by "_qs, {8, 271, 75, 15}, text, Qt::black);
+        makeLabel(this, u"lblAurth"_qs, tr("Developed by "), {8, 271, 75, 15}, text, Qt::black);
 
     // Sized to the name alone, so only the name is a link; it follows the words directly.
     m_webSite = makeLabel(this, u"Label1"_qs, About::DeveloperName.toString(),
@@ -113,9 +114,10 @@ AboutWindow::AboutWindow(QWidget* parent)
     m_userLabel = makeLabel(this, u"lblReg"_qs, QString(), {8, 296, 140, 15}, text, std::nullopt);
     m_userName = makeLabel(this, u"lblName"_qs, u"#text#"_qs, {8, 314, 0, 15}, text, Navy);
 
-    m_okButton = new QPushButton(u"OK"_qs, this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(u"cmdOK"_qs);
     m_okButton->setGeometry(417, 302, 62, 28);
+    widenToText(m_okButton, true);
     m_okButton->setDefault(true);
     m_okButton->setFocus();
     connect(m_okButton, &QPushButton::clicked, this, &AboutWindow::closeWindow);

@@ -11,8 +11,8 @@ BarTray::BarTray(QWidget* owner)
     : QObject(owner), m_icon(new QSystemTrayIcon(this)), m_menu(new QMenu(owner)),
       m_watch(new QTimer(this)) {
     m_menu->setObjectName(QStringLiteral("MnuTray"));
-    const QStringList captions = applyAccessKeys({QStringLiteral("Restore"), QStringLiteral("-"),
-                                                  QStringLiteral("About"), QStringLiteral("Exit")});
+    const QStringList captions =
+        applyAccessKeys({tr("Restore"), QStringLiteral("-"), tr("About"), tr("Exit")});
     QAction* restore = m_menu->addAction(captions[0], this, [this] { emit restoreRequested(); });
     restore->setObjectName(QStringLiteral("mnuRestore"));
     m_menu->setDefaultAction(restore);

@@ -83,10 +83,12 @@ BarWindow::BarWindow(ProgramFiles& files, QWidget* parent)
         b->move(x, 0);
         return b;
     };
-    m_startButton = button("ImgMenu", QStringLiteral("Start"), "start", 0);
-    m_minimizeButton = button("ImgClose", QStringLiteral("Minimize"), "minimize", 376);
-    m_customizeButton = button("ImgSettings", QStringLiteral("Customize"), "customize", 346);
-    m_aboutButton = button("ImgAbout", QStringLiteral("About"), "about", 316);
+    //: Tooltip of the bar's button that opens the menu of entries
+    m_startButton = button("ImgMenu", tr("Start"), "start", 0);
+    m_minimizeButton = button("ImgClose", tr("Minimize"), "minimize", 376);
+    //: Tooltip of the bar's button that opens the Settings window
+    m_customizeButton = button("ImgSettings", tr("Customize"), "customize", 346);
+    m_aboutButton = button("ImgAbout", tr("About"), "about", 316);
     connect(m_startButton, &PictureButton::released, this, &BarWindow::startReleased);
     connect(m_aboutButton, &PictureButton::released, this, &BarWindow::aboutReleased);
     connect(m_customizeButton, &PictureButton::released, this, &BarWindow::customizeReleased);
@@ -220,9 +222,9 @@ void BarWindow::closeEvent(QCloseEvent* event) {
 }
 
 void BarWindow::ConfirmExit() {
-    const auto answer = Dialogs::show(this, {QMessageBox::Question, QStringLiteral("Confirm"),
-                                             QStringLiteral("Close Larkspan?"),
-                                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
+    const auto answer =
+        Dialogs::show(this, {QMessageBox::Question, tr("Confirm"), tr("Close Larkspan?"),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
     if (answer == QMessageBox::Yes)
         close();
 }
@@ -389,7 +391,8 @@ void BarWindow::buildLauncherMenu() {
     for (int k = 0; k < captions.size(); ++k)
         m_launcherMenu->AddMenuItem(k + 1, captions[k], targets.value(k));
     m_launcherMenu->AddMenuItem(LauncherMenu::kExitSeparatorTag, QStringLiteral("-"));
-    m_launcherMenu->AddMenuItem(LauncherMenu::kExitTag, QStringLiteral("Exit"));
+    //: Last item of the launcher menu: ends the program
+    m_launcherMenu->AddMenuItem(LauncherMenu::kExitTag, tr("Exit"));
 }
 
 void BarWindow::chooseMenuItem(int tag) {
@@ -435,7 +438,8 @@ void BarWindow::recordChoice(const MenuEntry& entry) {
 
 bool BarWindow::openEntry(int n, const MenuEntry& entry) {
     const QString caption = withoutAccessMarks(entry.caption);
-    const QString name = caption.isEmpty() ? u"entry %1"_qs.arg(n) : caption;
+    //: Names a menu entry without a caption in a notification; %1 is its number
+    const QString name = caption.isEmpty() ? tr("entry %1").arg(n) : caption;
     return openTarget(entry.target, [notifier = QPointer(m_notifier), name](const QString& why) {
         if (notifier)
             notifyLaunchFailure(*notifier, name, why);
@@ -456,8 +460,8 @@ void BarWindow::minimizeReleased(Qt::MouseButton button, int x, int y) {
     if (!IsReleaseInside(m_minimizeButton->size(), button, x, y))
         return;
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        Dialogs::show(this, {QMessageBox::Information, QStringLiteral("Information"),
-                             QStringLiteral("There is no notification area to hide the bar into."),
+        Dialogs::show(this, {QMessageBox::Information, tr("Information"),
+                             tr("There is no notification area to hide the bar into."),
                              QMessageBox::Ok, QMessageBox::Ok});
         return;
     }

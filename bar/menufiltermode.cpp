@@ -3,6 +3,8 @@
 
 #include "bar/menufilter.h"
 
+#include <QCoreApplication>
+
 MenuFilterMode::MenuFilterMode() = default;
 MenuFilterMode::~MenuFilterMode() = default;
 
@@ -43,7 +45,9 @@ QList<MenuRow> MenuFilterMode::rowsFor(const QString& text) {
         for (int i : m_filter->setText(text))
             rows.append(m_allRows[i]);
         if (rows.size() == 1)
-            rows.append({MenuRow::kNoMatchTag, u"No match"_qs, true, QString()});
+            rows.append({MenuRow::kNoMatchTag,
+                         //: Shown in the launcher menu when no entry matches the typed filter
+                         QCoreApplication::translate("LauncherMenu", "No match"), true, QString()});
     }
     return rows;
 }

@@ -222,7 +222,7 @@ void LaunchHistory::recordChoice(const MenuEntry& chosen, const QList<MenuEntry>
                     parseHistory(old.value_or(QByteArray())), chosen, menu, now));
                 return bytes;
             },
-            kMaxHistoryFileSize, SafeFile::PastLimit::CountsAsMissing);
+            kMaxHistoryFileSize, SafeFile::Backup::None, SafeFile::PastLimit::CountsAsMissing);
     } catch (const std::system_error&) {
         throw unwritable(m_fileName);
     }
@@ -235,7 +235,7 @@ void LaunchHistory::clear() {
     try {
         SafeFile::update(
             m_fileName, [&](const std::optional<QByteArray>&) { return bytes; },
-            kMaxHistoryFileSize, SafeFile::PastLimit::CountsAsMissing);
+            kMaxHistoryFileSize, SafeFile::Backup::None, SafeFile::PastLimit::CountsAsMissing);
     } catch (const std::system_error&) {
         throw unwritable(m_fileName);
     }

@@ -5,6 +5,7 @@
 #include "core/inidocument.h"
 #include "core/safefile.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <numeric>
@@ -140,8 +141,8 @@ QStringList MenuCaptionReader::read(const MenuFile& menu, QStringList* targets) 
 
 // One update each: another copy adding at the same moment cannot take the same number,
 // and a failure leaves no count without its entry.
-void MenuFile::append(const QList<MenuEntry>& entries) {
-    m_file.Update([&](ProfileEditor& menu) {
+SafeFile::Change MenuFile::append(const QList<MenuEntry>& entries) {
+    return m_file.Update([&](ProfileEditor& menu) {
         for (const MenuEntry& entry : entries) {
             const int n = menu.ReadInteger(kMenu, kItems, 0) + 1;
             menu.WriteInteger(kMenu, kItems, n);
@@ -151,9 +152,9 @@ void MenuFile::append(const QList<MenuEntry>& entries) {
     });
 }
 
-void MenuFile::update(int n, const MenuEntry& entry) {
+SafeFile::Change MenuFile::update(int n, const MenuEntry& entry) {
     const QString section = QStringLiteral("Item") + QString::number(n);
-    m_file.Update([&](ProfileEditor& menu) {
+    return m_file.Update([&](ProfileEditor& menu) {
         menu.WriteString(section, kCaption, entry.caption);
         menu.WriteString(section, kExec, entry.target);
     });
@@ -183,32 +184,53 @@ int rewrittenEntries(const IniDocument& document, int count) {
                : qMax(kMaxMenuCaptions, qMin(count, lastItemSection(document)));
 }
 
-// Rewrites the menu file in one locked replacement, its entries in the order `orderOf` gives
-// for the file as it is at that moment (its count and the entries a rewrite covers), the count
-// lowered by `removed`. Nothing is written when it gives none.
-void rewriteEntries(const QString& fileName,
-                    const std::function<std::optional<QList<int>>(const IniDocument& document,
-                                                                  int count, int last)>& orderOf,
-                    int removed) {
-    struct Unchanged {};
+// Thrown by a rewrite's change to leave the file as it is.
+struct Unchanged {};
+
+// Replaces the whole menu file with what `change` makes of its bytes, in one locked
+// replacement that first keeps them in the backup. Nothing is written when it throws
+// Unchanged.
+SafeFile::Change rewrite(const QString& fileName,
+                         const std::function<QByteArray(const QByteArray& old)>& change) {
     try {
-        SafeFile::update(
+        return SafeFile::update(
             fileName,
             [&](const std::optional<QByteArray>& old) {
-                const IniDocument document = IniDocument::parse(old.value_or(QByteArray()));
-                const int count = itemCount(ProfileSnapshot(document));
-                const auto order = orderOf(document, count, rewrittenEntries(document, count));
-                if (!order)
-                    throw Unchanged();
-                return menuFileInOrder(document, *order, count - removed);
+                return change(old.value_or(QByteArray()));
             },
-            ProfileFile::kMaxFileSize);
+            ProfileFile::kMaxFileSize, SafeFile::Backup::Keep);
     } catch (const Unchanged&) {
+        return {};
+    } catch (const SafeFile::BackupError& e) {
+        // Without the backup the rewrite is refused: a mistaken delete must stay recoverable.
+        throw LarkspanError(
+            QCoreApplication::translate(
+                "MenuFile", "Cannot write the backup \"%1\", so the menu file was not changed. %2")
+                .arg(SafeFile::shownPath(e.backupPath()),
+                     QString::fromLocal8Bit(e.code().message())));
     } catch (const std::system_error& e) {
         throw LarkspanError(
-            QStringLiteral("Cannot create file \"%1\". %2")
+            QCoreApplication::translate("MenuFile", "Cannot create file \"%1\". %2")
                 .arg(SafeFile::shownPath(fileName), QString::fromLocal8Bit(e.code().message())));
     }
+}
+
+// Rewrites the menu file, its entries in the order `orderOf` gives for the file as it is at
+// that moment (its count and the entries a rewrite covers), the count lowered by `removed`.
+// Nothing is written when it gives none.
+SafeFile::Change
+rewriteEntries(const QString& fileName,
+               const std::function<std::optional<QList<int>>(const IniDocument& document, int count,
+                                                             int last)>& orderOf,
+               int removed) {
+    return rewrite(fileName, [&](const QByteArray& old) {
+        const IniDocument document = IniDocument::parse(old);
+        const int count = itemCount(ProfileSnapshot(document));
+        const auto order = orderOf(document, count, rewrittenEntries(document, count));
+        if (!order)
+            throw Unchanged();
+        return menuFileInOrder(document, *order, count - removed);
+    });
 }
 
 QList<int> entryNumbers(int last) {
@@ -332,10 +354,10 @@ QByteArray menuFileInOrder(const IniDocument& document, const QList<int>& order,
     return *encodeText(text, TextEncoding::Utf8Bom);
 }
 
-void MenuFile::remove(int n) {
+SafeFile::Change MenuFile::remove(int n) {
     // Another program may have shortened the file since its entries were listed; taking one
     // off the count then would hide an entry that is still there.
-    rewriteEntries(
+    return rewriteEntries(
         fileName(),
         [n](const IniDocument&, int count, int last) -> std::optional<QList<int>> {
             if (n < 1 || n > count)
@@ -349,7 +371,7 @@ void MenuFile::remove(int n) {
 
 MenuFile::Removal MenuFile::remove(const MenuEntry& entry, int near) {
     Removal removal;
-    rewriteEntries(
+    removal.change = rewriteEntries(
         fileName(),
         [&](const IniDocument& document, int, int last) -> std::optional<QList<int>> {
             removal.before = entriesIn(ProfileSnapshot(document));
@@ -364,8 +386,8 @@ MenuFile::Removal MenuFile::remove(const MenuEntry& entry, int near) {
     return removal;
 }
 
-void MenuFile::move(int from, int to) {
-    rewriteEntries(
+SafeFile::Change MenuFile::move(int from, int to) {
+    return rewriteEntries(
         fileName(),
         [from, to](const IniDocument&, int, int last) -> std::optional<QList<int>> {
             // Entries past the ones a rewrite covers are never listed, so never moved.
@@ -376,4 +398,15 @@ void MenuFile::move(int from, int to) {
             return order;
         },
         0);
+}
+
+bool MenuFile::replaceIfHolding(const QByteArray& expected, const QByteArray& bytes) {
+    bool holds = false;
+    rewrite(fileName(), [&](const QByteArray& old) {
+        if (old != expected)
+            throw Unchanged();
+        holds = true;
+        return bytes;
+    });
+    return holds;
 }

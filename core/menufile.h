@@ -48,21 +48,31 @@ public:
     QStringList captions(QStringList* targets = nullptr) const;
     QList<MenuEntry> entries() const;
 
+    // Each change tells the file's bytes before and after it; the same bytes when it changed
+    // nothing. Deletes, moves and replacements rewrite the whole file and first keep the
+    // bytes it held in "<name>.bak"; when that backup cannot be written they write nothing
+    // and throw.
+
     // The entries after the last one, all in one update: all of them are written or none.
-    void append(const QList<MenuEntry>& entries);
-    void update(int n, const MenuEntry& entry);
-    void remove(int n);
+    SafeFile::Change append(const QList<MenuEntry>& entries);
+    SafeFile::Change update(int n, const MenuEntry& entry);
+    SafeFile::Change remove(int n);
     // Removes the entry that reads `entry`, of several the one nearest number `near`, in one
     // locked rewrite: another program may have changed the file since it was read. Tells what
     // the file held just before and the number removed, 0 for none.
     struct Removal {
         QList<MenuEntry> before;
         int number = 0;
+        SafeFile::Change change;
     };
     Removal remove(const MenuEntry& entry, int near);
     // Moves entry `from` to number `to`, the entries between shifting by one, in one locked
     // rewrite like a delete; nothing happens unless both are entries of the file.
-    void move(int from, int to);
+    SafeFile::Change move(int from, int to);
+    // Writes `bytes` as the whole file in one locked rewrite, only while it holds `expected`
+    // (a missing file holds none), so that no other program's change is overwritten. Tells
+    // whether it did.
+    bool replaceIfHolding(const QByteArray& expected, const QByteArray& bytes);
 
 private:
     ProfileFile m_file;

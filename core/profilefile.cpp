@@ -5,6 +5,7 @@
 #include "core/profileinteger.h"
 #include "core/safefile.h"
 
+#include <QCoreApplication>
 #include <system_error>
 
 namespace {
@@ -31,8 +32,8 @@ qint32 readInteger(const IniDocument& document, const QString& section, const QS
 }
 
 LarkspanError unwritable(const QString& fileName) {
-    return LarkspanError(
-        QStringLiteral("Unable to write to %1").arg(SafeFile::shownPath(fileName)));
+    return LarkspanError(QCoreApplication::translate("ProfileFile", "Unable to write to %1")
+                             .arg(SafeFile::shownPath(fileName)));
 }
 
 } // namespace
@@ -87,9 +88,9 @@ void ProfileEditor::WriteInteger(const QString& section, const QString& key, qin
     WriteString(section, key, QString::number(value));
 }
 
-void ProfileFile::Update(const std::function<void(ProfileEditor&)>& change) {
+SafeFile::Change ProfileFile::Update(const std::function<void(ProfileEditor&)>& change) {
     try {
-        SafeFile::update(
+        return SafeFile::update(
             m_fileName,
             [&](const std::optional<QByteArray>& old) {
                 IniDocument document = IniDocument::parse(old.value_or(QByteArray()));

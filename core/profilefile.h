@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/inidocument.h"
+#include "core/safefile.h"
 
 #include <QString>
 #include <QStringList>
@@ -60,7 +61,7 @@ public:
     void WriteInteger(const QString& section, const QString& key, qint32 value);
     // Several reads and writes in one replacement of the file, under one lock: another copy
     // of the program sees all of the changes or none, and a failure leaves the file as it was.
-    void Update(const std::function<void(ProfileEditor&)>& change);
+    SafeFile::Change Update(const std::function<void(ProfileEditor&)>& change);
 
     // One read of the whole file, for callers that look up many keys in one go.
     ProfileSnapshot Snapshot() const;

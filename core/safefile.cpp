@@ -103,45 +103,59 @@ void removeStaleTemporaries(int dirFd, const QString& baseName) {
     ::closedir(dir);
 }
 
-void replaceLocked(int dirFd, const QString& dirPath, const QString& baseName,
-                   const QByteArray& bytes, const struct stat* old) {
-    const QByteArray dirName = QFile::encodeName(dirPath);
-    Fd tmp(::open(dirName.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-    QByteArray tmpName = QFile::encodeName(tempPrefix(baseName)) + QByteArray::number(::getpid());
-    bool named = false;
-    if (tmp.get() < 0) {
-        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
-            fail(errno);
-        // No unnamed temporaries on this file system: name it from the start.
-        tmp.reset(::openat(dirFd, tmpName.constData(),
-                           O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
-        if (tmp.get() < 0)
-            fail(errno);
-        named = true;
+// A file beside `baseName` holding new bytes, on the disk, that takes its place by a rename;
+// removed again unless it did.
+class Temporary {
+public:
+    Temporary(int dirFd, const QString& baseName)
+        : m_dirFd(dirFd), m_target(QFile::encodeName(baseName)),
+          m_name(QFile::encodeName(tempPrefix(baseName)) + QByteArray::number(::getpid())) {}
+    ~Temporary() {
+        if (m_named)
+            ::unlinkat(m_dirFd, m_name.constData(), 0);
     }
-    try {
+    Temporary(const Temporary&) = delete;
+    Temporary& operator=(const Temporary&) = delete;
+
+    void write(const QString& dirPath, const QByteArray& bytes, const struct stat* old) {
+        const QByteArray dirName = QFile::encodeName(dirPath);
+        Fd tmp(::open(dirName.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+        if (tmp.get() < 0) {
+            if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+                fail(errno);
+            // No unnamed temporaries on this file system: name it from the start.
+            tmp.reset(::openat(m_dirFd, m_name.constData(),
+                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+            if (tmp.get() < 0)
+                fail(errno);
+            m_named = true;
+        }
         writeAll(tmp.get(), bytes);
         if (old && ::fchmod(tmp.get(), old->st_mode & 07777) != 0)
             fail(errno);
         if (::fsync(tmp.get()) != 0)
             fail(errno);
-        if (!named) {
+        if (!m_named) {
             const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(tmp.get());
-            if (::linkat(AT_FDCWD, procPath.constData(), dirFd, tmpName.constData(),
+            if (::linkat(AT_FDCWD, procPath.constData(), m_dirFd, m_name.constData(),
                          AT_SYMLINK_FOLLOW) != 0)
                 fail(errno);
-            named = true;
+            m_named = true;
         }
-        const QByteArray target = QFile::encodeName(baseName);
-        if (::renameat(dirFd, tmpName.constData(), dirFd, target.constData()) != 0)
-            fail(errno);
-    } catch (...) {
-        if (named)
-            ::unlinkat(dirFd, tmpName.constData(), 0);
-        throw;
     }
-    ::fsync(dirFd);
-}
+
+    void replace() {
+        if (::renameat(m_dirFd, m_name.constData(), m_dirFd, m_target.constData()) != 0)
+            fail(errno);
+        m_named = false;
+    }
+
+private:
+    int m_dirFd;
+    QByteArray m_target;
+    QByteArray m_name;
+    bool m_named = false;
+};
 
 } // namespace
 
@@ -209,9 +223,9 @@ std::optional<QByteArray> read(const QString& fileName, int* error, qint64 maxSi
     return bytes;
 }
 
-void update(const QString& fileName,
-            const std::function<QByteArray(const std::optional<QByteArray>&)>& change,
-            qint64 maxSize, PastLimit pastLimit) {
+Change update(const QString& fileName,
+              const std::function<QByteArray(const std::optional<QByteArray>&)>& change,
+              qint64 maxSize, Backup backup, PastLimit pastLimit) {
     if (fileName.isEmpty())
         fail(ENOENT);
     const QString target = resolveLinks(localPath(fileName));
@@ -256,7 +270,24 @@ void update(const QString& fileName,
             fail(error == EFBIG ? EFBIG : EACCES);
     }
     const QByteArray bytes = change(current);
-    replaceLocked(dirFd.get(), dirPath, baseName, bytes, exists ? &old : nullptr);
+    Temporary replacement(dirFd.get(), baseName);
+    replacement.write(dirPath, bytes, exists ? &old : nullptr);
+    // Both written before either is renamed, so that a failure until then leaves both as they
+    // were. The backup gets the file's mode: it holds the same text.
+    if (backup == Backup::Keep && current) {
+        const QString backupName = baseName + QStringLiteral(".bak");
+        try {
+            removeStaleTemporaries(dirFd.get(), backupName);
+            Temporary copy(dirFd.get(), backupName);
+            copy.write(dirPath, *current, &old);
+            copy.replace();
+        } catch (const std::system_error& e) {
+            throw BackupError(e.code().value(), dirPath + u'/' + backupName);
+        }
+    }
+    replacement.replace();
+    ::fsync(dirFd.get());
+    return {current.value_or(QByteArray()), bytes};
 }
 
 void setWriteFaultForTesting(std::function<int()> fault) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <limits>
 #include <optional>
+#include <system_error>
 
 // File access that never leaves a torn file: every write goes to a temporary file in the
 // target's folder, reaches the disk and is renamed over the target, while an advisory lock
@@ -24,6 +25,28 @@ QString shownPath(const QString& fileName);
 std::optional<QByteArray> read(const QString& fileName, int* error = nullptr,
                                qint64 maxSize = std::numeric_limits<qint64>::max());
 
+// What a replacement did: the bytes the file held (none when it was missing) and those it
+// holds now.
+struct Change {
+    QByteArray before;
+    QByteArray after;
+};
+
+// Whether a replacement first keeps the bytes the file held in "<name>.bak" beside it (beside
+// the file a symbolic link leads to), one generation, written the same safe way.
+enum class Backup { None, Keep };
+
+// The backup could not be written; then the file was not replaced either.
+class BackupError : public std::system_error {
+public:
+    BackupError(int error, QString backupPath)
+        : std::system_error(error, std::generic_category()), m_path(std::move(backupPath)) {}
+    const QString& backupPath() const { return m_path; }
+
+private:
+    QString m_path;
+};
+
 // What update makes of a file past its size limit: a failure, or, for a file whose content
 // may be lost (a history), as good as missing, so that it is replaced without being read.
 enum class PastLimit { Fails, CountsAsMissing };
@@ -32,10 +55,10 @@ enum class PastLimit { Fails, CountsAsMissing };
 // the file with it, all under the folder's lock. Throws std::system_error on failure (EFBIG
 // for a file past `maxSize` bytes, unless `pastLimit` says it counts as missing); the file is
 // then unchanged.
-void update(const QString& fileName,
-            const std::function<QByteArray(const std::optional<QByteArray>&)>& change,
-            qint64 maxSize = std::numeric_limits<qint64>::max(),
-            PastLimit pastLimit = PastLimit::Fails);
+Change update(const QString& fileName,
+              const std::function<QByteArray(const std::optional<QByteArray>&)>& change,
+              qint64 maxSize = std::numeric_limits<qint64>::max(), Backup backup = Backup::None,
+              PastLimit pastLimit = PastLimit::Fails);
 
 // Test seam: called before the data is written; a non-zero result fails the write with that
 // errno, as a full disk would (ENOSPC).

@@ -3,11 +3,15 @@
 
 #include "core/error.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 [[noreturn]] void malformed(qsizetype position, const QString& reason) {
-    throw LarkspanError(QStringLiteral("The connection string is malformed at character %1: %2")
-                            .arg(QString::number(position + 1), reason));
+    throw LarkspanError(
+        QCoreApplication::translate("ConnectionString",
+                                    "The connection string is malformed at character %1: %2")
+            .arg(QString::number(position + 1), reason));
 }
 
 class Parser {
@@ -38,7 +42,8 @@ private:
         QString key;
         for (;;) {
             if (atEnd() || peek() == u';')
-                malformed(start, QStringLiteral("the key has no \"=\" after it"));
+                malformed(start, QCoreApplication::translate("ConnectionString",
+                                                             "the key has no \"=\" after it"));
             if (peek() == u'=') {
                 if (peek(1) == u'=') {
                     key += u'=';
@@ -53,7 +58,7 @@ private:
         }
         key = key.trimmed();
         if (key.isEmpty())
-            malformed(start, QStringLiteral("a value has no key"));
+            malformed(start, QCoreApplication::translate("ConnectionString", "a value has no key"));
         return key;
     }
 
@@ -71,7 +76,8 @@ private:
         QString value;
         for (;;) {
             if (atEnd())
-                malformed(start, QStringLiteral("the quoted value is not closed"));
+                malformed(start, QCoreApplication::translate("ConnectionString",
+                                                             "the quoted value is not closed"));
             if (peek() == quote) {
                 if (peek(1) != quote)
                     break;
@@ -84,7 +90,8 @@ private:
         while (!atEnd() && peek() != u';' && peek().isSpace())
             ++m_pos;
         if (!atEnd() && peek() != u';')
-            malformed(m_pos, QStringLiteral("text follows the quoted value"));
+            malformed(m_pos, QCoreApplication::translate("ConnectionString",
+                                                         "text follows the quoted value"));
         return value;
     }
 

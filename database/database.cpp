@@ -6,6 +6,7 @@
 #include "database/connectionstring.h"
 #include "database/databaseproviders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,29 +14,30 @@
 QString columnKindName(ColumnKind kind) {
     switch (kind) {
     case ColumnKind::Text:
-        return QStringLiteral("Text");
+        //: Type of a database column, named in messages about a reference list's fields
+        return QCoreApplication::translate("ColumnKind", "Text");
     case ColumnKind::Memo:
-        return QStringLiteral("Memo");
+        return QCoreApplication::translate("ColumnKind", "Memo");
     case ColumnKind::Integer:
-        return QStringLiteral("Integer");
+        return QCoreApplication::translate("ColumnKind", "Integer");
     case ColumnKind::Float:
-        return QStringLiteral("Float");
+        return QCoreApplication::translate("ColumnKind", "Float");
     case ColumnKind::Currency:
-        return QStringLiteral("Currency");
+        return QCoreApplication::translate("ColumnKind", "Currency");
     case ColumnKind::Numeric:
-        return QStringLiteral("Numeric");
+        return QCoreApplication::translate("ColumnKind", "Numeric");
     case ColumnKind::Boolean:
-        return QStringLiteral("Boolean");
+        return QCoreApplication::translate("ColumnKind", "Boolean");
     case ColumnKind::DateTime:
-        return QStringLiteral("DateTime");
+        return QCoreApplication::translate("ColumnKind", "DateTime");
     case ColumnKind::Binary:
-        return QStringLiteral("Binary");
+        return QCoreApplication::translate("ColumnKind", "Binary");
     case ColumnKind::Guid:
-        return QStringLiteral("GUID");
+        return QCoreApplication::translate("ColumnKind", "GUID");
     case ColumnKind::Unknown:
         break;
     }
-    return QStringLiteral("Unknown");
+    return QCoreApplication::translate("ColumnKind", "Unknown");
 }
 
 int DatabaseTable::columnIndex(const QString& name) const {
@@ -60,7 +62,9 @@ QString locateDataSource(const QString& source, const QString& currentDir, const
     if (source.contains(u'/')) {
         const QString path = QDir(currentDir).absoluteFilePath(source);
         if (!QFileInfo(path).isFile())
-            throw LarkspanError(QStringLiteral("The database \"%1\" does not exist").arg(path));
+            throw LarkspanError(
+                QCoreApplication::translate("Database", "The database \"%1\" does not exist")
+                    .arg(path));
         return QDir::cleanPath(path);
     }
     for (const QString& folder : {currentDir, appDir}) {
@@ -71,8 +75,9 @@ QString locateDataSource(const QString& source, const QString& currentDir, const
             return QDir::cleanPath(path);
     }
     throw LarkspanError(
-        QStringLiteral("The database \"%1\" was found neither in the current "
-                       "folder (%2) nor in the application folder (%3)")
+        QCoreApplication::translate("Database",
+                                    "The database \"%1\" was found neither in the current "
+                                    "folder (%2) nor in the application folder (%3)")
             .arg(source, QDir::toNativeSeparators(currentDir), QDir::toNativeSeparators(appDir)));
 }
 
@@ -84,21 +89,25 @@ void Database::open(const QString& connectionString) {
     const ConnectionString parsed = ConnectionString::parse(connectionString);
     const QString provider = parsed.value(QStringLiteral("Provider"));
     if (provider.isEmpty())
-        throw LarkspanError(QStringLiteral("The connection string names no provider"));
+        throw LarkspanError(
+            QCoreApplication::translate("Database", "The connection string names no provider"));
     // Provider names are registry names, which never depended on letter case.
     if (provider.compare(QStringView(kJetProvider), Qt::CaseInsensitive) != 0)
-        throw LarkspanError(QStringLiteral("The provider \"%1\" is not available; this program "
-                                           "provides only \"%2\"")
+        throw LarkspanError(QCoreApplication::translate(
+                                "Database", "The provider \"%1\" is not available; this program "
+                                            "provides only \"%2\"")
                                 .arg(provider, QStringView(kJetProvider)));
     const QString source = parsed.value(QStringLiteral("Data Source"));
     if (source.isEmpty())
-        throw LarkspanError(QStringLiteral("The connection string names no data source"));
+        throw LarkspanError(
+            QCoreApplication::translate("Database", "The connection string names no data source"));
 
     const QString path = locateDataSource(source, QDir::currentPath(), GetAppDir());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw LarkspanError(
-            QStringLiteral("The database \"%1\" cannot be read: %2").arg(path, file.errorString()));
+            QCoreApplication::translate("Database", "The database \"%1\" cannot be read: %2")
+                .arg(path, file.errorString()));
     const QByteArray header = file.read(32);
     file.close();
     switch (databaseFormat(header)) {
@@ -110,7 +119,9 @@ void Database::open(const QString& connectionString) {
         break;
     case DatabaseFormat::Unknown:
         throw LarkspanError(
-            QStringLiteral("The file \"%1\" is neither an SQLite nor a Jet database").arg(path));
+            QCoreApplication::translate("Database",
+                                        "The file \"%1\" is neither an SQLite nor a Jet database")
+                .arg(path));
     }
     m_path = path;
 }
@@ -122,6 +133,7 @@ void Database::close() {
 
 std::unique_ptr<DatabaseTable> Database::openTable(const QString& name) {
     if (!m_file)
-        throw LarkspanError(QStringLiteral("The database connection is not open"));
+        throw LarkspanError(
+            QCoreApplication::translate("Database", "The database connection is not open"));
     return m_file->openTable(name);
 }

@@ -2,6 +2,7 @@
 #include "core/error.h"
 #include "database/databaseproviders.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <mdbtools.h>
 #include <vector>
@@ -88,7 +89,8 @@ public:
 private:
     [[noreturn]] void readOnly() const {
         throw LarkspanError(
-            QStringLiteral("The table \"%1\" is in a Jet database, which can only be read")
+            QCoreApplication::translate(
+                "Database", "The table \"%1\" is in a Jet database, which can only be read")
                 .arg(m_name));
     }
 };
@@ -104,7 +106,9 @@ public:
         if (!m_mdb || !mdb_read_catalog(m_mdb, MDB_TABLE)) {
             if (m_mdb)
                 mdb_close(m_mdb);
-            throw LarkspanError(QStringLiteral("The Jet database \"%1\" cannot be read").arg(path));
+            throw LarkspanError(
+                QCoreApplication::translate("Database", "The Jet database \"%1\" cannot be read")
+                    .arg(path));
         }
         mdb_set_bind_size(m_mdb, kBindSize);
         mdb_set_date_fmt(m_mdb, "%Y-%m-%d %H:%M:%S");
@@ -121,12 +125,14 @@ public:
     std::unique_ptr<DatabaseTable> openTable(const QString& name) override {
         MdbCatalogEntry* entry = findTable(name);
         if (!entry)
-            throw LarkspanError(
-                QStringLiteral("The Jet database \"%1\" has no table \"%2\"").arg(m_path, name));
+            throw LarkspanError(QCoreApplication::translate(
+                                    "Database", "The Jet database \"%1\" has no table \"%2\"")
+                                    .arg(m_path, name));
         std::unique_ptr<MdbTableDef, TableDefDeleter> table(mdb_read_table(entry));
         if (!table || !mdb_read_columns(table.get()))
-            throw LarkspanError(QStringLiteral("The table \"%1\" of the Jet database \"%2\" "
-                                               "cannot be read")
+            throw LarkspanError(QCoreApplication::translate(
+                                    "Database", "The table \"%1\" of the Jet database \"%2\" "
+                                                "cannot be read")
                                     .arg(name, m_path));
 
         QList<DatabaseColumn> columns;

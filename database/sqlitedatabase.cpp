@@ -2,6 +2,7 @@
 #include "core/error.h"
 #include "database/databaseproviders.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -19,8 +20,9 @@ constexpr int kDefaultTextWidth = 255;
 using Handle = std::shared_ptr<sqlite3>;
 
 QString movedText(sqlite3* db) {
-    return QStringLiteral("The database \"%1\" was deleted, moved or replaced after it was "
-                          "opened; the change was not stored")
+    return QCoreApplication::translate(
+               "Database", "The database \"%1\" was deleted, moved or replaced after it was "
+                           "opened; the change was not stored")
         .arg(QString::fromUtf8(sqlite3_db_filename(db, "main")));
 }
 
@@ -189,9 +191,6 @@ private:
     sqlite3* m_db;
 };
 
-const QString kChangedByOthers =
-    QStringLiteral("The row was changed or deleted by another program after it was read");
-
 class SqliteTable : public DatabaseTable {
 public:
     SqliteTable(Handle db, const QString& name, bool fileWritable) : m_db(std::move(db)) {
@@ -276,8 +275,9 @@ public:
             bindIdentity(update.get(), index, identity);
             update.step();
             if (sqlite3_changes(db) != 1)
-                throw LarkspanError(kChangedByOthers +
-                                    QStringLiteral("; the change was not stored"));
+                throw LarkspanError(QCoreApplication::translate(
+                    "Database", "The row was changed or deleted by another program after it "
+                                "was read; the change was not stored"));
         }
         DatabaseRow stored = readBack(identity.rowid);
         transaction.commit();
@@ -295,7 +295,9 @@ public:
             bindIdentity(remove.get(), 1, identity);
             remove.step();
             if (sqlite3_changes(db) != 1)
-                throw LarkspanError(kChangedByOthers + QStringLiteral("; it was not deleted"));
+                throw LarkspanError(QCoreApplication::translate(
+                    "Database", "The row was changed or deleted by another program after it "
+                                "was read; it was not deleted"));
         }
         transaction.commit();
     }
@@ -359,7 +361,8 @@ private:
         Statement select(m_db.get(), selectSql(m_rowid + QStringLiteral(" = ?")));
         sqlite3_bind_int64(select.get(), 1, rowid);
         if (!select.step())
-            throw LarkspanError(kChangedByOthers);
+            throw LarkspanError(QCoreApplication::translate(
+                "Database", "The row was changed or deleted by another program after it was read"));
         return readRow(select.get());
     }
 
@@ -382,13 +385,16 @@ private:
         const auto* identity = dynamic_cast<const SqliteRowIdentity*>(row.identity.get());
         if (!identity || identity->original.size() != size_t(m_columns.size()))
             throw LarkspanError(
-                QStringLiteral("The row does not belong to table \"%1\"").arg(m_name));
+                QCoreApplication::translate("Database", "The row does not belong to table \"%1\"")
+                    .arg(m_name));
         return *identity;
     }
 
     void requireUpdatable() const {
         if (!m_updatable)
-            throw LarkspanError(QStringLiteral("The table \"%1\" cannot be updated").arg(m_name));
+            throw LarkspanError(
+                QCoreApplication::translate("Database", "The table \"%1\" cannot be updated")
+                    .arg(m_name));
     }
 
     static QString placeholders(int count) {
@@ -453,7 +459,8 @@ public:
 private:
     [[noreturn]] void fail(const QString& reason) const {
         throw LarkspanError(
-            QStringLiteral("The database \"%1\" cannot be opened: %2").arg(m_path, reason));
+            QCoreApplication::translate("Database", "The database \"%1\" cannot be opened: %2")
+                .arg(m_path, reason));
     }
 
     QString m_path;

@@ -37,8 +37,7 @@ void ApplicationService::Activate(const QVariantMap&) {
 void ApplicationService::ActivateAction(const QString& name, const QVariantList&,
                                         const QVariantMap&) {
     if (!m_actions.contains(name)) {
-        sendErrorReply(QDBusError::InvalidArgs,
-                       QStringLiteral("There is no action \"%1\".").arg(name));
+        sendErrorReply(QDBusError::InvalidArgs, tr("There is no action \"%1\".").arg(name));
         return;
     }
     QTimer::singleShot(0, this, [this, name] { emit actionActivated(name); });

@@ -3,6 +3,7 @@
 
 #include "platform/spawn.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 
@@ -41,7 +42,8 @@ bool openTarget(const QString& target, const LaunchFailure& onFailure) {
     const QString error =
         startProgram(plan.program, plan.arguments, plan.workingDirectory, openerEnd);
     if (!error.isEmpty()) {
-        fail(u"%1 cannot be started: %2"_qs.arg(plan.program, error));
+        fail(QCoreApplication::translate("Launcher", "%1 cannot be started: %2")
+                 .arg(plan.program, error));
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include "desktopentry/commandline.h"
 #include "desktopentry/desktopentry.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QStandardPaths>
@@ -28,11 +29,13 @@ LaunchDecision failed(const QString& why) {
 // Why a first word names no program.
 QString noProgramReason(const QString& word) {
     if (!word.contains(u'/'))
-        return u"There is no program called \"%1\" on this computer."_qs.arg(word);
+        return QCoreApplication::translate("LaunchPlan",
+                                           "There is no program called \"%1\" on this computer.")
+            .arg(word);
     const QFileInfo info(word);
     if (!info.exists())
-        return u"%1 does not exist"_qs.arg(word);
-    return u"%1 is not executable"_qs.arg(word);
+        return QCoreApplication::translate("LaunchPlan", "%1 does not exist").arg(word);
+    return QCoreApplication::translate("LaunchPlan", "%1 is not executable").arg(word);
 }
 
 // The desktop's default application for a path or URL. Paths arrive absolute and URLs begin
@@ -40,22 +43,28 @@ QString noProgramReason(const QString& word) {
 LaunchDecision openerPlan(const QString& pathOrUrl) {
     const QString opener = QStandardPaths::findExecutable(u"xdg-open"_qs);
     if (opener.isEmpty())
-        return failed(u"xdg-open, which opens %1, is not installed"_qs.arg(pathOrUrl));
+        return failed(
+            QCoreApplication::translate("LaunchPlan", "xdg-open, which opens %1, is not installed")
+                .arg(pathOrUrl));
     return {LaunchPlan{opener, {pathOrUrl}, {}}, {}};
 }
 
 LaunchDecision desktopEntryPlan(const QString& path) {
     const auto entry = readDesktopEntry(path);
     if (!entry)
-        return failed(u"%1 is no desktop entry"_qs.arg(path));
+        return failed(
+            QCoreApplication::translate("LaunchPlan", "%1 is no desktop entry").arg(path));
     if (entry->type == u"Link")
-        return isUrl(entry->url) ? openerPlan(entry->url)
-                                 : failed(u"%1 links to no URL"_qs.arg(path));
+        return isUrl(entry->url)
+                   ? openerPlan(entry->url)
+                   : failed(
+                         QCoreApplication::translate("LaunchPlan", "%1 links to no URL").arg(path));
     if (!entry->type.isEmpty() && entry->type != u"Application")
-        return failed(u"%1 is no application"_qs.arg(path));
+        return failed(QCoreApplication::translate("LaunchPlan", "%1 is no application").arg(path));
     auto words = desktopExecArguments(*entry);
     if (!words)
-        return failed(u"%1 has no command that can run"_qs.arg(path));
+        return failed(
+            QCoreApplication::translate("LaunchPlan", "%1 has no command that can run").arg(path));
     const QString first = words->takeFirst();
     const QString program = programFor(first);
     if (program.isEmpty())
@@ -66,7 +75,9 @@ LaunchDecision desktopEntryPlan(const QString& path) {
         // arguments.
         const QString terminal = QStandardPaths::findExecutable(u"x-terminal-emulator"_qs);
         if (terminal.isEmpty())
-            return failed(u"%1 needs a terminal, and none is installed"_qs.arg(path));
+            return failed(QCoreApplication::translate("LaunchPlan",
+                                                      "%1 needs a terminal, and none is installed")
+                              .arg(path));
         plan.arguments.prepend(plan.program);
         plan.arguments.prepend(u"-e"_qs);
         plan.program = terminal;
@@ -124,18 +135,27 @@ QString noApplicationReason(const QString& pathOrUrl) {
     if (isUrl(pathOrUrl)) {
         const QString scheme = pathOrUrl.left(pathOrUrl.indexOf(u':')).toLower();
         if (scheme == u"http" || scheme == u"https")
-            return u"No web browser is set up to open \"%1\"."_qs.arg(name);
-        return u"No application is set up to open \"%1:\" addresses such as \"%2\"."_qs.arg(scheme,
-                                                                                            name);
+            return QCoreApplication::translate("LaunchPlan",
+                                               "No web browser is set up to open \"%1\".")
+                .arg(name);
+        return QCoreApplication::translate(
+                   "LaunchPlan",
+                   "No application is set up to open \"%1:\" addresses such as \"%2\".")
+            .arg(scheme, name);
     }
     if (QFileInfo(pathOrUrl).isDir())
-        return u"No application is set up to open the folder \"%1\"."_qs.arg(name);
+        return QCoreApplication::translate("LaunchPlan",
+                                           "No application is set up to open the folder \"%1\".")
+            .arg(name);
     static const QMimeDatabase mimes;
     const QMimeType type = mimes.mimeTypeForFile(pathOrUrl);
     if (!type.isValid() || type.isDefault() || type.comment().isEmpty())
-        return u"No application is set up to open \"%1\"."_qs.arg(name);
-    return u"No application is set up for the file type \"%1\", so \"%2\" cannot be opened."_qs.arg(
-        type.comment(), name);
+        return QCoreApplication::translate("LaunchPlan", "No application is set up to open \"%1\".")
+            .arg(name);
+    return QCoreApplication::translate(
+               "LaunchPlan",
+               "No application is set up for the file type \"%1\", so \"%2\" cannot be opened.")
+        .arg(type.comment(), name);
 }
 
 } // namespace
@@ -143,12 +163,16 @@ QString noApplicationReason(const QString& pathOrUrl) {
 QString openerFailure(const QString& pathOrUrl, int exitCode) {
     const QString name = shownName(pathOrUrl);
     if (exitCode < 0)
-        return u"Opening \"%1\" was stopped before it finished."_qs.arg(name);
+        return QCoreApplication::translate("LaunchPlan",
+                                           "Opening \"%1\" was stopped before it finished.")
+            .arg(name);
     if (exitCode == OpenerFoundNoApplication)
         return noApplicationReason(pathOrUrl);
     if (exitCode == OpenerFoundNoFile)
-        return u"\"%1\" could not be found."_qs.arg(name);
-    return u"The application set up to open \"%1\" could not open it."_qs.arg(name);
+        return QCoreApplication::translate("LaunchPlan", "\"%1\" could not be found.").arg(name);
+    return QCoreApplication::translate("LaunchPlan",
+                                       "The application set up to open \"%1\" could not open it.")
+        .arg(name);
 }
 
 bool isUrl(const QString& text) {
@@ -168,19 +192,21 @@ bool isUrl(const QString& text) {
 LaunchDecision decideLaunch(const QString& target, const EnvironmentLookup& lookup) {
     const QString whole = expandEnvironmentStrings(target, lookup);
     if (whole.trimmed().isEmpty())
-        return failed(u"the entry has no target"_qs);
+        return failed(QCoreApplication::translate("LaunchPlan", "the entry has no target"));
     // An argument cannot hold a zero character; it would be cut short without a word.
     if (whole.contains(QChar(0)))
-        return failed(u"the target holds a zero character"_qs);
+        return failed(
+            QCoreApplication::translate("LaunchPlan", "the target holds a zero character"));
     if (NameResolution resolved = resolveName(whole); resolved.named)
         return resolved.decision;
     // Split before expanding, as a shell treats a quoted variable: a value's blanks and
     // quotes never add or break words.
     auto words = splitCommandLine(target);
     if (!words)
-        return failed(u"the target has a quote that is not closed"_qs);
+        return failed(
+            QCoreApplication::translate("LaunchPlan", "the target has a quote that is not closed"));
     if (words->isEmpty())
-        return failed(u"the entry has no target"_qs);
+        return failed(QCoreApplication::translate("LaunchPlan", "the entry has no target"));
     for (QString& word : *words)
         word = expandEnvironmentStrings(word, lookup);
     if (words->size() == 1)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/notifier.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -38,5 +39,5 @@ void Notifier::showWithoutService(const QString& summary, const QString& body) {
 }
 
 void notifyLaunchFailure(Notifier& notifier, const QString& caption, const QString& why) {
-    notifier.show(u"Cannot open \"%1\""_qs.arg(caption), why);
+    notifier.show(QCoreApplication::translate("Notifier", "Cannot open \"%1\"").arg(caption), why);
 }

@@ -176,7 +176,19 @@ Type=Application
 Version=1.4
 Name=Larkspan
 GenericName=Launcher
+GenericName[de]=Programmstarter
+GenericName[es]=Lanzador de aplicaciones
+GenericName[fr]=Lanceur d'applications
+GenericName[pt_BR]=Lançador de aplicativos
+GenericName[ru]=Панель запуска
+GenericName[zh_CN]=启动器
 Comment=A small bar with a menu of your programs, documents, folders and web pages
+Comment[de]=Eine kleine Leiste mit einem Menü Ihrer Programme, Dokumente, Ordner und Webseiten
+Comment[es]=Una pequeña barra con un menú de sus programas, documentos, carpetas y páginas web
+Comment[fr]=Une petite barre avec un menu de vos programmes, documents, dossiers et pages web
+Comment[pt_BR]=Uma pequena barra com um menu dos seus programas, documentos, pastas e páginas da web
+Comment[ru]=Небольшая панель с меню ваших программ, документов, папок и веб-страниц
+Comment[zh_CN]=小巧的启动栏，菜单中列出您的程序、文档、文件夹和网页
 Icon=larkspan
 TryExec=$try_exec
 Exec=env QT_QPA_PLATFORM=xcb "$exec_path"
@@ -187,14 +199,32 @@ StartupWMClass=Larkspan
 Actions=menu;settings;about;
 
 [Desktop Action menu]
+Name[de]=Startmenü
+Name[es]=Menú del lanzador
+Name[fr]=Menu du lanceur
+Name[pt_BR]=Menu do lançador
+Name[ru]=Меню запуска
+Name[zh_CN]=启动菜单
 Name=Launcher Menu
 Exec=gapplication action org.larkspan.Larkspan menu
 
 [Desktop Action settings]
+Name[de]=Einstellungen
+Name[es]=Configuración
+Name[fr]=Paramètres
+Name[pt_BR]=Configurações
+Name[ru]=Настройки
+Name[zh_CN]=设置
 Name=Settings
 Exec=gapplication action org.larkspan.Larkspan settings
 
 [Desktop Action about]
+Name[de]=Über Larkspan
+Name[es]=Acerca de Larkspan
+Name[fr]=À propos de Larkspan
+Name[pt_BR]=Sobre o Larkspan
+Name[ru]=О программе Larkspan
+Name[zh_CN]=关于 Larkspan
 Name=About Larkspan
 Exec=gapplication action org.larkspan.Larkspan about
 EOF

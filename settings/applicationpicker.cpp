@@ -61,7 +61,7 @@ private:
 
 ApplicationPicker::ApplicationPicker(QWidget* parent) : QDialog(parent) {
     setObjectName(u"frmApplications"_qs);
-    setWindowTitle(u"Add installed application"_qs);
+    setWindowTitle(tr("Add installed application"));
     setFont(uiFont(12));
     resize(360, 440);
     m_applicationList = new QListWidget(this);
@@ -71,7 +71,7 @@ ApplicationPicker::ApplicationPicker(QWidget* parent) : QDialog(parent) {
     m_applicationList->setUniformItemSizes(true);
     m_filter = new FilterField(this, m_applicationList);
     m_filter->setObjectName(u"txtFilter"_qs);
-    m_filter->setPlaceholderText(u"Filter"_qs);
+    m_filter->setPlaceholderText(tr("Filter"));
     m_filter->setClearButtonEnabled(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(u"cmdOK"_qs);

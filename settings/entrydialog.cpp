@@ -4,6 +4,7 @@
 #include "settings/settingslogic.h"
 #include "settings/settingswidgets.h"
 #include "widgets/dialogs.h"
+#include "widgets/textroom.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -13,7 +14,8 @@
 #include <algorithm>
 
 EntryDialog::EntryDialog(QWidget* parent)
-    : FixedDialog(parent, u"frmAddNew"_qs, u"Application"_qs, {386, 159}) {
+    //: Title of the dialog that edits one menu entry
+    : FixedDialog(parent, u"frmAddNew"_qs, tr("Application"), {386, 159}) {
     const auto label = [this](const QString& name, const QString& text, const QRect& box) {
         auto* l = new QLabel(text, this);
         l->setObjectName(name);
@@ -27,10 +29,10 @@ EntryDialog::EntryDialog(QWidget* parent)
         f->installEventFilter(this);
         return f;
     };
-    m_captionLabel = label(u"lblCaption"_qs, u"Name:"_qs, {13, 10, 35, 15});
+    m_captionLabel = label(u"lblCaption"_qs, tr("Name:"), {13, 10, 35, 15});
     m_captionField = field(u"txtCaption"_qs, {13, 29, 359, 23});
     setWhiteBackground(m_captionField);
-    m_targetLabel = label(u"lblApplication"_qs, u"Application or folder:"_qs, {13, 63, 112, 15});
+    m_targetLabel = label(u"lblApplication"_qs, tr("Application or folder:"), {13, 63, 112, 15});
     m_targetField = field(u"txtAppPath"_qs, {13, 82, 294, 23});
     // Labels keep their designed box unless this system's font needs more room.
     for (QLabel* l : {m_captionLabel, m_targetLabel})
@@ -40,13 +42,16 @@ EntryDialog::EntryDialog(QWidget* parent)
     m_fileButton->setText(u"..."_qs);
     m_folderButton = makeFlatButton(this, u"cmdFolder"_qs, {344, 81, 28, 22}, u"folder"_qs);
 
-    m_okButton = new QPushButton(u"OK"_qs, this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(u"cmdOK"_qs);
     m_okButton->setGeometry(13, 118, 53, 28);
     m_okButton->setDefault(true);
-    m_cancelButton = new QPushButton(u"Cancel"_qs, this);
+    m_cancelButton = new QPushButton(tr("Cancel"), this);
     m_cancelButton->setObjectName(u"cmdCancel"_qs);
     m_cancelButton->setGeometry(74, 118, 62, 28);
+    widenToText(m_okButton);
+    widenToText(m_cancelButton);
+    m_cancelButton->move(m_okButton->x() + m_okButton->width() + 8, m_cancelButton->y());
 
     setTabOrder(m_captionField, m_targetField);
     setTabOrder(m_targetField, m_okButton);
@@ -89,8 +94,8 @@ void EntryDialog::aboutToShow() {
 
 void EntryDialog::accepted() {
     if (TrimCaption(m_captionField->text()).isEmpty()) {
-        Dialogs::show(this, {QMessageBox::Information, u"Information"_qs,
-                             u"Please enter a caption."_qs, QMessageBox::Ok, QMessageBox::Ok});
+        Dialogs::show(this, {QMessageBox::Information, tr("Information"),
+                             tr("Please enter a caption."), QMessageBox::Ok, QMessageBox::Ok});
         m_captionField->setFocus();
         return;
     }
@@ -104,13 +109,14 @@ void EntryDialog::cancelled() {
 
 void EntryDialog::chooseFile() {
     const QString path =
-        Dialogs::openFileName(this, u"Open"_qs, QtNameFilter(u"All Files(*.*)|*.*"_qs));
+        //: Title of the file dialog that picks an entry's target
+        Dialogs::openFileName(this, tr("Open"), QtNameFilter(tr("All Files(*.*)|*.*")));
     if (!path.isEmpty())
         m_targetField->setText(path);
 }
 
 void EntryDialog::chooseFolder() {
-    const QString folder = Dialogs::folderName(this, u"Select folder:"_qs);
+    const QString folder = Dialogs::folderName(this, tr("Select folder:"));
     if (!folder.isEmpty())
         m_targetField->setText(AddTrailingBackslash(folder));
 }

@@ -225,7 +225,7 @@ ReferenceNavigator::ReferenceNavigator(QWidget* parent, DataSet* dataSet, bool s
         b->setIcon(pngIcon(u":/settings/nav-"_qs + rule.name.toString().toLower() + u".png"_qs));
         b->setIconSize(kNavigatorPicture);
         if (showHints)
-            b->setToolTip(rule.hint.toString());
+            b->setToolTip(navigatorHint(which));
         connect(b, &QToolButton::clicked, this, [this, which] { press(which); });
         m_buttons.append(b);
         left += kButtonSize.width();
@@ -249,7 +249,7 @@ void ReferenceNavigator::press(NavigatorButton which) {
 
 // Anything but Cancel goes ahead.
 bool ReferenceNavigator::confirm(const QString& question) {
-    const Dialogs::Box box{QMessageBox::Question, QStringLiteral("Confirm"), question,
+    const Dialogs::Box box{QMessageBox::Question, tr("Confirm"), question,
                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok};
     return Dialogs::show(window(), box) != QMessageBox::Cancel;
 }

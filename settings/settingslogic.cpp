@@ -7,13 +7,16 @@
 #include "core/programfiles.h"
 #include "core/safefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <sys/stat.h>
 
 QString ListLineText(const QString& caption) {
-    return IsSeparator(caption) ? QStringLiteral("Menu Seperator (-)")
+    //: How the Settings list shows a separator line of the menu (the English spelling is kept as
+    //: users know it)
+    return IsSeparator(caption) ? QCoreApplication::translate("SettingsList", "Menu Seperator (-)")
                                 : withoutAccessMarks(caption);
 }
 
@@ -65,7 +68,8 @@ void SaveMenuCopy(ProgramFiles& files, const QString& target) {
     const QString to = SafeFile::localPath(target);
     const auto failed = [&](const QString& reason) {
         return LarkspanError(
-            QStringLiteral("Cannot copy \"%1\" to \"%2\". %3").arg(from, to, reason));
+            QCoreApplication::translate("SaveMenuCopy", "Cannot copy \"%1\" to \"%2\". %3")
+                .arg(from, to, reason));
     };
     // Opened first for the system's reason when it cannot be read, which QFile::copy omits.
     QFile source(from);

@@ -5,20 +5,25 @@
 #include "core/menufile.h"
 #include "core/programfiles.h"
 #include "desktopentry/newentries.h"
+#include "platform/menushortcut.h"
+#include "platform/shortcutstore.h"
 #include "settings/applicationpicker.h"
 #include "settings/entrydialog.h"
 #include "settings/referencelists.h"
 #include "settings/settingslogic.h"
 #include "settings/settingswidgets.h"
+#include "settings/shortcutdialog.h"
 #include "widgets/bevelline.h"
 #include "widgets/dialogs.h"
 #include "widgets/errorbox.h"
+#include "widgets/textroom.h"
 
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -31,20 +36,21 @@
 
 namespace {
 
-const QString kMenuFilter = QStringLiteral("My Menu Files(*.ini)|*.ini");
+//: The name of the file type, then "|" and its pattern, which stays as it is.
+const char* const kMenuFilter = QT_TRANSLATE_NOOP("SettingsWindow", "My Menu Files(*.ini)|*.ini");
 
 } // namespace
 
 SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QWidget* parent,
                                const std::function<void(const QString&)>& reportError)
-    : FixedDialog(parent, u"FrmSettings"_qs, u"Settings"_qs, {952, 630}), m_files(files),
+    : FixedDialog(parent, u"FrmSettings"_qs, tr("Settings"), {952, 630}), m_files(files),
       m_entryDialog(entryDialog) {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(u"sTab1"_qs);
     m_tabs->setGeometry(8, 8, 410, 257);
     m_applicationsTab = new QWidget;
     m_applicationsTab->setObjectName(u"TabApps"_qs);
-    m_tabs->addTab(m_applicationsTab, u"Applications"_qs);
+    m_tabs->addTab(m_applicationsTab, tr("Applications"));
 
     const auto button = [this](const QString& name, int x, const QString& tip,
                                const QString& picture) {
@@ -52,14 +58,14 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
         b->setToolTip(tip);
         return b;
     };
-    m_openButton = button(u"cmdOpen"_qs, 8, u"Open menu"_qs, u"open"_qs);
-    m_saveButton = button(u"cmdSave"_qs, 36, u"Save menu"_qs, u"save"_qs);
+    m_openButton = button(u"cmdOpen"_qs, 8, tr("Open menu"), u"open"_qs);
+    m_saveButton = button(u"cmdSave"_qs, 36, tr("Save menu"), u"save"_qs);
     m_buttonSeparator = new BevelLine(Qt::Vertical, m_applicationsTab);
     m_buttonSeparator->setObjectName(u"lnSpacer"_qs);
     m_buttonSeparator->setGeometry(69, 4, 9, 25);
-    m_newButton = button(u"cmdNew"_qs, 78, u"New application"_qs, u"new"_qs);
-    m_editButton = button(u"cmdEdit"_qs, 106, u"Edit application"_qs, u"edit"_qs);
-    m_deleteButton = button(u"cmdDelete"_qs, 134, u"Delete application"_qs, u"delete"_qs);
+    m_newButton = button(u"cmdNew"_qs, 78, tr("New application"), u"new"_qs);
+    m_editButton = button(u"cmdEdit"_qs, 106, tr("Edit application"), u"edit"_qs);
+    m_deleteButton = button(u"cmdDelete"_qs, 134, tr("Delete application"), u"delete"_qs);
 
     m_entryList = new MenuEntryList(m_applicationsTab);
     m_entryList->setObjectName(u"LstItems"_qs);
@@ -73,24 +79,42 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
         action->setObjectName(name);
         return action;
     };
-    m_addInstalledAction = item(u"mnuAddInstalled"_qs, u"Add installed application\u2026"_qs);
+    m_addInstalledAction = item(u"mnuAddInstalled"_qs, tr("Add installed application…"));
     m_entryMenu->addSeparator();
-    m_moveUpAction = item(u"mnuMoveUp"_qs, u"Move up"_qs);
-    m_moveDownAction = item(u"mnuMoveDown"_qs, u"Move down"_qs);
-    m_tryAction = item(u"mnuTry"_qs, u"Try it"_qs);
+    m_moveUpAction = item(u"mnuMoveUp"_qs, tr("Move up"));
+    m_moveDownAction = item(u"mnuMoveDown"_qs, tr("Move down"));
+    m_tryAction = item(u"mnuTry"_qs, tr("Try it"));
     m_entryMenu->addSeparator();
-    m_editAction = item(u"mnuEdit"_qs, u"Edit"_qs);
-    m_deleteAction = item(u"mnuDelete"_qs, u"Delete"_qs);
+    //: Context menu of the list of entries: edit the selected entry
+    m_editAction = item(u"mnuEdit"_qs, tr("Edit"));
+    //: Context menu of the list of entries: delete the selected entry
+    m_deleteAction = item(u"mnuDelete"_qs, tr("Delete"));
+    m_entryMenu->addSeparator();
+    //: Context menu of the list of entries: take back the last change of the menu
+    m_undoAction = item(u"mnuUndo"_qs, tr("Undo"));
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    //: Context menu of the list of entries: make the change taken back again
+    m_redoAction = item(u"mnuRedo"_qs, tr("Redo"));
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // The window's too, so that the keys work while the menu is closed.
+    addActions({m_undoAction, m_redoAction});
 
-    m_closeButton = new QPushButton(u"Close"_qs, this);
+    m_closeButton = new QPushButton(tr("Close"), this);
     m_closeButton->setObjectName(u"cmdClose"_qs);
     m_closeButton->setGeometry(870, 595, 75, 28);
+    widenToText(m_closeButton, true);
     m_closeButton->setDefault(true);
+    m_shortcutButton = new QPushButton(tr("Keyboard shortcut\u2026"), this);
+    m_shortcutButton->setObjectName(u"cmdShortcut"_qs);
+    m_shortcutButton->setToolTip(tr("The key that opens the launcher menu"));
+    m_shortcutButton->setGeometry(8, 595, 160, 28);
     m_clearLaunchHistoryButton = new QPushButton(tr("Clear launch history"), this);
     m_clearLaunchHistoryButton->setObjectName(u"cmdClearLaunchHistory"_qs);
-    m_clearLaunchHistoryButton->setGeometry(8, 595, 140, 28);
+    m_clearLaunchHistoryButton->setGeometry(176, 595, 150, 28);
     m_clearLaunchHistoryButton->setToolTip(
         tr("Forget which entries you open most; the menu's filter lists those first"));
+    widenToText(m_clearLaunchHistoryButton, false);
 
     const auto group = [this](const QString& name, const QRect& box, const QString& title) {
         auto* g = new QGroupBox(title, this);
@@ -98,10 +122,10 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
         g->setGeometry(box);
         return g;
     };
-    m_windowsMmcBox = group(u"GroupBox1"_qs, {8, 281, 441, 308}, u"List of Windows MMC Records"_qs);
+    m_windowsMmcBox = group(u"GroupBox1"_qs, {8, 281, 441, 308}, tr("List of Windows MMC Records"));
     m_serverMmcBox =
-        group(u"GroupBox2"_qs, {464, 281, 481, 308}, u"List of Windows Server MMC Records"_qs);
-    m_runCommandsBox = group(u"GroupBox3"_qs, {464, 8, 481, 257}, u"Run Commands"_qs);
+        group(u"GroupBox2"_qs, {464, 281, 481, 308}, tr("List of Windows Server MMC Records"));
+    m_runCommandsBox = group(u"GroupBox3"_qs, {464, 8, 481, 257}, tr("Run Commands"));
 
     // Each handler shows its own failure in the error box before it could reach Qt.
     const auto handled = [this](void (SettingsWindow::*handler)()) {
@@ -119,6 +143,8 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     connect(m_openButton, &QToolButton::clicked, this, handled(&SettingsWindow::openMenuFile));
     connect(m_saveButton, &QToolButton::clicked, this, handled(&SettingsWindow::saveMenuCopy));
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_shortcutButton, &QPushButton::clicked, this,
+            handled(&SettingsWindow::editMenuShortcut));
     connect(m_clearLaunchHistoryButton, &QPushButton::clicked, this,
             handled(&SettingsWindow::clearLaunchHistory));
     connect(m_addInstalledAction, &QAction::triggered, this,
@@ -129,6 +155,8 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     connect(m_tryAction, &QAction::triggered, this, handled(&SettingsWindow::trySelected));
     connect(m_editAction, &QAction::triggered, this, handled(&SettingsWindow::editSelected));
     connect(m_deleteAction, &QAction::triggered, this, handled(&SettingsWindow::deleteSelected));
+    connect(m_undoAction, &QAction::triggered, this, handled(&SettingsWindow::undo));
+    connect(m_redoAction, &QAction::triggered, this, handled(&SettingsWindow::redo));
     connect(m_entryList, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { reportingErrors([&] { showEntryMenu(at); }); });
     // Queued: after the drop has ended, so that an error box holds up no program.
@@ -154,7 +182,8 @@ void SettingsWindow::setVisible(bool visible) {
     if (visible && !m_applicationPicker) {
         m_applicationPicker = new ApplicationPicker(this);
         buildReferenceLists(m_referenceData, m_windowsMmcBox, m_serverMmcBox, m_runCommandsBox);
-        setTabOrder(m_tabs, m_clearLaunchHistoryButton);
+        setTabOrder(m_tabs, m_shortcutButton);
+        setTabOrder(m_shortcutButton, m_clearLaunchHistoryButton);
         setTabOrder(m_clearLaunchHistoryButton, m_closeButton);
         setTabOrder(m_closeButton, m_windowsMmcBox);
         setTabOrder(m_windowsMmcBox, m_serverMmcBox);
@@ -169,6 +198,8 @@ void SettingsWindow::aboutToShow() {
 
 void SettingsWindow::loadMenuList() {
     m_files.reopenMenuFile();
+    m_history.follow(m_files.menu().fileName());
+    enableUndoRedo();
     fillList(m_files.menu().entries());
     if (m_entryList->count() > 0) {
         m_entryList->setCurrentRow(0);
@@ -202,16 +233,53 @@ std::optional<int> SettingsWindow::rowInFile(int row) {
 }
 
 void SettingsWindow::tellListRenewed(const std::optional<MenuEntry>& gone) {
-    QString text =
-        u"Another program changed the menu file, so the list has been brought up to date."_qs;
-    if (gone)
-        text += u" \""_qs + ListLineText(gone->caption) + u"\" is no longer in it."_qs;
-    Dialogs::show(this, {QMessageBox::Information, u"Information"_qs, text, QMessageBox::Ok,
+    const QString text =
+        gone ? tr("Another program changed the menu file, so the list has been brought up to "
+                  "date. \"%1\" is no longer in it.")
+                   .arg(ListLineText(gone->caption))
+             : tr("Another program changed the menu file, so the list has been brought up to "
+                  "date.");
+    inform(text);
+}
+
+void SettingsWindow::inform(const QString& text) {
+    Dialogs::show(this, {QMessageBox::Information, tr("Information"), text, QMessageBox::Ok,
                          QMessageBox::Ok});
 }
 
+void SettingsWindow::recordStep(const SafeFile::Change& change, int selectedBefore,
+                                int selectedAfter) {
+    m_history.record(change, selectedBefore, selectedAfter);
+    enableUndoRedo();
+}
+
+void SettingsWindow::enableUndoRedo() {
+    m_undoAction->setEnabled(m_history.canUndo());
+    m_redoAction->setEnabled(m_history.canRedo());
+}
+
+void SettingsWindow::undo() {
+    showTurn(m_history.undo(),
+             tr("Another program changed the menu file, so the last change cannot be undone."));
+}
+
+void SettingsWindow::redo() {
+    showTurn(m_history.redo(),
+             tr("Another program changed the menu file, so the change cannot be redone."));
+}
+
+void SettingsWindow::showTurn(const MenuHistory::Turn& turn, const QString& refusal) {
+    showEntries(m_files.menu().entries(),
+                turn.refused ? m_entryList->selectedRow() : turn.selected - 1);
+    m_selectedEntry = m_entryList->selectedRow() + 1;
+    enableUndoRedo();
+    if (turn.refused)
+        inform(refusal);
+}
+
 void SettingsWindow::appendEntries(const QList<MenuEntry>& entries) {
-    m_files.menu().append(entries);
+    // A redo selects the file's last entry, the last one added.
+    recordStep(m_files.menu().append(entries), m_selectedEntry, std::numeric_limits<int>::max());
     for (const MenuEntry& entry : entries)
         m_entryList->addItem(ListLineText(entry.caption));
     m_shown += entries;
@@ -231,7 +299,7 @@ void SettingsWindow::addEntries(const QList<MenuEntry>& entries) {
 
 void SettingsWindow::moveEntry(int from, int to) {
     // A failed rewrite throws first: file and list stay as they were.
-    m_files.menu().move(from, to);
+    recordStep(m_files.menu().move(from, to), from, to);
     m_entryList->insertItem(to - 1, m_entryList->takeItem(from - 1));
     m_shown.move(from - 1, to - 1);
     m_entryList->setCurrentRow(to - 1);
@@ -239,7 +307,7 @@ void SettingsWindow::moveEntry(int from, int to) {
 }
 
 void SettingsWindow::updateEntry(int n, const MenuEntry& entry) {
-    m_files.menu().update(n, entry);
+    recordStep(m_files.menu().update(n, entry), n, n);
     m_entryList->item(n - 1)->setText(ListLineText(entry.caption));
     m_shown[n - 1] = entry;
 }
@@ -259,6 +327,7 @@ void SettingsWindow::deleteEntry(int n) {
         tellListRenewed(removal.number > 0 ? std::nullopt : std::optional(asked));
     }
     m_selectedEntry = m_entryList->selectedRow() + 1;
+    recordStep(removal.change, removal.number, m_selectedEntry);
 }
 
 void SettingsWindow::removeLine(int row) {
@@ -307,15 +376,16 @@ void SettingsWindow::deleteSelected() {
         return;
     const QString line = m_entryList->item(*row)->text();
     const auto answer = Dialogs::show(
-        this, {QMessageBox::Information, u"Confirm"_qs,
-               u"Are you sure you want to delete \""_qs + line + u'"',
+        this, {QMessageBox::Information, tr("Confirm"),
+               tr("Are you sure you want to delete \"%1\"").arg(line),
                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes});
     if (answer == QMessageBox::Yes)
         deleteEntry(*row + 1);
 }
 
 void SettingsWindow::openMenuFile() {
-    const QString path = Dialogs::openFileName(this, u"Open"_qs, QtNameFilter(kMenuFilter));
+    //: Title of the file dialog that opens a menu file
+    const QString path = Dialogs::openFileName(this, tr("Open"), QtNameFilter(tr(kMenuFilter)));
     if (path.isEmpty())
         return;
     m_files.useMenuFile(path);
@@ -325,7 +395,8 @@ void SettingsWindow::openMenuFile() {
 
 void SettingsWindow::saveMenuCopy() {
     const QString path =
-        Dialogs::saveFileName(this, u"Save"_qs, QtNameFilter(kMenuFilter), u"ini"_qs);
+        //: Title of the file dialog that saves a copy of the menu file
+        Dialogs::saveFileName(this, tr("Save"), QtNameFilter(tr(kMenuFilter)), u"ini"_qs);
     if (path.isEmpty())
         return;
     SaveMenuCopy(m_files, path);
@@ -377,6 +448,17 @@ void SettingsWindow::trySelected() {
         return;
     if (const auto row = rowInFile(m_entryList->selectedRow()))
         m_runEntry(*row + 1, m_shown[*row]);
+}
+
+void SettingsWindow::editMenuShortcut() {
+    const auto store = menuShortcutStoreOfDesktop();
+    const QStringList desktops = currentDesktops();
+    const QString desktop = store                ? store->desktopName()
+                            : desktops.isEmpty() ? tr("this desktop")
+                                                 : desktops.join(u'/');
+    MenuShortcutDialog dialog(
+        store.get(), menuShortcutCommand(QCoreApplication::applicationDirPath()), desktop, this);
+    dialog.exec();
 }
 
 void SettingsWindow::clearLaunchHistory() {

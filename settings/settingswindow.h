@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/menufile.h"
+#include "core/menuhistory.h"
 #include "settings/data/referencedata.h"
 #include "settings/menuentrylist.h"
 #include "settings/settingswidgets.h"
@@ -20,7 +21,8 @@ class QTabWidget;
 class QToolButton;
 
 // The Settings window: edits the entries of the current menu file, every change written at
-// once; the rest of the window holds the reference lists. Made once at start-up and shown
+// once and kept as a step that Undo takes back; the rest of the window holds the reference
+// lists. Made once at start-up and shown
 // modally (exec) again and again; every showing reloads the menu file. Adding and editing
 // go through the entry dialog. The reference lists' database is opened once, while the window
 // is made, and stays open until it goes.
@@ -70,6 +72,7 @@ private:
     void moveSelectedUp();
     void moveSelectedDown();
     void trySelected();
+    void editMenuShortcut();
     void clearLaunchHistory();
     // Appends the entries after whatever the file holds by then, as the list shows afterwards.
     void addEntries(const QList<MenuEntry>& entries);
@@ -83,11 +86,21 @@ private:
     // nothing when that entry is gone.
     std::optional<int> rowInFile(int row);
     void tellListRenewed(const std::optional<MenuEntry>& gone);
+    void inform(const QString& text);
+    // Every change the window writes becomes a step that Undo takes back.
+    void recordStep(const SafeFile::Change& change, int selectedBefore, int selectedAfter);
+    void undo();
+    void redo();
+    // The list as the file holds it after an undo or redo, with the step's entry selected;
+    // `refusal` tells the user when the step was refused.
+    void showTurn(const MenuHistory::Turn& turn, const QString& refusal);
+    void enableUndoRedo();
 
     ProgramFiles& m_files;
     EntryDialog& m_entryDialog;
     int m_selectedEntry = 0;
     QList<MenuEntry> m_shown; // what the list shows, as the file held it
+    MenuHistory m_history;
     QTabWidget* m_tabs;
     QWidget* m_applicationsTab;
     QToolButton* m_openButton;
@@ -98,6 +111,7 @@ private:
     QToolButton* m_deleteButton;
     MenuEntryList* m_entryList;
     QPushButton* m_closeButton;
+    QPushButton* m_shortcutButton;
     QPushButton* m_clearLaunchHistoryButton;
     QMenu* m_entryMenu;
     QAction* m_addInstalledAction;
@@ -106,6 +120,8 @@ private:
     QAction* m_tryAction;
     QAction* m_editAction;
     QAction* m_deleteAction;
+    QAction* m_undoAction;
+    QAction* m_redoAction;
     // The reference lists' boxes, placed and captioned, filled by their own code.
     QGroupBox* m_windowsMmcBox;
     QGroupBox* m_serverMmcBox;

@@ -4,6 +4,7 @@
 #include "core/error.h"
 #include "core/safefile.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <bit>
 #include <cerrno>
@@ -27,7 +28,7 @@ constexpr quint32 kBiBitfields = 3;
 constexpr QRgb kBlack = 0xFF000000;
 
 [[noreturn]] void invalid() {
-    throw LarkspanError(QStringLiteral("Bitmap image is not valid"));
+    throw LarkspanError(QCoreApplication::translate("BmpImage", "Bitmap image is not valid"));
 }
 
 // Little-endian reads that fail as a damaged bitmap instead of reading past the end.
@@ -321,7 +322,8 @@ QString reasonText(int error) {
 }
 
 [[noreturn]] void cannotOpen(const QString& shownPath, const QString& reason) {
-    throw LarkspanError(QStringLiteral("Cannot open file \"%1\". %2").arg(shownPath, reason));
+    throw LarkspanError(QCoreApplication::translate("BmpImage", "Cannot open file \"%1\". %2")
+                            .arg(shownPath, reason));
 }
 
 } // namespace
@@ -345,8 +347,9 @@ QImage loadBmpFile(const QString& path) {
     if (!bytes) {
         if (error == EFBIG)
             invalid();
-        cannotOpen(shown,
-                   error == ENODEV ? QStringLiteral("Not a regular file") : reasonText(error));
+        cannotOpen(shown, error == ENODEV
+                              ? QCoreApplication::translate("BmpImage", "Not a regular file")
+                              : reasonText(error));
     }
     return decodeBmp(*bytes);
 }

@@ -12,6 +12,9 @@ packages=(
   fonts-noto-core libxcb-cursor0 libxcb1-dev libxcb-xtest0-dev desktop-file-utils
   x11-xserver-utils groff-base gtk-update-icon-cache
   dbus libglib2.0-bin lintian appstream dpkg-dev
+  qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
+  dconf-cli dconf-service gsettings-desktop-schemas gnome-settings-daemon-common
+  cinnamon-desktop-data xfconf
 )
 
 missing=()

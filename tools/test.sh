@@ -8,6 +8,9 @@
 # and the time of each stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The tests check English texts, whatever the machine's locale.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 jobs=$(nproc)
 logs=$PWD/build/test-logs
 stages=()

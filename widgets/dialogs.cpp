@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QQueue>
 #include <optional>
 
@@ -39,6 +40,21 @@ QWidget* ownerOfBox(QWidget* parent) {
     return nullptr;
 }
 
+// A box is as narrow as its text and buttons allow, and the window manager shortens a title
+// wider than that ("Confir…ation"); translated titles often are. Qt leaves 50 px beside the
+// title, where the frame's icon and three buttons take about 120 in the usual themes.
+void makeRoomForTitle(QMessageBox& dialog) {
+    constexpr int frameControls = 140;
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (grid == nullptr)
+        return;
+    const int width = QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + frameControls;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 QMessageBox::StandardButton show(QWidget* parent, const Box& box) {
@@ -52,6 +68,7 @@ QMessageBox::StandardButton show(QWidget* parent, const Box& box) {
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     new CentreOnFirstShow(&dialog, CentreOnFirstShow::Within::Owner);
     dialog.setDefaultButton(box.defaultButton);
+    makeRoomForTitle(dialog);
     return QMessageBox::StandardButton(dialog.exec());
 }
 

@@ -403,6 +403,22 @@ QByteArray xsettings() {
     return blob;
 }
 
+QByteArray rootWindowText(const char* name) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return {};
+    const auto cookie = xcb_get_property(connection, 0, rootWindow(connection),
+                                         atom(connection, name), XCB_ATOM_ANY, 0, 16384);
+    QByteArray text;
+    if (xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr)) {
+        if (reply->format == 8)
+            text = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                              xcb_get_property_value_length(reply));
+        free(reply);
+    }
+    return text;
+}
+
 void mapPopupAtOnce(QWindow* window, const QRect& geometry) {
     xcb_connection_t* connection = x11Connection();
     if (!connection || !window || !window->handle() || window->type() != Qt::Popup)

@@ -57,6 +57,10 @@ void watchFrameExtents(QWindow* window, QObject* owner, std::function<void(QMarg
 // (_XSETTINGS_SETTINGS), undecoded; empty without a manager or off X11.
 QByteArray xsettings();
 
+// A text property of the first screen's root window (any 8-bit type, as window managers set
+// their own), empty when unset or off X11.
+QByteArray rootWindowText(const char* name);
+
 // Places a popup whose native window exists already at `geometry` and maps it, before
 // QWindow::show: Qt's show first reads the window's state back from the server, a round trip
 // the user would wait for. The window manager leaves popups alone, so nothing it reads may

@@ -3,6 +3,8 @@
 
 #include "core/error.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The declared fields are text of at most this many UTF-16 code units.
@@ -35,31 +37,32 @@ QVariant clipped(const QVariant& value, int width) {
 
 // Left to right, in the order of kNavigatorButtons.
 constexpr std::array<NavigatorButtonRule, kNavigatorButtons.size()> kNavigatorButtonRules{{
-    {NavigatorButton::First, u"First", u"First record",
+    {NavigatorButton::First, u"First", QT_TRANSLATE_NOOP("Navigator", "First record"),
      [](const NavigatorStatus& s) { return !s.bof; },
      [](DataSet& d, const DataSet::Confirm&) { d.first(); }},
-    {NavigatorButton::Prior, u"Prior", u"Prior record",
+    {NavigatorButton::Prior, u"Prior", QT_TRANSLATE_NOOP("Navigator", "Prior record"),
      [](const NavigatorStatus& s) { return !s.bof; },
      [](DataSet& d, const DataSet::Confirm&) { d.prior(); }},
-    {NavigatorButton::Next, u"Next", u"Next record",
+    {NavigatorButton::Next, u"Next", QT_TRANSLATE_NOOP("Navigator", "Next record"),
      [](const NavigatorStatus& s) { return !s.eof; },
      [](DataSet& d, const DataSet::Confirm&) { d.next(); }},
-    {NavigatorButton::Last, u"Last", u"Last record",
+    {NavigatorButton::Last, u"Last", QT_TRANSLATE_NOOP("Navigator", "Last record"),
      [](const NavigatorStatus& s) { return !s.eof; },
      [](DataSet& d, const DataSet::Confirm&) { d.last(); }},
-    {NavigatorButton::Insert, u"Insert", u"Insert record",
+    {NavigatorButton::Insert, u"Insert", QT_TRANSLATE_NOOP("Navigator", "Insert record"),
      [](const NavigatorStatus& s) { return s.canModify; },
      [](DataSet& d, const DataSet::Confirm&) { d.insert(); }},
-    {NavigatorButton::Delete, u"Delete", u"Delete record",
+    {NavigatorButton::Delete, u"Delete", QT_TRANSLATE_NOOP("Navigator", "Delete record"),
      [](const NavigatorStatus& s) { return s.canModify && !s.empty; },
      [](DataSet& d, const DataSet::Confirm& confirm) { d.deleteRecord(confirm); }},
-    {NavigatorButton::Edit, u"Edit", u"Edit record",
+    {NavigatorButton::Edit, u"Edit", QT_TRANSLATE_NOOP("Navigator", "Edit record"),
      [](const NavigatorStatus& s) { return s.canModify && !s.editing; },
      [](DataSet& d, const DataSet::Confirm&) { d.edit(); }},
-    {NavigatorButton::Post, u"Post", u"Post edit",
+    //: Tooltip of the reference list's button that stores the record being edited
+    {NavigatorButton::Post, u"Post", QT_TRANSLATE_NOOP("Navigator", "Post edit"),
      [](const NavigatorStatus& s) { return s.canModify && s.editing; },
      [](DataSet& d, const DataSet::Confirm&) { d.post(); }},
-    {NavigatorButton::Cancel, u"Cancel", u"Cancel edit",
+    {NavigatorButton::Cancel, u"Cancel", QT_TRANSLATE_NOOP("Navigator", "Cancel edit"),
      [](const NavigatorStatus& s) { return s.canModify && s.editing; },
      [](DataSet& d, const DataSet::Confirm&) { d.cancel(); }},
 }};
@@ -83,7 +86,7 @@ bool navigatorButtonEnabled(NavigatorButton button, const NavigatorStatus& statu
 }
 
 QString navigatorHint(NavigatorButton button) {
-    return navigatorButtonRule(button).hint.toString();
+    return QCoreApplication::translate("Navigator", navigatorButtonRule(button).hint);
 }
 
 DataSet::DataSet(const QString& name, const QStringList& declaredTextFields, Access access,
@@ -107,13 +110,14 @@ void DataSet::open(Database& database, const QString& tableName) {
     for (const QString& declared : m_declared) {
         const int column = table->columnIndex(declared);
         if (column < 0)
-            throw LarkspanError(QStringLiteral("%1: %2").arg(
-                m_name, QStringLiteral("Field '%1' not found").arg(declared)));
+            throw LarkspanError(QCoreApplication::translate("DataSet", "%1: Field '%2' not found")
+                                    .arg(m_name, declared));
         if (columns[column].kind != ColumnKind::Text)
-            throw LarkspanError(QStringLiteral("%1: %2").arg(
-                m_name, QStringLiteral("Type mismatch for field '%1', expecting: %2 actual: %3")
-                            .arg(declared, columnKindName(ColumnKind::Text),
-                                 columnKindName(columns[column].kind))));
+            throw LarkspanError(QCoreApplication::translate(
+                                    "DataSet", "%1: Type mismatch for field '%2', expecting: %3 "
+                                               "actual: %4")
+                                    .arg(m_name, declared, columnKindName(ColumnKind::Text),
+                                         columnKindName(columns[column].kind)));
         fields.append({declared, column, qMin(kDeclaredTextWidth, columns[column].width)});
     }
 
@@ -335,7 +339,7 @@ void DataSet::cancel() {
 bool DataSet::deleteRecord(const Confirm& confirm) {
     if (!canModify() || isEmpty())
         return false;
-    if (!confirm(QStringLiteral("Delete record?")))
+    if (!confirm(QCoreApplication::translate("DataSet", "Delete record?")))
         return false;
     if (m_state != State::Inserting)
         m_table->deleteRow(m_rows[m_current]);

@@ -156,7 +156,8 @@ struct NavigatorButtonRule {
     NavigatorButton button;
     // The button's object name; its picture is nav-<name in lower case>.png.
     QStringView name;
-    QStringView hint;
+    // The tooltip, untranslated: navigatorHint gives it in the user's language.
+    const char* hint;
     // Whether the button is available, given that the data set is open.
     bool (*availableWhenOpen)(const NavigatorStatus& status);
     // What a press does; a deletion asks `confirm` first.

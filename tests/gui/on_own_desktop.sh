@@ -12,5 +12,8 @@ if [ "${1:-}" == --screen ]; then
   screen=$2
   shift 2
 fi
+# The tests check English texts, whatever the machine's locale.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 start_virtual_desktop "$screen"
 "$@"

@@ -44,7 +44,8 @@ deb=$work/package/larkspan_2.8_amd64.deb
 [ -f "$deb" ] || { fail "no larkspan_2.8_amd64.deb: $(ls "$work/package")"; finish; }
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6dbus6 libsqlite3-0 libmdb3 libc6 libglib2.0-bin xdg-utils; do
+for package in libqt6widgets6 libqt6dbus6 libsqlite3-0 libmdb3 libc6 libglib2.0-bin xdg-utils \
+  qt6-translations-l10n fonts-noto-cjk; do
   case ", $depends" in
   *", $package"[\ ,]* | *", $package") ;;
   *) fail "Depends lacks $package: $depends" ;;
@@ -58,6 +59,7 @@ root=$work/root
 dpkg -x "$deb" "$root"
 for file in usr/bin/larkspan usr/lib/larkspan/larkspan usr/lib/larkspan/menu.ini \
   usr/lib/larkspan/data.mdb usr/lib/larkspan/skins/default/bar.bmp \
+  usr/lib/larkspan/translations/larkspan_zh_CN.qm \
   usr/share/applications/org.larkspan.Larkspan.desktop usr/share/man/man1/larkspan.1.gz \
   usr/share/icons/hicolor/48x48/apps/larkspan.png usr/share/icons/hicolor/scalable/apps/larkspan.svg \
   usr/share/doc/larkspan/copyright; do
@@ -89,7 +91,8 @@ stop() { # what for
 }
 
 start "first start"
-for file in larkspan README menu.ini data.mdb skins/default/colors.ini; do
+for file in larkspan README menu.ini data.mdb skins/default/colors.ini \
+  translations/larkspan_de.qm; do
   cmp -s "$root/usr/lib/larkspan/$file" "$folder/$file" || fail "first start: $file not copied"
 done
 check_eq "the README's mentions of install.sh, which the package lacks" "" \

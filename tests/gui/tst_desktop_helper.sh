@@ -71,6 +71,10 @@ gapplication action org.larkspan.Larkspan about" \
 check_eq "TryExec" "TryExec=$work/My \"apps\" \$HOME %u \\\\x/larkspan" \
   "$(grep '^TryExec=' "$entry")"
 check_eq "autostart entry" "$(cat "$entry")" "$(cat "$autostart")"
+# The menus show the same names and descriptions in each language as with the package.
+check_eq "translated keys" \
+  "$(grep '^[A-Za-z]*\[' "$here/../../resources/debian/org.larkspan.Larkspan.desktop")" \
+  "$(grep '^[A-Za-z]*\[' "$entry")"
 if $had_cache; then
   grep -qa larkspan "$hicolor/icon-theme.cache" || fail "the icon cache was not refreshed"
 fi

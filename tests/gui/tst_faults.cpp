@@ -136,7 +136,8 @@ private:
     QString failedFile(Command command, Fault fault) const;
     std::shared_ptr<int> arm(Fault fault, const QString& file, int point);
     void disarm(const QString& file);
-    void checkFailure(Command command, Fault fault, const QMap<QString, QByteArray>& before);
+    void checkFailure(Command command, Fault fault, int point,
+                      const QMap<QString, QByteArray>& before);
     void checkRetry(Command command);
 
     std::unique_ptr<TestAppFolder> m_folder;
@@ -380,7 +381,7 @@ void TestFaults::failedWriteChangesNothing() {
             QCOMPARE(errorTexts(), QStringList());
             break;
         }
-        checkFailure(command, fault, before);
+        checkFailure(command, fault, point, before);
         // A program that has ended has nothing to retry.
         if (QTest::currentTestFailed() || command == Command::PositionSave)
             return;
@@ -392,7 +393,7 @@ void TestFaults::failedWriteChangesNothing() {
     }
 }
 
-void TestFaults::checkFailure(Command command, Fault fault,
+void TestFaults::checkFailure(Command command, Fault fault, int point,
                               const QMap<QString, QByteArray>& before) {
     const QString reason =
         fault == Fault::DiskFull ? u"No space left on device"_qs : u"Permission denied"_qs;
@@ -404,7 +405,11 @@ void TestFaults::checkFailure(Command command, Fault fault,
         expected = u"Unable to write to "_qs + menuPath() + u'.';
         break;
     case Command::Delete:
-        expected = u"Cannot create file \""_qs + menuPath() + u"\". "_qs + reason + u'.';
+        // The second write is the backup's.
+        expected = point == 2
+                       ? u"Cannot write the backup \""_qs + menuPath() +
+                             u".bak\", so the menu file was not changed. "_qs + reason + u'.'
+                       : u"Cannot create file \""_qs + menuPath() + u"\". "_qs + reason + u'.';
         break;
     default:
         expected = u"Unable to write to "_qs + configPath() + u'.';

@@ -17,7 +17,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 layout="LICENSE README data.mdb icons/larkspan-128.png icons/larkspan-16.png icons/larkspan-22.png
 icons/larkspan-24.png icons/larkspan-256.png icons/larkspan-32.png icons/larkspan-48.png
 icons/larkspan-64.png icons/larkspan.svg install.sh larkspan larkspan.1 menu.ini
-skins/default/bar.bmp skins/default/colors.ini skins/default/menu.bmp"
+skins/default/bar.bmp skins/default/colors.ini skins/default/menu.bmp
+$(for l in de es fr pt_BR ru zh_CN; do echo translations/larkspan_$l.qm; done)"
 files() { (cd "$1" && find . -type f -printf '%P\n' | LC_ALL=C sort | tr '\n' ' '); }
 expected_files=$(for f in $layout; do echo "$f"; done | LC_ALL=C sort | tr '\n' ' ')
 check_eq "installed files" "$expected_files" "$(files "$prefix")"

@@ -51,6 +51,7 @@ private slots:
     void dropFromAnotherProgram();
     void pickInstalledApplication();
     void tryItFromTheMenuKey();
+    void undoAndRedo();
 
 private:
     MenuEntryList* list() const { return m_settings->findChild<MenuEntryList*>(u"LstItems"_qs); }
@@ -206,9 +207,9 @@ void TestSettingsEditor::pickInstalledApplication() {
     QStringList texts;
     for (const QAction* action : menu->actions())
         texts << (action->isSeparator() ? u"--"_qs : action->text());
-    QCOMPARE(texts,
-             (QStringList{u"Add installed application\u2026"_qs, u"--"_qs, u"Move up"_qs,
-                          u"Move down"_qs, u"Try it"_qs, u"--"_qs, u"Edit"_qs, u"Delete"_qs}));
+    QCOMPARE(texts, (QStringList{u"Add installed application\u2026"_qs, u"--"_qs, u"Move up"_qs,
+                                 u"Move down"_qs, u"Try it"_qs, u"--"_qs, u"Edit"_qs, u"Delete"_qs,
+                                 u"--"_qs, u"Undo"_qs, u"Redo"_qs}));
     QAction* add = menu->actions().constFirst();
     auto* picker = m_settings->findChild<QDialog*>(u"frmApplications"_qs);
     QStringList shown;
@@ -268,6 +269,47 @@ void TestSettingsEditor::tryItFromTheMenuKey() {
     QTest::keyClick(menu, Qt::Key_Return);
     QTRY_VERIFY(QFile::exists(mark));
     QCOMPARE(opened, QStringList{u"2 Try"_qs});
+}
+
+// A delete taken back and again with the keys and the list's menu; the file follows each
+// step byte for byte, until another program's change stops the undo.
+void TestSettingsEditor::undoAndRedo() {
+    QVERIFY(show());
+    list()->setCurrentRow(1);
+    QVERIFY(xdotool({u"key"_qs, u"Delete"_qs}));
+    QTRY_COMPARE(lines(), (QStringList{u"A"_qs, u"C"_qs}));
+    const QByteArray deleted = readBytes(menuPath());
+    const auto step = [&](const QString& keys, const QByteArray& bytes) {
+        QVERIFY(xdotool({u"key"_qs, keys}));
+        QTRY_COMPARE(readBytes(menuPath()), bytes);
+        QTRY_COMPARE(lines().join(QString()), bytes == kThree ? u"ABC"_qs : u"AC"_qs);
+        QCOMPARE(list()->selectedRow(), 1);
+    };
+    step(u"ctrl+z"_qs, kThree);
+    step(u"ctrl+shift+z"_qs, deleted);
+
+    QVERIFY(xdotool(QStringList{u"mousemove"_qs, u"--sync"_qs} + at(lineAt(0)).split(u' ') +
+                    QStringList{u"click"_qs, u"3"_qs}));
+    auto* menu = m_settings->findChild<QMenu*>(u"mnuItems"_qs);
+    QTRY_VERIFY(menu->isVisible());
+    QAction* undo = menu->findChild<QAction*>(u"mnuUndo"_qs);
+    QVERIFY(undo->isEnabled());
+    QVERIFY(!menu->findChild<QAction*>(u"mnuRedo"_qs)->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(undo).center());
+    QTRY_COMPARE(lines(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+    QCOMPARE(readBytes(menuPath()), kThree);
+    QCOMPARE(list()->selectedRow(), 1);
+    step(u"ctrl+y"_qs, deleted);
+
+    const QByteArray theirs = menuFile({{"Theirs", "t"}});
+    writeBytes(menuPath(), theirs);
+    QVERIFY(xdotool({u"key"_qs, u"ctrl+z"_qs}));
+    QTRY_COMPARE(lines(), QStringList{u"Theirs"_qs});
+    QCOMPARE(readBytes(menuPath()), theirs);
+    QTRY_COMPARE(Dialogs::boxesShown().size(), 2); // the delete's question, then the refusal
+    QCOMPARE(Dialogs::boxesShown().last().text,
+             u"Another program changed the menu file, so the last change cannot be undone."_qs);
+    QVERIFY(!menu->findChild<QAction*>(u"mnuUndo"_qs)->isEnabled());
 }
 
 QTEST_MAIN(TestSettingsEditor)

@@ -3,6 +3,7 @@
 #include "core/menufile.h"
 #include "support/testfiles.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -48,6 +49,8 @@ private slots:
     void failedWriteChangesNothing_data();
     void failedWriteChangesNothing();
     void twoCopiesAppendingLoseNoEntry();
+    void backupHoldsTheBytesBeforeARewrite_data();
+    void backupHoldsTheBytesBeforeARewrite();
 
 private:
     QString menuPath() const { return m_dir->filePath(u"menu.ini"_qs); }
@@ -451,6 +454,51 @@ void TestMenuFile::twoCopiesAppendingLoseNoEntry() {
         expected << u"a"_qs + QString::number(i) << u"b"_qs + QString::number(i);
     expected.sort();
     QCOMPARE(captions, expected);
+}
+
+void TestMenuFile::backupHoldsTheBytesBeforeARewrite_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QByteArray>("after"); // the menu file's bytes afterwards
+    const QByteArray moved = kBom + "[menu]\r\nitems=3\r\n\r\n"
+                                    "[item1]\r\ncaption=B\r\nexec=b.exe\r\n\r\n"
+                                    "[item2]\r\ncaption=A\r\nexec=a.exe\r\n\r\n"
+                                    "[item3]\r\ncaption=C\r\nexec=c.exe\r\nicon=c.png\r\n\r\n";
+    QTest::newRow("move") << "move" << moved;
+    QTest::newRow("replace") << "replace" << QByteArray("[menu]\r\n");
+    // A one-line change keeps no backup, so the deleted entry stays in it.
+    QTest::newRow("delete, then add") << "delete add" << QByteArray();
+    QTest::newRow("backup cannot be written") << "delete unwritable" << kThree;
+}
+
+void TestMenuFile::backupHoldsTheBytesBeforeARewrite() {
+    QFETCH(QString, change);
+    QFETCH(QByteArray, after);
+    writeBytes(menuPath(), kThree);
+    QFile::setPermissions(menuPath(), QFile::ReadOwner | QFile::WriteOwner);
+    const QString backup = menuPath() + u".bak"_qs;
+    if (change.contains(u"unwritable"_qs))
+        QVERIFY(QDir().mkdir(backup));
+    try {
+        if (change.startsWith(u"delete"_qs))
+            m_menu.remove(2);
+        else if (change == u"move")
+            m_menu.move(1, 2);
+        else
+            QVERIFY(m_menu.replaceIfHolding(kThree, after));
+        if (change.endsWith(u"add"_qs))
+            m_menu.append({{u"D"_qs, u"d"_qs}});
+        QVERIFY(!change.contains(u"unwritable"_qs));
+    } catch (const LarkspanError& e) {
+        QCOMPARE(e.message(), u"Cannot write the backup \""_qs + backup +
+                                  u"\", so the menu file was not changed. Is a directory"_qs);
+    }
+    if (!after.isEmpty())
+        QCOMPARE(readBytes(menuPath()), after);
+    if (QFileInfo(backup).isDir())
+        return;
+    QCOMPARE(readBytes(backup), kThree);
+    // It holds what the menu file held, so it is no more readable than that.
+    QCOMPARE(QFile::permissions(backup), QFile::permissions(menuPath()));
 }
 
 QTEST_GUILESS_MAIN(TestMenuFile)
