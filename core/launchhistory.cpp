@@ -2,9 +2,9 @@
 #include "core/launchhistory.h"
 
 #include "core/error.h"
+#include "core/profilefile.h"
 #include "core/safefile.h"
 
-#include <QCoreApplication>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
@@ -97,11 +97,6 @@ std::optional<HistoryRecord> recordIn(QByteArrayView line) {
     if (!scoreOk || !atOk || !std::isfinite(score) || score <= 0 || !caption || !target)
         return std::nullopt;
     return HistoryRecord{{*caption, *target}, score, at};
-}
-
-LarkspanError unwritable(const QString& fileName) {
-    return LarkspanError(QCoreApplication::translate("LaunchHistory", "Unable to write to %1")
-                             .arg(SafeFile::shownPath(fileName)));
 }
 
 } // namespace
