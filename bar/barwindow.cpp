@@ -8,6 +8,7 @@
 #include "bar/menulogic.h"
 #include "bar/picturebutton.h"
 #include "core/appdir.h"
+#include "core/error.h"
 #include "core/menufile.h"
 #include "core/programfiles.h"
 #include "desktopentry/newentries.h"
@@ -23,6 +24,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDateTime>
+#include <QDebug>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
@@ -92,6 +95,8 @@ BarWindow::BarWindow(ProgramFiles& files, QWidget* parent)
     connect(m_minimizeButton, &PictureButton::released, this, &BarWindow::minimizeReleased);
 
     m_launcherMenu = new LauncherMenu(this);
+    m_launcherMenu->setFilterWeights(
+        [this](const QList<MenuRow>& rows) { return filterWeights(rows); });
     m_tray = new BarTray(this);
     m_notifier = new Notifier(
         m_tray->icon(),
@@ -378,6 +383,8 @@ void BarWindow::buildLauncherMenu() {
     // The targets give the rows their icons and are searched by the filter.
     QStringList targets;
     const QStringList captions = m_menuCaptions.read(m_files.menu(), &targets);
+    m_builtCaptions = captions;
+    m_builtTargets = targets;
     if (m_launcherMenu->keepBuildOf(captions, targets))
         return;
     m_launcherMenu->AddMenuItem(LauncherMenu::kTopSeparatorTag, QStringLiteral("-"));
@@ -395,7 +402,38 @@ void BarWindow::chooseMenuItem(int tag) {
         ConfirmExit();
         return;
     }
-    openEntry(tag, entry);
+    if (openEntry(tag, entry))
+        recordChoice(entry);
+}
+
+QList<MenuEntry> BarWindow::builtEntries() const {
+    QList<MenuEntry> entries;
+    entries.reserve(m_builtCaptions.size());
+    for (qsizetype k = 0; k < m_builtCaptions.size(); ++k)
+        entries.append({m_builtCaptions[k], m_builtTargets.value(k)});
+    return entries;
+}
+
+// Rows that are no entry (separators, "Exit") weigh nothing: the filter never ranks them.
+QList<double> BarWindow::filterWeights(const QList<MenuRow>& rows) {
+    const QList<double> scores =
+        m_files.launchHistory().scores(builtEntries(), QDateTime::currentSecsSinceEpoch());
+    QList<double> weights;
+    weights.reserve(rows.size());
+    for (const MenuRow& row : rows)
+        weights.append(scores.value(row.tag - 1));
+    return weights;
+}
+
+// After the launch, never in its way: the ranking is a convenience, so a history that cannot
+// be written is only logged.
+void BarWindow::recordChoice(const MenuEntry& entry) {
+    try {
+        m_files.launchHistory().recordChoice(entry, builtEntries(),
+                                             QDateTime::currentSecsSinceEpoch());
+    } catch (const LarkspanError& e) {
+        qWarning().noquote() << e.message();
+    }
 }
 
 bool BarWindow::openEntry(int n, const MenuEntry& entry) {

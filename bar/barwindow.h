@@ -11,6 +11,7 @@
 
 class BarTray;
 class LauncherMenu;
+struct MenuRow;
 class Notifier;
 class PictureButton;
 class QDialog;
@@ -96,6 +97,9 @@ private:
     void buildLauncherMenu();
     void prepareLauncherMenu();
     void chooseMenuItem(int tag);
+    QList<MenuEntry> builtEntries() const;
+    QList<double> filterWeights(const QList<MenuRow>& rows);
+    void recordChoice(const MenuEntry& entry);
     void aboutReleased(Qt::MouseButton button, int x, int y);
     void customizeReleased(Qt::MouseButton button, int x, int y);
     void minimizeReleased(Qt::MouseButton button, int x, int y);
@@ -112,6 +116,9 @@ private:
     PictureButton* m_aboutButton;
     LauncherMenu* m_launcherMenu;
     MenuCaptionReader m_menuCaptions;
+    // The menu file's entries the launcher menu was last built from.
+    QStringList m_builtCaptions;
+    QStringList m_builtTargets;
     BarTray* m_tray;
     Notifier* m_notifier;
     Skin m_skin;

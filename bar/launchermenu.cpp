@@ -209,7 +209,7 @@ void LauncherMenu::highlight(int row, bool byPointer) {
 }
 
 void LauncherMenu::startFilter() {
-    m_filter.start(rows());
+    m_filter.start(rows(), m_filterWeights ? m_filterWeights(rows()) : QList<double>());
     setFilterText(QString());
 }
 

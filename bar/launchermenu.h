@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class EntryIcons;
@@ -43,6 +44,11 @@ public:
     // Ends a build, then applies the access-key rule and the separator rule to its items.
     // Rows are reused from one build to the next (see MenuRows).
     void settleItems();
+
+    // How much the user opens each of `rows`, asked as filtering starts, for the filter to
+    // rank its matches by. Without it they stay in menu order.
+    using FilterWeights = std::function<QList<double>(const QList<MenuRow>& rows)>;
+    void setFilterWeights(FilterWeights weights) { m_filterWeights = std::move(weights); }
 
     // Opens beside `anchor` (screen coordinates; see placeMenu), with the keyboard, and
     // returns once closed: the chosen row, or -1. While it is open, a second call returns -1 at
@@ -98,6 +104,7 @@ private:
     // While a filter shows, m_rows holds its rows and m_filter the settled menu's.
     MenuRows m_rows;
     MenuFilterMode m_filter;
+    FilterWeights m_filterWeights;
     int m_rowWidth = 0;
     int m_offset = 0; // scrolled pixels
     bool m_scrolls = false;

@@ -4,7 +4,9 @@
 #include "bar/menulogic.h"
 #include "core/menufile.h"
 
+#include <algorithm>
 #include <array>
+#include <numeric>
 
 namespace {
 
@@ -43,11 +45,17 @@ QString foldedForMatching(QStringView text) {
 }
 
 FilterIndex::FilterIndex(const QList<FilterItem>& items) {
+    QList<int> order(items.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&items](int a, int b) { return items[a].weight > items[b].weight; });
     m_entries.reserve(items.size());
-    for (const FilterItem& item : items)
+    for (int i : order) {
+        const FilterItem& item = items[i];
         m_entries.append({foldedForMatching(withoutAccessMarks(item.caption)),
-                          foldedForMatching(item.target), IsSeparator(item.caption),
-                          item.keptLast});
+                          foldedForMatching(item.target), IsSeparator(item.caption), item.keptLast,
+                          i});
+    }
 }
 
 const QList<int>& MenuFilter::setText(const QString& text) {
@@ -56,19 +64,15 @@ const QList<int>& MenuFilter::setText(const QString& text) {
     // Every word of a longer text holds the word it grew from, so only the old matches can
     // match it.
     const bool narrows = m_scanned && !m_folded.isEmpty() && folded.startsWith(m_folded);
-    QList<int> candidates;
-    if (!narrows) {
-        candidates.reserve(m_index->size());
-        for (int i = 0; i < m_index->size(); ++i)
-            candidates.append(i);
-    }
-    const QList<int>& from = narrows ? m_inOrder : candidates;
+    const qsizetype count = narrows ? m_candidates.size() : m_index->size();
 
-    QList<int> inOrder;
+    QList<int> candidates;
     std::array<QList<int>, 3> groups;
     QList<int> last;
-    for (int i : from) {
-        const FilterIndex::Entry& entry = m_index->m_entries[i];
+    for (qsizetype k = 0; k < count; ++k) {
+        const int at = narrows ? m_candidates[k] : int(k);
+        const FilterIndex::Entry& entry = m_index->m_entries[at];
+        const int i = entry.item;
         if (entry.separator || words.isEmpty())
             continue;
         bool all = true;
@@ -83,7 +87,7 @@ const QList<int>& MenuFilter::setText(const QString& text) {
         }
         if (!all)
             continue;
-        inOrder.append(i);
+        candidates.append(at);
         if (entry.keptLast)
             last.append(i);
         else if (entry.caption.startsWith(folded))
@@ -92,7 +96,7 @@ const QList<int>& MenuFilter::setText(const QString& text) {
             groups[allAtWordStarts ? 1 : 2].append(i);
     }
     m_ranked = groups[0] + groups[1] + groups[2] + last;
-    m_inOrder = std::move(inOrder);
+    m_candidates = std::move(candidates);
     m_folded = folded;
     m_scanned = true;
     return m_ranked;

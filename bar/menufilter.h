@@ -15,6 +15,7 @@ struct FilterItem {
     QString caption; // as in the menu, access marks included
     QString target;
     bool keptLast = false; // "Exit": listed after every other match
+    double weight = 0;     // how much the user opens it; 0 for never
 };
 
 // The items prepared once per opening, so that a keystroke only compares.
@@ -30,14 +31,18 @@ private:
         QString target;  // folded
         bool separator;
         bool keptLast;
+        int item; // its place among the items given
     };
+    // By descending weight, ties and unweighted items in menu order: a keystroke reads them
+    // front to back, and each group of matches comes out ranked.
     QList<Entry> m_entries;
 };
 
 // The matches of one filter text. An entry matches when every word of the filter is found in
 // its caption or its target. Captions that start with the filter come first, then those where
-// every word starts a word of the caption, then the rest, each group in menu order; kept-last
-// items follow them all. Separators never match. No words: no matches.
+// every word starts a word of the caption, then the rest, each group by descending weight and
+// otherwise in menu order; kept-last items follow them all. Separators never match. No words:
+// no matches.
 class MenuFilter {
 public:
     explicit MenuFilter(const FilterIndex& index) : m_index(&index) {}
@@ -51,6 +56,6 @@ private:
     const FilterIndex* m_index;
     QString m_folded;
     bool m_scanned = false;
-    QList<int> m_inOrder; // matches in menu order: the candidates for a longer text
+    QList<int> m_candidates; // the matches' places in the index, for a longer text
     QList<int> m_ranked;
 };

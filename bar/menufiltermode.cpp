@@ -8,11 +8,12 @@
 MenuFilterMode::MenuFilterMode() = default;
 MenuFilterMode::~MenuFilterMode() = default;
 
-void MenuFilterMode::start(const QList<MenuRow>& rows) {
+void MenuFilterMode::start(const QList<MenuRow>& rows, const QList<double>& weights) {
     QList<FilterItem> items;
     items.reserve(rows.size());
-    for (const MenuRow& row : rows)
-        items.append({row.caption, row.target, row.tag == MenuRow::kExitTag});
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        items.append(
+            {rows[i].caption, rows[i].target, rows[i].tag == MenuRow::kExitTag, weights.value(i)});
     m_index = std::make_unique<FilterIndex>(items);
     m_filter = std::make_unique<MenuFilter>(*m_index);
     m_allRows = rows;

@@ -20,8 +20,9 @@ public:
     bool isActive() const { return m_active; }
     const QString& text() const { return m_text; }
 
-    // Puts the settled menu's rows aside and indexes them once for the keystrokes to come.
-    void start(const QList<MenuRow>& rows);
+    // Puts the settled menu's rows aside and indexes them once for the keystrokes to come;
+    // `weights`, aligned with the rows, rank the matches (see MenuFilter).
+    void start(const QList<MenuRow>& rows, const QList<double>& weights = {});
     // Ends filtering: the rows put aside, to be shown again.
     QList<MenuRow> stop();
     // Ends filtering, if it was, and drops the index; a new build makes a new one.

@@ -128,8 +128,7 @@ QStringList MenuCaptionReader::read(const MenuFile& menu, QStringList* targets) 
     const QString fileName = menu.fileName();
     const QByteArray bytes =
         SafeFile::read(fileName, nullptr, ProfileFile::kMaxFileSize).value_or(QByteArray());
-    // Two seeds make a 128-bit fingerprint; a cryptographic digest costs more than the parse.
-    const Digest digest{bytes.size(), qHash(bytes, 0x6c61726b), qHash(bytes, 0x7370616e)};
+    const ContentDigest digest = ContentDigest::of(bytes);
     if (fileName != m_fileName || digest != m_digest) {
         m_captions = captionsIn(ProfileSnapshot(IniDocument::parse(bytes)), &m_targets);
         m_fileName = fileName;

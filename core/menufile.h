@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/contentdigest.h"
 #include "core/profilefile.h"
 
 #include <QString>
@@ -12,6 +13,10 @@ struct MenuEntry {
     QString target;
     bool operator==(const MenuEntry&) const = default;
 };
+
+inline size_t qHash(const MenuEntry& entry, size_t seed = 0) {
+    return qHashMulti(seed, entry.caption, entry.target);
+}
 
 bool IsSeparator(const QString& caption);
 
@@ -81,14 +86,8 @@ public:
     QStringList read(const MenuFile& menu, QStringList* targets = nullptr);
 
 private:
-    struct Digest {
-        qsizetype size = -1;
-        size_t first = 0;
-        size_t second = 0;
-        bool operator==(const Digest&) const = default;
-    };
     QString m_fileName;
-    Digest m_digest;
+    ContentDigest m_digest;
     QStringList m_captions;
     QStringList m_targets;
 };

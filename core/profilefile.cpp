@@ -31,12 +31,12 @@ qint32 readInteger(const IniDocument& document, const QString& section, const QS
     return parseProfileInteger(readString(document, section, key, QString())).value_or(def);
 }
 
+} // namespace
+
 LarkspanError unwritable(const QString& fileName) {
     return LarkspanError(QCoreApplication::translate("ProfileFile", "Unable to write to %1")
                              .arg(SafeFile::shownPath(fileName)));
 }
-
-} // namespace
 
 QString ProfileSnapshot::ReadString(const QString& section, const QString& key,
                                     const QString& def) const {

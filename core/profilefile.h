@@ -41,6 +41,11 @@ private:
 
 // An INI-style file bound to a name. Every call reads or writes the file at that moment;
 // nothing is cached between calls.
+class LarkspanError;
+
+// The failure of a file that cannot be written: "Unable to write to <its path>".
+LarkspanError unwritable(const QString& fileName);
+
 class ProfileFile {
 public:
     static constexpr qsizetype kMaxValueLength = 2047;

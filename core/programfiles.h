@@ -2,16 +2,24 @@
 #pragma once
 
 #include "core/config.h"
+#include "core/launchhistory.h"
 #include "core/menufile.h"
+#include "core/safefile.h"
 
-// The files the windows share: the configuration and the menu file in use. The start-up
-// owns it and hands it to each window.
+#include <QDir>
+#include <QFileInfo>
+
+// The files the windows share: the configuration, the menu file in use and the launch history. The
+// start-up owns it and hands it to each window.
 class ProgramFiles {
 public:
-    ProgramFiles() = default;
-    explicit ProgramFiles(Configuration config) : m_config(std::move(config)) {}
+    ProgramFiles() : ProgramFiles(Configuration()) {}
+    explicit ProgramFiles(Configuration config)
+        : m_config(std::move(config)), m_launchHistory(historyBeside(m_config)) {}
 
     Configuration& config() { return m_config; }
+    // Which entries the user opens, for the menu's filter; its file lies beside config.ini.
+    LaunchHistory& launchHistory() { return m_launchHistory; }
     // The menu file that reads and edits go to. Until the start-up has read which file is in
     // use, one without a name, which reads as empty.
     MenuFile& menu() { return m_menu; }
@@ -28,7 +36,14 @@ public:
     void reopenMenuFile() { m_menu = MenuFile(m_menuFileName); }
 
 private:
+    static QString historyBeside(const Configuration& config) {
+        return QFileInfo(SafeFile::localPath(config.file().FileName()))
+            .dir()
+            .filePath(QStringLiteral("launch-history.tsv"));
+    }
+
     Configuration m_config;
+    LaunchHistory m_launchHistory;
     QString m_menuFileName;
     MenuFile m_menu{QString()};
 };

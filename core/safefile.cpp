@@ -225,7 +225,7 @@ std::optional<QByteArray> read(const QString& fileName, int* error, qint64 maxSi
 
 Change update(const QString& fileName,
               const std::function<QByteArray(const std::optional<QByteArray>&)>& change,
-              qint64 maxSize, Backup backup) {
+              qint64 maxSize, Backup backup, PastLimit pastLimit) {
     if (fileName.isEmpty())
         fail(ENOENT);
     const QString target = resolveLinks(localPath(fileName));
@@ -266,7 +266,7 @@ Change update(const QString& fileName,
         // An unreadable file must not be taken for a missing one and overwritten.
         int error = 0;
         current = read(target, &error, maxSize);
-        if (!current)
+        if (!current && !(error == EFBIG && pastLimit == PastLimit::CountsAsMissing))
             fail(error == EFBIG ? EFBIG : EACCES);
     }
     const QByteArray bytes = change(current);

@@ -47,12 +47,18 @@ private:
     QString m_path;
 };
 
+// What update makes of a file past its size limit: a failure, or, for a file whose content
+// may be lost (a history), as good as missing, so that it is replaced without being read.
+enum class PastLimit { Fails, CountsAsMissing };
+
 // Reads the file (nothing when missing), asks `change` for the new content and replaces
 // the file with it, all under the folder's lock. Throws std::system_error on failure (EFBIG
-// for a file past `maxSize` bytes); the file is then unchanged.
+// for a file past `maxSize` bytes, unless `pastLimit` says it counts as missing); the file is
+// then unchanged.
 Change update(const QString& fileName,
               const std::function<QByteArray(const std::optional<QByteArray>&)>& change,
-              qint64 maxSize = std::numeric_limits<qint64>::max(), Backup backup = Backup::None);
+              qint64 maxSize = std::numeric_limits<qint64>::max(), Backup backup = Backup::None,
+              PastLimit pastLimit = PastLimit::Fails);
 
 // Test seam: called before the data is written; a non-zero result fails the write with that
 // errno, as a full disk would (ENOSPC).

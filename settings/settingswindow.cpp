@@ -109,6 +109,12 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     m_shortcutButton->setObjectName(u"cmdShortcut"_qs);
     m_shortcutButton->setToolTip(tr("The key that opens the launcher menu"));
     m_shortcutButton->setGeometry(8, 595, 160, 28);
+    m_clearLaunchHistoryButton = new QPushButton(tr("Clear launch history"), this);
+    m_clearLaunchHistoryButton->setObjectName(u"cmdClearLaunchHistory"_qs);
+    m_clearLaunchHistoryButton->setGeometry(176, 595, 150, 28);
+    m_clearLaunchHistoryButton->setToolTip(
+        tr("Forget which entries you open most; the menu's filter lists those first"));
+    widenToText(m_clearLaunchHistoryButton, false);
 
     const auto group = [this](const QString& name, const QRect& box, const QString& title) {
         auto* g = new QGroupBox(title, this);
@@ -139,6 +145,8 @@ SettingsWindow::SettingsWindow(ProgramFiles& files, EntryDialog& entryDialog, QW
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::close);
     connect(m_shortcutButton, &QPushButton::clicked, this,
             handled(&SettingsWindow::editMenuShortcut));
+    connect(m_clearLaunchHistoryButton, &QPushButton::clicked, this,
+            handled(&SettingsWindow::clearLaunchHistory));
     connect(m_addInstalledAction, &QAction::triggered, this,
             handled(&SettingsWindow::addInstalledApplication));
     connect(m_moveUpAction, &QAction::triggered, this, handled(&SettingsWindow::moveSelectedUp));
@@ -175,7 +183,8 @@ void SettingsWindow::setVisible(bool visible) {
         m_applicationPicker = new ApplicationPicker(this);
         buildReferenceLists(m_referenceData, m_windowsMmcBox, m_serverMmcBox, m_runCommandsBox);
         setTabOrder(m_tabs, m_shortcutButton);
-        setTabOrder(m_shortcutButton, m_closeButton);
+        setTabOrder(m_shortcutButton, m_clearLaunchHistoryButton);
+        setTabOrder(m_clearLaunchHistoryButton, m_closeButton);
         setTabOrder(m_closeButton, m_windowsMmcBox);
         setTabOrder(m_windowsMmcBox, m_serverMmcBox);
         setTabOrder(m_serverMmcBox, m_runCommandsBox);
@@ -450,4 +459,8 @@ void SettingsWindow::editMenuShortcut() {
     MenuShortcutDialog dialog(
         store.get(), menuShortcutCommand(QCoreApplication::applicationDirPath()), desktop, this);
     dialog.exec();
+}
+
+void SettingsWindow::clearLaunchHistory() {
+    m_files.launchHistory().clear();
 }

@@ -73,6 +73,7 @@ private:
     void moveSelectedDown();
     void trySelected();
     void editMenuShortcut();
+    void clearLaunchHistory();
     // Appends the entries after whatever the file holds by then, as the list shows afterwards.
     void addEntries(const QList<MenuEntry>& entries);
     void fillList(const QList<MenuEntry>& entries);
@@ -111,6 +112,7 @@ private:
     MenuEntryList* m_entryList;
     QPushButton* m_closeButton;
     QPushButton* m_shortcutButton;
+    QPushButton* m_clearLaunchHistoryButton;
     QMenu* m_entryMenu;
     QAction* m_addInstalledAction;
     QAction* m_moveUpAction;

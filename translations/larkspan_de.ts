@@ -753,6 +753,14 @@
         <source>Another program changed the menu file, so the change cannot be redone.</source>
         <translation>Ein anderes Programm hat die Menüdatei geändert, daher kann die Änderung nicht wiederholt werden.</translation>
     </message>
+    <message>
+        <source>Clear launch history</source>
+        <translation>Startverlauf löschen</translation>
+    </message>
+    <message>
+        <source>Forget which entries you open most; the menu&apos;s filter lists those first</source>
+        <translation>Vergessen, welche Einträge Sie am häufigsten öffnen; der Filter des Menüs zeigt sie zuerst</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -753,6 +753,14 @@
         <source>Another program changed the menu file, so the change cannot be redone.</source>
         <translation>Otro programa modificó el archivo de menú, así que no se puede rehacer el cambio.</translation>
     </message>
+    <message>
+        <source>Clear launch history</source>
+        <translation>Borrar el historial de inicio</translation>
+    </message>
+    <message>
+        <source>Forget which entries you open most; the menu&apos;s filter lists those first</source>
+        <translation>Olvidar qué entradas abre más; el filtro del menú las muestra primero</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -753,6 +753,14 @@
         <source>Another program changed the menu file, so the change cannot be redone.</source>
         <translation>Un autre programme a modifié le fichier de menu, la modification ne peut donc pas être rétablie.</translation>
     </message>
+    <message>
+        <source>Clear launch history</source>
+        <translation>Effacer l&apos;historique de lancement</translation>
+    </message>
+    <message>
+        <source>Forget which entries you open most; the menu&apos;s filter lists those first</source>
+        <translation>Oublier les entrées que vous ouvrez le plus ; le filtre du menu les affiche en premier</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

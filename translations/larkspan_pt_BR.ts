@@ -753,6 +753,14 @@
         <source>Another program changed the menu file, so the change cannot be redone.</source>
         <translation>Outro programa alterou o arquivo de menu, por isso a alteração não pode ser refeita.</translation>
     </message>
+    <message>
+        <source>Clear launch history</source>
+        <translation>Limpar histórico de abertura</translation>
+    </message>
+    <message>
+        <source>Forget which entries you open most; the menu&apos;s filter lists those first</source>
+        <translation>Esquecer quais entradas você abre mais; o filtro do menu as mostra primeiro</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

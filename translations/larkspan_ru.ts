@@ -753,6 +753,14 @@
         <source>Another program changed the menu file, so the change cannot be redone.</source>
         <translation>Другая программа изменила файл меню, поэтому изменение нельзя повторить.</translation>
     </message>
+    <message>
+        <source>Clear launch history</source>
+        <translation>Очистить историю запусков</translation>
+    </message>
+    <message>
+        <source>Forget which entries you open most; the menu&apos;s filter lists those first</source>
+        <translation>Забыть, какие пункты вы открываете чаще всего; фильтр меню показывает их первыми</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -753,6 +753,14 @@
         <source>Another program changed the menu file, so the change cannot be redone.</source>
         <translation>另一个程序更改了菜单文件，因此无法重做该更改。</translation>
     </message>
+    <message>
+        <source>Clear launch history</source>
+        <translation>清除启动历史</translation>
+    </message>
+    <message>
+        <source>Forget which entries you open most; the menu&apos;s filter lists those first</source>
+        <translation>忘记您最常打开的条目；菜单的筛选会将它们列在前面</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

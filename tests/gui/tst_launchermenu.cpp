@@ -4,7 +4,9 @@
 #include "bar/launchermenu.h"
 #include "bar/picturebutton.h"
 #include "core/error.h"
+#include "core/launchhistory.h"
 #include "core/programfiles.h"
+#include "core/safefile.h"
 #include "skin/skincolor.h"
 #include "support/guitest.h"
 #include "support/testfiles.h"
@@ -13,8 +15,10 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
@@ -58,6 +62,8 @@ private slots:
     void filterLineStaysInView();
     void filterPastes_data();
     void filterPastes();
+    void historyFaults_data();
+    void historyFaults();
     void hoverDrawing();
     void launches_data();
     void launches();
@@ -349,6 +355,84 @@ void TestLauncherMenu::filterChooses() {
     QCOMPARE(seen, (QStringList{u",No match"_qs, u",N&otes,A&nother note"_qs, u"N&otes"_qs}));
     QCOMPARE(m_chosen.caption, u"Notes"_qs);
     QTRY_COMPARE(QString::fromUtf8(readBytes(marker())), script + u'|');
+}
+
+void TestLauncherMenu::historyFaults_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("recorded"); // the choice is in the file afterwards
+    QTest::newRow("missing") << u"missing"_qs << true;
+    QTest::newRow("corrupt") << u"corrupt"_qs << true;
+    QTest::newRow("huge: replaced unread") << u"huge"_qs << true;
+    QTest::newRow("read-only file") << u"read-only file"_qs << false;
+    QTest::newRow("read-only folder") << u"read-only folder"_qs << false;
+    QTest::newRow("a folder in its place") << u"folder"_qs << false;
+    QTest::newRow("disk full while writing") << u"disk full"_qs << false;
+}
+
+// Whatever befalls the history file, the filter works, the entry starts, no box shows, and
+// the file holds the old bytes or the new ones; the next opening ranks by what it holds.
+void TestLauncherMenu::historyFaults() {
+    QFETCH(QString, fault);
+    QFETCH(bool, recorded);
+    // The marker lies apart from the application folder, which may turn read-only.
+    QTemporaryDir markers;
+    const QString marker = markers.filePath(u"marker"_qs);
+    const QString script = m_folder->file(u"notes.sh"_qs);
+    writeBytes(script, "#!/bin/sh\necho started > '" + marker.toUtf8() + "'\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeBytes(m_folder->file(u"menu.ini"_qs),
+               menuFile({{"Notes old", "/nonexistent/old"}, {"Notes", script.toUtf8()}}));
+    startBar(); // writes config.ini before the folder may turn read-only
+
+    const QString history = m_folder->file(u"launch-history.tsv"_qs);
+    const QByteArray held = "3\t1700000000\tNotes old\t/nonexistent/old\n";
+    if (fault == u"corrupt") {
+        writeBytes(history, QByteArray("\0\xff\n", 3) + "1e999\t5\tNotes\t" + script.toUtf8() +
+                                "\n\\q\t1\tNotes\t\n");
+    } else if (fault == u"huge") {
+        QFile file(history);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kMaxHistoryFileSize + 1));
+    } else if (fault == u"folder") {
+        QVERIFY(QDir().mkdir(history));
+    } else if (fault != u"missing") {
+        writeBytes(history, held);
+    }
+    const QString folder = m_folder->path();
+    if (fault == u"read-only file")
+        QFile::setPermissions(history, QFile::ReadOwner);
+    if (fault == u"read-only folder")
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    if (fault == u"disk full")
+        SafeFile::setWriteFaultForTesting([] { return ENOSPC; });
+    const auto restore = qScopeGuard([&] {
+        SafeFile::setWriteFaultForTesting({});
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+    if (!recorded)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Unable to write to "_qs));
+
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QTest::keyClicks(&menu, u"/notes.sh"_qs); // found in the target only
+        QTest::keyClick(&menu, Qt::Key_Return);
+    }));
+    QCOMPARE(m_chosen.caption, u"Notes"_qs);
+    QTRY_COMPARE(readBytes(marker), QByteArray("started\n"));
+    QVERIFY(Dialogs::boxesShown().isEmpty());
+    if (fault == u"folder")
+        QVERIFY(QFileInfo(history).isDir());
+    else if (!recorded)
+        QCOMPARE(readBytes(history), held);
+    else
+        QVERIFY(readBytes(history).contains("\tNotes\t" + script.toUtf8() + '\n'));
+
+    QString first;
+    QVERIFY(withOpenMenu([&](LauncherMenu& menu) {
+        QTest::keyClicks(&menu, u"/notes"_qs);
+        first = withoutAccessMarks(menu.rows()[menu.activeRow()].caption);
+        QTest::keyClick(&menu, Qt::Key_Escape);
+        QTest::keyClick(&menu, Qt::Key_Escape);
+    }));
+    QCOMPARE(first, recorded ? u"Notes"_qs : u"Notes old"_qs);
 }
 
 // Text longer than the filter line shows its end, where the caret is: the character last

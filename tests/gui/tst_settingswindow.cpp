@@ -59,6 +59,8 @@ private slots:
     void addAfterSaveGoesToThePreviousFile();
     void wholeFlowFileBytes();
     void enterClosesEscapeDoesNot();
+    void clearLaunchHistory_data();
+    void clearLaunchHistory();
     void screenshot();
 
 private:
@@ -625,6 +627,31 @@ void TestSettingsWindow::enterClosesEscapeDoesNot() {
     QVERIFY(stayedOnEscape);
     QCOMPARE(readBytes(menuPath()), kThree);
     QCOMPARE(readBytes(m_files->config().file().FileName()), config);
+}
+
+void TestSettingsWindow::clearLaunchHistory_data() {
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("cleared") << true;
+    QTest::newRow("read-only: told, kept") << false;
+}
+
+void TestSettingsWindow::clearLaunchHistory() {
+    QFETCH(bool, writable);
+    const QString path = m_folder->file(u"launch-history.tsv"_qs);
+    const QByteArray held = "3\t1700000000\tNotes\t/usr/bin/notes\n";
+    writeBytes(path, held);
+    if (!writable)
+        QFile::setPermissions(path, QFile::ReadOwner);
+    QVERIFY(showAndWait());
+    click("cmdClearLaunchHistory");
+    if (writable) {
+        QVERIFY(Dialogs::boxesShown().isEmpty());
+        QVERIFY(!readBytes(path).isEmpty() && !readBytes(path).contains("Notes"));
+    } else {
+        QCOMPARE(Dialogs::boxesShown().size(), 1);
+        QCOMPARE(Dialogs::boxesShown().constFirst().text, u"Unable to write to "_qs + path + u'.');
+        QCOMPARE(readBytes(path), held);
+    }
 }
 
 void TestSettingsWindow::screenshot() {
