@@ -118,10 +118,7 @@ public:
     }
 
     void set(QKeyCombination keys, const QString& command) override {
-        const auto accelerator = gtkAccelerator(keys);
-        if (!accelerator)
-            throw LarkspanError(
-                MenuShortcutStore::tr("%1 cannot bind this key.").arg(desktopName()));
+        const QString accelerator = bindable(gtkAccelerator(keys));
         const QStringList list = customList();
         const bool listed = list.contains(m_ours);
         const QStringList keyNames{u"name"_qs, u"command"_qs, u"binding"_qs};
@@ -130,7 +127,7 @@ public:
             before << customValue(m_ours, key);
         // The binding is complete before the list makes it count.
         try {
-            const QStringList values{MenuShortcutStore::tr("Larkspan menu"), command, *accelerator};
+            const QStringList values{MenuShortcutStore::tr("Larkspan menu"), command, accelerator};
             for (qsizetype i = 0; i < keyNames.size(); ++i)
                 setCustomValue(keyNames[i], values[i]);
             if (!listed)

@@ -126,6 +126,20 @@ bool hasOnlyShortcutModifiers(QKeyCombination keys) {
              ~(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
+// A store's words for `keys`: the modifiers in GTK's order, each as `modifierText` writes it,
+// then the key's name.
+template <typename ModifierText>
+std::optional<QString> keysText(QKeyCombination keys, ModifierText modifierText) {
+    const auto name = keyName(keys.key());
+    if (!name || !hasOnlyShortcutModifiers(keys))
+        return std::nullopt;
+    QString text;
+    for (const ModifierName& m : kModifiers)
+        if (keys.keyboardModifiers() & m.modifier)
+            text += modifierText(m);
+    return text + *name;
+}
+
 } // namespace
 
 QString menuShortcutCommand(const QString& programFolder) {
@@ -156,14 +170,7 @@ bool isAcceptedShortcut(QKeyCombination keys) {
 }
 
 std::optional<QString> gtkAccelerator(QKeyCombination keys) {
-    const auto name = keyName(keys.key());
-    if (!name || !hasOnlyShortcutModifiers(keys))
-        return std::nullopt;
-    QString text;
-    for (const ModifierName& m : kModifiers)
-        if (keys.keyboardModifiers() & m.modifier)
-            text += u'<' + QLatin1String(m.gtk) + u'>';
-    return text + *name;
+    return keysText(keys, [](const ModifierName& m) { return u'<' + QLatin1String(m.gtk) + u'>'; });
 }
 
 std::optional<QKeyCombination> keysOfGtkAccelerator(const QString& accelerator) {
@@ -184,14 +191,7 @@ std::optional<QKeyCombination> keysOfGtkAccelerator(const QString& accelerator) 
 }
 
 std::optional<QString> openboxKey(QKeyCombination keys) {
-    const auto name = keyName(keys.key());
-    if (!name || !hasOnlyShortcutModifiers(keys))
-        return std::nullopt;
-    QString text;
-    for (const ModifierName& m : kModifiers)
-        if (keys.keyboardModifiers() & m.modifier)
-            text += QLatin1String(m.openbox) + u'-';
-    return text + *name;
+    return keysText(keys, [](const ModifierName& m) { return QLatin1String(m.openbox) + u'-'; });
 }
 
 std::optional<QKeyCombination> keysOfOpenboxKey(const QString& key) {

@@ -110,11 +110,8 @@ public:
     }
 
     void set(QKeyCombination keys, const QString& command) override {
-        const auto key = openboxKey(keys);
-        if (!key)
-            throw LarkspanError(
-                MenuShortcutStore::tr("%1 cannot bind this key.").arg(desktopName()));
-        const QByteArray keybind = "<keybind key=\"" + xmlEscaped(*key) +
+        const QString key = bindable(openboxKey(keys));
+        const QByteArray keybind = "<keybind key=\"" + xmlEscaped(key) +
                                    "\"><action name=\"Execute\"><command>" + xmlEscaped(command) +
                                    "</command></action></keybind>";
         write([&](QByteArray text) {

@@ -30,6 +30,12 @@ QByteArray runDesktopTool(const QString& program, const QStringList& arguments) 
     return process.readAllStandardOutput();
 }
 
+QString MenuShortcutStore::bindable(const std::optional<QString>& keysInStoreWords) const {
+    if (!keysInStoreWords)
+        throw LarkspanError(tr("%1 cannot bind this key.").arg(desktopName()));
+    return *keysInStoreWords;
+}
+
 QString openboxFileToWrite(const QString& inForce, const QString& configHome, bool lxde) {
     if (!inForce.isEmpty() && inForce.startsWith(QDir(configHome).absolutePath() + u'/'))
         return inForce;

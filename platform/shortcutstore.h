@@ -26,6 +26,10 @@ public:
     // Binds `keys` to `command`, in place of our earlier binding.
     virtual void set(QKeyCombination keys, const QString& command) = 0;
     virtual void clear() = 0;
+
+protected:
+    // The store's name for the keys; a LarkspanError when it has none.
+    QString bindable(const std::optional<QString>& keysInStoreWords) const;
 };
 
 // The store of the running desktop, or nothing where the binding must be made by hand.

@@ -37,24 +37,21 @@ public:
     }
 
     void set(QKeyCombination keys, const QString& command) override {
-        const auto accelerator = gtkAccelerator(keys);
-        if (!accelerator)
-            throw LarkspanError(
-                MenuShortcutStore::tr("%1 cannot bind this key.").arg(desktopName()));
+        const QString accelerator = bindable(gtkAccelerator(keys));
         const QVariantMap values = properties(kXfceCommands);
-        const QString taken = values.value(*accelerator).toString();
-        if (values.contains(*accelerator) && !isMenuShortcutCommand(taken))
+        const QString taken = values.value(accelerator).toString();
+        if (values.contains(accelerator) && !isMenuShortcutCommand(taken))
             throw LarkspanError(
-                MenuShortcutStore::tr("%1 is already bound to \"%2\".").arg(*accelerator, taken));
-        call(u"SetProperty"_qs, {kXfceChannel, kXfceCommands + *accelerator,
+                MenuShortcutStore::tr("%1 is already bound to \"%2\".").arg(accelerator, taken));
+        call(u"SetProperty"_qs, {kXfceChannel, kXfceCommands + accelerator,
                                  QVariant::fromValue(QDBusVariant(command))});
         try {
             for (const QString& old : ourAccelerators(values))
-                if (old != *accelerator)
+                if (old != accelerator)
                     reset(kXfceCommands + old);
         } catch (const LarkspanError&) {
             try {
-                reset(kXfceCommands + *accelerator);
+                reset(kXfceCommands + accelerator);
             } catch (const LarkspanError&) {
                 // The first failure is the one to tell.
             }
