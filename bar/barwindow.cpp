@@ -37,6 +37,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindow>
+#include <limits>
 
 namespace {
 
@@ -170,7 +171,8 @@ void BarWindow::dropEvent(QDropEvent* event) {
             const QList<MenuEntry> entries = entriesForDroppedUrls(urls);
             // Not before the start-up has read which menu file is in use.
             if (!m_files.menu().fileName().isEmpty() && !entries.isEmpty())
-                m_files.menu().append(entries);
+                // Settings selects the last entry, the one added, when the drop is redone.
+                m_files.appendToMenu(entries, 0, std::numeric_limits<int>::max());
         });
     });
 }

@@ -4,13 +4,14 @@
 #include "core/config.h"
 #include "core/launchhistory.h"
 #include "core/menufile.h"
+#include "core/menuhistory.h"
 #include "core/safefile.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-// The files the windows share: the configuration, the menu file in use and the launch history. The
-// start-up owns it and hands it to each window.
+// The files the windows share: the configuration, the menu file in use with the steps taken in
+// it, and the launch history. The start-up owns it and hands it to each window.
 class ProgramFiles {
 public:
     ProgramFiles() : ProgramFiles(Configuration()) {}
@@ -24,6 +25,14 @@ public:
     // use, one without a name, which reads as empty.
     MenuFile& menu() { return m_menu; }
     const MenuFile& menu() const { return m_menu; }
+    // The changes made to the open menu file by any window, which Settings takes back and again.
+    MenuHistory& menuHistory() { return m_menuHistory; }
+    // Appends entries to the open menu file as one step of its history.
+    void appendToMenu(const QList<MenuEntry>& entries, int selectedBefore, int selectedAfter) {
+        const SafeFile::Change change = m_menu.append(entries);
+        m_menuHistory.follow(m_menu.fileName());
+        m_menuHistory.record(change, selectedBefore, selectedAfter);
+    }
     void useMenuFile(const QString& fileName) {
         m_menuFileName = fileName;
         m_menu = MenuFile(fileName);
@@ -46,4 +55,5 @@ private:
     LaunchHistory m_launchHistory;
     QString m_menuFileName;
     MenuFile m_menu{QString()};
+    MenuHistory m_menuHistory;
 };

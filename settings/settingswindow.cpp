@@ -198,7 +198,7 @@ void SettingsWindow::aboutToShow() {
 
 void SettingsWindow::loadMenuList() {
     m_files.reopenMenuFile();
-    m_history.follow(m_files.menu().fileName());
+    m_files.menuHistory().follow(m_files.menu().fileName());
     enableUndoRedo();
     fillList(m_files.menu().entries());
     if (m_entryList->count() > 0) {
@@ -249,22 +249,22 @@ void SettingsWindow::inform(const QString& text) {
 
 void SettingsWindow::recordStep(const SafeFile::Change& change, int selectedBefore,
                                 int selectedAfter) {
-    m_history.record(change, selectedBefore, selectedAfter);
+    m_files.menuHistory().record(change, selectedBefore, selectedAfter);
     enableUndoRedo();
 }
 
 void SettingsWindow::enableUndoRedo() {
-    m_undoAction->setEnabled(m_history.canUndo());
-    m_redoAction->setEnabled(m_history.canRedo());
+    m_undoAction->setEnabled(m_files.menuHistory().canUndo());
+    m_redoAction->setEnabled(m_files.menuHistory().canRedo());
 }
 
 void SettingsWindow::undo() {
-    showTurn(m_history.undo(),
+    showTurn(m_files.menuHistory().undo(),
              tr("Another program changed the menu file, so the last change cannot be undone."));
 }
 
 void SettingsWindow::redo() {
-    showTurn(m_history.redo(),
+    showTurn(m_files.menuHistory().redo(),
              tr("Another program changed the menu file, so the change cannot be redone."));
 }
 
@@ -279,7 +279,8 @@ void SettingsWindow::showTurn(const MenuHistory::Turn& turn, const QString& refu
 
 void SettingsWindow::appendEntries(const QList<MenuEntry>& entries) {
     // A redo selects the file's last entry, the last one added.
-    recordStep(m_files.menu().append(entries), m_selectedEntry, std::numeric_limits<int>::max());
+    m_files.appendToMenu(entries, m_selectedEntry, std::numeric_limits<int>::max());
+    enableUndoRedo();
     for (const MenuEntry& entry : entries)
         m_entryList->addItem(ListLineText(entry.caption));
     m_shown += entries;

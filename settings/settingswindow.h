@@ -100,7 +100,6 @@ private:
     EntryDialog& m_entryDialog;
     int m_selectedEntry = 0;
     QList<MenuEntry> m_shown; // what the list shows, as the file held it
-    MenuHistory m_history;
     QTabWidget* m_tabs;
     QWidget* m_applicationsTab;
     QToolButton* m_openButton;

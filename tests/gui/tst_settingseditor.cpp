@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "bar/barwindow.h"
 #include "core/menufile.h"
 #include "core/programfiles.h"
 #include "core/safefile.h"
@@ -11,6 +12,7 @@
 
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QScopeGuard>
 #include <cerrno>
 
@@ -52,6 +54,7 @@ private slots:
     void pickInstalledApplication();
     void tryItFromTheMenuKey();
     void undoAndRedo();
+    void undoADropOntoTheBar();
 
 private:
     MenuEntryList* list() const { return m_settings->findChild<MenuEntryList*>(u"LstItems"_qs); }
@@ -310,6 +313,24 @@ void TestSettingsEditor::undoAndRedo() {
     QCOMPARE(Dialogs::boxesShown().last().text,
              u"Another program changed the menu file, so the last change cannot be undone."_qs);
     QVERIFY(!menu->findChild<QAction*>(u"mnuUndo"_qs)->isEnabled());
+}
+
+// The bar's drops are steps of the same history, not another program's change.
+void TestSettingsEditor::undoADropOntoTheBar() {
+    BarWindow bar(m_files);
+    QMimeData data;
+    data.setUrls({QUrl(u"https://www.example.org/page"_qs)});
+    // Qt delivers a drop to the widget that took the drag's entry.
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&bar, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&bar, &drop);
+    QTRY_COMPARE(m_files.menu().count(), 4);
+    QVERIFY(show());
+    QVERIFY(xdotool({u"key"_qs, u"ctrl+z"_qs}));
+    QTRY_COMPARE(readBytes(menuPath()), kThree);
+    QTRY_COMPARE(lines(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+    QCOMPARE(Dialogs::boxesShown().size(), 0);
 }
 
 QTEST_MAIN(TestSettingsEditor)
