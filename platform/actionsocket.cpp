@@ -44,9 +44,9 @@ public:
 
 private:
     void read() {
-        char buffer[actionsocket::kMaxRequest];
+        char buffer[kActionMaxRequest];
         const ssize_t got =
-            ::recv(m_fd, buffer, actionsocket::kMaxRequest - size_t(m_request.size()), 0);
+            ::recv(m_fd, buffer, kActionMaxRequest - size_t(m_request.size()), 0);
         if (got < 0 && (errno == EAGAIN || errno == EINTR))
             return;
         if (got <= 0) { // gone without a whole line
@@ -55,7 +55,7 @@ private:
         }
         m_request.append(buffer, got);
         const qsizetype end = m_request.indexOf('\n');
-        if (end < 0 && m_request.size() < qsizetype(actionsocket::kMaxRequest))
+        if (end < 0 && m_request.size() < qsizetype(kActionMaxRequest))
             return;
         const QByteArray reply =
             m_server.answer(end >= 0 ? m_request.left(end) : m_request, end >= 0);
@@ -89,7 +89,7 @@ ActionSocket::~ActionSocket() {
 
 std::optional<QString> ActionSocket::defaultPath() {
     char path[sizeof(sockaddr_un::sun_path)];
-    if (!actionsocket::socketPath(path, sizeof path, true))
+    if (!actionSocketPath(path, sizeof path, true))
         return std::nullopt;
     return QFile::decodeName(path);
 }

@@ -7,7 +7,7 @@ packages=(
   cmake g++ make ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlite3-dev mdbtools-dev sqlite3
-  libbenchmark-dev clang libclang-rt-14-dev jgmenu
+  musl-tools libbenchmark-dev clang libclang-rt-14-dev jgmenu
   xvfb xauth openbox trayer tint2 x11-utils xdotool wmctrl imagemagick
   fonts-noto-core libxcb-cursor0 libxcb1-dev libxcb-xtest0-dev desktop-file-utils
   x11-xserver-utils groff-base gtk-update-icon-cache
