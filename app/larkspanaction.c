@@ -4,6 +4,8 @@
 // on every key press that opens the menu, and its own start was most of that time: it is C,
 // linked statically against musl where the build has it, whose start-up does not probe the
 // processor as glibc's does (costly under a hypervisor).
+// pipe2 is a GNU and BSD extension.
+#define _GNU_SOURCE
 #include "platform/actionsocketpath.h"
 
 #include <errno.h>
